@@ -119,7 +119,7 @@ private Q_SLOTS:
                         {QStringLiteral("--symbols"), QStringLiteral(QUINTAVAL_SYMBOL_FONT), QStringLiteral("--serif"),
                          QStringLiteral(QUINTAVAL_CAPTION_FONT), QStringLiteral("--italic"),
                          QStringLiteral(QUINTAVAL_CAPTION_ITALIC_FONT), QStringLiteral("--out"), out.path()});
-        QVERIFY(generator.waitForFinished(100000));
+        QVERIFY(generator.waitForFinished(200000));
         QCOMPARE(generator.exitCode(), 0);
 
         const QStringList made = pngFiles(folder);

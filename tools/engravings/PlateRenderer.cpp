@@ -69,9 +69,12 @@ double hatchCoverage(Hatch hatch, double x, double y, double halfWidth)
     return 0;
 }
 
-// Distance of every marked pixel to the nearest unmarked one (two-pass chamfer, 1 and sqrt 2);
-// pixels beyond the edge of the image count as unmarked.
-std::vector<float> chamferDistance(std::vector<float> distance, int width, int height)
+constexpr float unreached = 1e6F;
+
+// Distance of every marked pixel (non-zero) to the nearest unmarked one (zero), by a two-pass
+// chamfer with steps 1 and sqrt 2. `beyondEdge` is what lies outside the image: 0 if the outside
+// counts as unmarked, a large value if it does not.
+std::vector<float> chamferDistance(std::vector<float> distance, int width, int height, float beyondEdge)
 {
     constexpr float step = 1.0F;
     constexpr float diagonalStep = 1.41421356F;
@@ -79,7 +82,7 @@ std::vector<float> chamferDistance(std::vector<float> distance, int width, int h
     const auto relax = [&](int x, int y, int dx, int dy, float cost) {
         const int nx = x + dx;
         const int ny = y + dy;
-        const float neighbour = nx < 0 || ny < 0 || nx >= width || ny >= height ? 0.0F : distance[at(nx, ny)];
+        const float neighbour = nx < 0 || ny < 0 || nx >= width || ny >= height ? beyondEdge : distance[at(nx, ny)];
         distance[at(x, y)] = std::min(distance[at(x, y)], neighbour + cost);
     };
     for (int y = 0; y < height; ++y) {
@@ -105,28 +108,35 @@ std::vector<float> chamferDistance(std::vector<float> distance, int width, int h
     return distance;
 }
 
-constexpr float unreached = 1e6F;
-
-std::vector<float> depthInside(const QImage& mask)
+// A part of the plate that the figure and its ground cover; their layers are kept only there.
+struct WorkArea
 {
-    std::vector<float> marked(static_cast<std::size_t>(size * size));
-    for (int y = 0; y < size; ++y) {
+    QRect rect;
+
+    std::size_t index(int x, int y) const { return static_cast<std::size_t>(y * rect.width() + x); }
+    std::size_t pixels() const { return static_cast<std::size_t>(rect.width() * rect.height()); }
+};
+
+std::vector<float> depthInside(const QImage& mask, const WorkArea& area)
+{
+    std::vector<float> marked(area.pixels());
+    for (int y = 0; y < mask.height(); ++y) {
         const uchar* line = mask.constScanLine(y);
-        for (int x = 0; x < size; ++x) {
-            marked[static_cast<std::size_t>(y * size + x)] = line[x] >= 128 ? unreached : 0.0F;
+        for (int x = 0; x < mask.width(); ++x) {
+            marked[area.index(x, y)] = line[x] >= 128 ? unreached : 0.0F;
         }
     }
-    return chamferDistance(std::move(marked), size, size);
+    return chamferDistance(std::move(marked), area.rect.width(), area.rect.height(), 0.0F);
 }
 
 // The broad parts of a drawing: the pixels that a disc of radius `radius` fitting inside the
 // drawing can reach (an opening). Lines narrower than the disc are left out, so they stay solid.
-std::vector<bool> broadParts(const std::vector<float>& depth, float radius)
+std::vector<bool> broadParts(const std::vector<float>& depth, float radius, const WorkArea& area)
 {
     std::vector<float> awayFromCore(depth.size());
     std::transform(depth.begin(), depth.end(), awayFromCore.begin(),
                    [radius](float value) { return value > radius ? 0.0F : unreached; });
-    awayFromCore = chamferDistance(std::move(awayFromCore), size, size);
+    awayFromCore = chamferDistance(std::move(awayFromCore), area.rect.width(), area.rect.height(), unreached);
     std::vector<bool> broad(depth.size());
     for (std::size_t i = 0; i < depth.size(); ++i) {
         broad[i] = depth[i] > 0 && awayFromCore[i] <= radius + 0.5F;
@@ -134,24 +144,24 @@ std::vector<bool> broadParts(const std::vector<float>& depth, float radius)
     return broad;
 }
 
-QImage coverageMask(const QPainterPath& shape)
+QImage coverageMask(const QPainterPath& shape, const WorkArea& area)
 {
-    QImage mask(size, size, QImage::Format_Grayscale8);
+    QImage mask(area.rect.size(), QImage::Format_Grayscale8);
     mask.fill(0);
     QPainter painter(&mask);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-area.rect.topLeft());
     painter.fillPath(shape, Qt::white);
     return mask;
 }
 
 // Lays `ink` onto the paper: the darker of what is there and the new ink wins.
-void applyInk(QImage& plate, const InkLayer& ink)
+void applyInk(QImage& plate, const InkLayer& ink, const WorkArea& area)
 {
-    for (int y = 0; y < size; ++y) {
-        uchar* line = plate.scanLine(y);
-        for (int x = 0; x < size; ++x) {
-            const auto value =
-                static_cast<uchar>(std::lround(255.0 * (1.0 - ink[static_cast<std::size_t>(y * size + x)])));
+    for (int y = 0; y < area.rect.height(); ++y) {
+        uchar* line = plate.scanLine(area.rect.top() + y) + area.rect.left();
+        for (int x = 0; x < area.rect.width(); ++x) {
+            const auto value = static_cast<uchar>(std::lround(255.0 * (1.0 - ink[area.index(x, y)])));
             line[x] = std::min(line[x], value);
         }
     }
@@ -265,24 +275,29 @@ void PlateRenderer::drawFigure(QImage& plate, const PlateDrawing& drawing) const
     const QPainterPath shape = transform.map(drawing.shape);
     const QRectF placed = shape.boundingRect();
 
-    const QImage mask = coverageMask(shape);
-    const std::vector<float> depth = depthInside(mask);
-    const std::vector<bool> broad = broadParts(depth, broadRadius);
-    InkLayer ink(static_cast<std::size_t>(size * size), 0.0F);
-
     // The ground: level strokes under the figure that thin out towards the rim of an ellipse,
     // a little to the right, away from the light.
     const QPointF groundCentre(placed.center().x() + placed.width() * 0.06,
                                std::min(placed.bottom() + 4, captionTop - 26));
     const double groundRadiusX = placed.width() * 0.42 + 24;
     constexpr double groundRadiusY = 14;
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x) {
-            const double dx = (x + 0.5 - groundCentre.x()) / groundRadiusX;
-            const double dy = (y + 0.5 - groundCentre.y()) / groundRadiusY;
+    const QRectF ground(groundCentre.x() - groundRadiusX, groundCentre.y() - groundRadiusY, 2 * groundRadiusX,
+                        2 * groundRadiusY);
+    const WorkArea area{(placed | ground).toAlignedRect().adjusted(-2, -2, 2, 2) & QRect(0, 0, size, size)};
+
+    const QImage mask = coverageMask(shape, area);
+    const std::vector<float> depth = depthInside(mask, area);
+    const std::vector<bool> broad = broadParts(depth, broadRadius, area);
+    InkLayer ink(area.pixels(), 0.0F);
+
+    for (int y = 0; y < area.rect.height(); ++y) {
+        const double plateY = area.rect.top() + y + 0.5;
+        for (int x = 0; x < area.rect.width(); ++x) {
+            const double dx = (area.rect.left() + x + 0.5 - groundCentre.x()) / groundRadiusX;
+            const double dy = (plateY - groundCentre.y()) / groundRadiusY;
             const double rim = dx * dx + dy * dy;
             if (rim < 1) {
-                ink[static_cast<std::size_t>(y * size + x)] = clamp01(lineCoverage(y + 0.5, 4.0, 0.9 * (1 - rim)));
+                ink[area.index(x, y)] = clamp01(lineCoverage(plateY, 4.0, 0.9 * (1 - rim)));
             }
         }
     }
@@ -291,14 +306,16 @@ void PlateRenderer::drawFigure(QImage& plate, const PlateDrawing& drawing) const
     // The hatching is modelled as if the part were a cushion lit from the upper left: the slope
     // of the depth field stands for the surface, so lines thin out on the lit side of each edge
     // and swell on the side away from the light, and the flat middle takes a half tone.
-    const auto depthAt = [&depth](int x, int y) {
-        return depth[static_cast<std::size_t>(std::clamp(y, 0, size - 1) * size + std::clamp(x, 0, size - 1))];
+    const int width = area.rect.width();
+    const int height = area.rect.height();
+    const auto depthAt = [&](int x, int y) {
+        return depth[area.index(std::clamp(x, 0, width - 1), std::clamp(y, 0, height - 1))];
     };
     constexpr double towardsLight = -0.70710678118654752; // both components of the unit vector
-    for (int y = 0; y < size; ++y) {
+    for (int y = 0; y < height; ++y) {
         const uchar* maskLine = mask.constScanLine(y);
-        for (int x = 0; x < size; ++x) {
-            const auto index = static_cast<std::size_t>(y * size + x);
+        for (int x = 0; x < width; ++x) {
+            const auto index = area.index(x, y);
             const double coverage = maskLine[x] / 255.0;
             if (coverage == 0) {
                 continue;
@@ -310,14 +327,15 @@ void PlateRenderer::drawFigure(QImage& plate, const PlateDrawing& drawing) const
                 const double gradientY = (depthAt(x, y + 1) - depthAt(x, y - 1)) / 2.0;
                 const double lit = -(gradientX + gradientY) * towardsLight * std::exp(-here / 14.0);
                 const double tone = std::clamp(0.5 + 0.45 * -lit, 0.05, 0.95);
-                const double hatch = hatchCoverage(drawing.hatch, x + 0.5, y + 0.5, 0.1 + 1.5 * tone);
+                const double hatch = hatchCoverage(drawing.hatch, area.rect.left() + x + 0.5, area.rect.top() + y + 0.5,
+                                                   0.1 + 1.5 * tone);
                 const double inside = std::clamp(here - contourWidth, 0.0, 1.0);
                 figure = (1 - inside) * coverage + inside * hatch;
             }
             ink[index] = clamp01(figure + (1 - coverage) * ink[index]);
         }
     }
-    applyInk(plate, ink);
+    applyInk(plate, ink, area);
 }
 
 void PlateRenderer::drawCaption(QImage& plate, const DailyItem& item) const

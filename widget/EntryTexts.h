@@ -18,7 +18,7 @@ QString yearText(const WidgetRevolutionaryDate& date);
 // "Quintidi".
 QString weekdayText(const WidgetRevolutionaryDate& date);
 // The locale's long date without the weekday: "December 7, 2026", "7 décembre 2026".
-QString civilDateText(const QDate& date, const QLocale& locale = QLocale::system());
+QString civilDateText(const QDate& date, const QLocale& locale = QLocale());
 // "plant".
 QString categoryText(const WidgetDailyItem& item);
 

@@ -1,5 +1,6 @@
 #include "widgethost/FaceRenderer.h"
 
+#include <QLayout>
 #include <QPainter>
 #include <QWidget>
 
@@ -49,11 +50,10 @@ QImage render(const WidgetKit::WidgetConfiguration& configuration, WidgetKit::Wi
     const WidgetKit::WidgetEnvironment environment{family, effectiveScheme(configuration, desktop)};
     const std::unique_ptr<QWidget> view(configuration.makeView(entry, environment));
     if (view) {
-        view->setAttribute(Qt::WA_DontShowOnScreen);
         view->resize(size);
-        view->ensurePolished();
-        // Lays out the view without putting it on a screen.
-        view->show();
+        if (view->layout()) {
+            view->layout()->activate();
+        }
         view->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
     }
     return face;

@@ -54,11 +54,12 @@ void EngravingThumbnail::paintEvent(QPaintEvent*)
     QImage tile((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
     tile.setDevicePixelRatio(ratio);
     tile.fill(Qt::transparent);
-    const QPainterPath shape = continuousRoundedRect(QRectF(rect()), cornerRadius);
     {
         QPainter painter(&tile);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-        painter.fillPath(shape, WidgetStyle::parchment());
+        // The whole square first, so that the multiply meets opaque parchment everywhere; the
+        // corners are cut afterwards.
+        painter.fillRect(QRectF(rect()), WidgetStyle::parchment());
         if (!m_engraving.isNull()) {
             QSizeF fitted = m_engraving.size();
             fitted.scale(QSizeF(size()), Qt::KeepAspectRatio);
@@ -66,17 +67,16 @@ void EngravingThumbnail::paintEvent(QPaintEvent*)
             target.moveCenter(QRectF(rect()).center());
             painter.setCompositionMode(QPainter::CompositionMode_Multiply);
             painter.drawImage(target, m_engraving);
-            // Cut what the plate drew outside the corners, over the whole tile.
-            QImage mask(tile.size(), QImage::Format_ARGB32_Premultiplied);
-            mask.setDevicePixelRatio(ratio);
-            mask.fill(Qt::transparent);
-            QPainter maskPainter(&mask);
-            maskPainter.setRenderHint(QPainter::Antialiasing);
-            maskPainter.fillPath(shape, Qt::black);
-            maskPainter.end();
-            painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-            painter.drawImage(QPointF(), mask);
         }
+        QImage mask(tile.size(), QImage::Format_ARGB32_Premultiplied);
+        mask.setDevicePixelRatio(ratio);
+        mask.fill(Qt::transparent);
+        QPainter maskPainter(&mask);
+        maskPainter.setRenderHint(QPainter::Antialiasing);
+        maskPainter.fillPath(continuousRoundedRect(QRectF(rect()), cornerRadius), Qt::black);
+        maskPainter.end();
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        painter.drawImage(QPointF(), mask);
     }
     QPainter(this).drawImage(QPointF(), tile);
 }

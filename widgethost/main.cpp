@@ -3,6 +3,7 @@
 
 #include "widgethost/HostClock.h"
 #include "widgethost/HostCommands.h"
+#include "widgethost/HostInstance.h"
 #include "widgethost/PlacementStore.h"
 #include "widgethost/WidgetHost.h"
 #include "widgethost/WidgetPluginLoader.h"
@@ -90,12 +91,22 @@ int main(int argc, char** argv)
         return HostCommands::timeline(plugins.widgets(), request, output, errors);
     }
 
+    HostInstance instance;
+    if (instance.handOverToRunningHost()) {
+        output << "quintaval-widgets is already running; its gallery opens.\n";
+        return 0;
+    }
+    if (!instance.listen()) {
+        errors << "quintaval-widgets: cannot watch for a second start: " << instance.errorString() << '\n';
+        errors.flush();
+    }
     QApplication::setQuitOnLastWindowClosed(false);
     SystemHostClock clock;
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quintaval"),
                        QStringLiteral("QuintavalWidgets"));
     PlacementStore store(settings);
     WidgetHost host(plugins.widgets(), plugins.errors(), store, clock);
+    QObject::connect(&instance, &HostInstance::galleryRequested, &host, &WidgetHost::showGallery);
     host.start();
     return QApplication::exec();
 }

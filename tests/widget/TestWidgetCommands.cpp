@@ -1,11 +1,14 @@
 // quintaval-widgets run as a program: its one-off commands and its answer to a bad plug-in.
 
 #include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 namespace {
 
@@ -17,12 +20,23 @@ struct Run
     QString errors;
 };
 
-Run runHost(const QStringList& arguments, const QByteArray& zone = "Europe/Paris", const QStringList& wrapper = {})
+QProcessEnvironment hostEnvironment(const QByteArray& zone, const QString& privateFolder = {})
 {
-    QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("TZ"), QString::fromLatin1(zone));
-    process.setProcessEnvironment(environment);
+    if (!privateFolder.isEmpty()) {
+        // Settings and the host's socket kept away from any host the user runs.
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), privateFolder);
+        environment.insert(QStringLiteral("TMPDIR"), privateFolder);
+    }
+    return environment;
+}
+
+Run runHost(const QStringList& arguments, const QByteArray& zone = "Europe/Paris", const QStringList& wrapper = {},
+            const QString& privateFolder = {})
+{
+    QProcess process;
+    process.setProcessEnvironment(hostEnvironment(zone, privateFolder));
     const QString program = QStringLiteral(WIDGET_HOST);
     if (wrapper.isEmpty()) {
         process.start(program, arguments);
@@ -56,6 +70,7 @@ private Q_SLOTS:
     void renderRefusesWhatItCannotDraw_data();
     void renderRefusesWhatItCannotDraw();
     void brokenPluginIsReported();
+    void secondStartHandsOverToTheFirst();
 };
 
 void TestWidgetCommands::timelineListsTheWeek_data()
@@ -162,6 +177,26 @@ void TestWidgetCommands::brokenPluginIsReported()
     QVERIFY2(run.errors.contains(folder.filePath("libOther.so") + " is not a widget plug-in"), qPrintable(run.errors));
     QVERIFY2(run.errors.contains("No widget is available."), qPrintable(run.errors));
     QVERIFY(run.output.isEmpty());
+}
+
+void TestWidgetCommands::secondStartHandsOverToTheFirst()
+{
+    QTemporaryDir folder;
+    QProcess first;
+    first.setProcessEnvironment(hostEnvironment("Europe/Paris", folder.path()));
+    first.start(QStringLiteral(WIDGET_HOST), {});
+    QVERIFY(first.waitForStarted());
+    const QString socket = QDir(folder.path()).filePath(QStringLiteral("quintaval-widgets-%1").arg(getuid()));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), 10000);
+
+    const Run second = runHost({}, "Europe/Paris", {}, folder.path());
+    QCOMPARE(second.exitStatus, QProcess::NormalExit);
+    QCOMPARE(second.exitCode, 0);
+    QVERIFY2(second.output.contains("already running"), qPrintable(second.output + second.errors));
+    QCOMPARE(first.state(), QProcess::Running);
+
+    first.terminate();
+    QVERIFY(first.waitForFinished(10000));
 }
 
 QTEST_GUILESS_MAIN(TestWidgetCommands)

@@ -14,12 +14,12 @@ StateHarness::StateHarness()
 
 SoundManager::Services StateHarness::soundServices() const
 {
-    return {preferences, resources, player, beep};
+    return {store, resources, player, beep};
 }
 
 NotificationManager::Services StateHarness::notificationServices() const
 {
-    return {preferences, center, clock};
+    return {store, center, clock};
 }
 
 void StateHarness::launch(Instant now)
@@ -32,8 +32,8 @@ void StateHarness::launch(Instant now)
     timer = fakeTimer.get();
     timeZoneWatcher = fakeWatcher.get();
     calendar = std::make_unique<CalendarManager>(
-        CalendarManager::Services{clock, random, std::move(fakeTimer), preferences, std::move(fakeWatcher)},
-        sound.get(), notifications.get());
+        CalendarManager::Services{clock, random, std::move(fakeTimer), store, std::move(fakeWatcher)}, sound.get(),
+        notifications.get());
 }
 
 void StateHarness::tickAt(Instant now)

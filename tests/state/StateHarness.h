@@ -25,6 +25,8 @@ struct StateHarness
     std::shared_ptr<FakeClock> clock = std::make_shared<FakeClock>();
     std::shared_ptr<FakeRandomSource> random = std::make_shared<FakeRandomSource>();
     std::shared_ptr<FakePreferences> preferences = std::make_shared<FakePreferences>();
+    // What the managers store their settings in: `preferences` unless a test puts a real store here.
+    std::shared_ptr<Preferences> store = preferences;
     std::shared_ptr<FakeResourceDirectory> resources = std::make_shared<FakeResourceDirectory>();
     std::shared_ptr<FakeAudioPlayer> player = std::make_shared<FakeAudioPlayer>();
     std::shared_ptr<FakeSystemBeep> beep = std::make_shared<FakeSystemBeep>();

@@ -116,6 +116,14 @@ void DBusNotificationCenter::deliverDue()
     m_timer.start(std::min<std::chrono::milliseconds>(untilEarliest, longestSleep));
 }
 
+std::optional<std::chrono::milliseconds> DBusNotificationCenter::nextCheckIn() const
+{
+    if (!m_timer.isActive()) {
+        return std::nullopt;
+    }
+    return m_timer.remainingTimeAsDuration();
+}
+
 void DBusNotificationCenter::deliver(const NotificationRequest& request) const
 {
     QDBusConnection bus = QDBusConnection::sessionBus();

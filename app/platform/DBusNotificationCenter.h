@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 class Clock;
 
@@ -34,6 +35,9 @@ public:
 
     // Shows what is due, drops what is too late, and sets the timer for the rest.
     void deliverDue();
+
+    // How long until the next look at the pending requests; none while nothing is pending.
+    std::optional<std::chrono::milliseconds> nextCheckIn() const;
 
 private:
     void deliver(const NotificationRequest& request) const;

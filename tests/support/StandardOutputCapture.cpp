@@ -2,29 +2,28 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <unistd.h>
 
-StandardOutputCapture::StandardOutputCapture()
+StandardOutputCapture::StandardOutputCapture(int descriptor) : m_descriptor(descriptor)
 {
-    std::fflush(stdout);
+    std::fflush(nullptr);
     char name[] = "/tmp/quintaval-stdout-XXXXXX";
     m_file = mkstemp(name);
     unlink(name);
-    m_savedOutput = dup(STDOUT_FILENO);
-    dup2(m_file, STDOUT_FILENO);
+    m_savedOutput = dup(m_descriptor);
+    dup2(m_file, m_descriptor);
 }
 
 StandardOutputCapture::~StandardOutputCapture()
 {
-    std::fflush(stdout);
-    dup2(m_savedOutput, STDOUT_FILENO);
+    std::fflush(nullptr);
+    dup2(m_savedOutput, m_descriptor);
     close(m_savedOutput);
     close(m_file);
 }
 
 QByteArray StandardOutputCapture::text() const
 {
-    std::fflush(stdout);
+    std::fflush(nullptr);
     QByteArray captured;
     char buffer[4096];
     for (off_t at = 0;;) {

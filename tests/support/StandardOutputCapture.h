@@ -2,11 +2,14 @@
 
 #include <QByteArray>
 
-// Collects what the process writes to its standard output (file descriptor 1) while it lives.
+#include <unistd.h>
+
+// Collects what the process writes to its standard output (or another descriptor, such as
+// STDERR_FILENO) while it lives.
 class StandardOutputCapture final
 {
 public:
-    StandardOutputCapture();
+    explicit StandardOutputCapture(int descriptor = STDOUT_FILENO);
     ~StandardOutputCapture();
     StandardOutputCapture(const StandardOutputCapture&) = delete;
     StandardOutputCapture& operator=(const StandardOutputCapture&) = delete;
@@ -15,6 +18,7 @@ public:
     QByteArray text() const;
 
 private:
+    int m_descriptor;
     int m_savedOutput = -1;
     int m_file = -1;
 };

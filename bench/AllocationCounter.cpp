@@ -5,11 +5,25 @@
 
 namespace {
 std::atomic<std::size_t> allocations{0};
+std::atomic<std::size_t> releases{0};
+
+void release(void* memory)
+{
+    if (memory) {
+        releases.fetch_add(1, std::memory_order_relaxed);
+        std::free(memory);
+    }
 }
+} // namespace
 
 std::size_t AllocationCounter::count()
 {
     return allocations.load(std::memory_order_relaxed);
+}
+
+long long AllocationCounter::live()
+{
+    return static_cast<long long>(allocations.load()) - static_cast<long long>(releases.load());
 }
 
 void* operator new(std::size_t size)
@@ -28,20 +42,20 @@ void* operator new[](std::size_t size)
 
 void operator delete(void* memory) noexcept
 {
-    std::free(memory);
+    release(memory);
 }
 
 void operator delete[](void* memory) noexcept
 {
-    std::free(memory);
+    release(memory);
 }
 
 void operator delete(void* memory, std::size_t) noexcept
 {
-    std::free(memory);
+    release(memory);
 }
 
 void operator delete[](void* memory, std::size_t) noexcept
 {
-    std::free(memory);
+    release(memory);
 }

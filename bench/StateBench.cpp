@@ -1,54 +1,9 @@
+#include "bench/AllocationCounter.h"
 #include "tests/state/StateHarness.h"
 
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstdlib>
-#include <new>
-
-// Every allocation of the program is counted, so a benchmark can tell whether the code it runs
-// touches the heap at all.
-namespace {
-std::atomic<long long> allocations{0};
-std::atomic<long long> releases{0};
-} // namespace
-
-void* operator new(std::size_t size)
-{
-    allocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* memory = std::malloc(size ? size : 1)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-void* operator new[](std::size_t size)
-{
-    return operator new(size);
-}
-
-void operator delete(void* memory) noexcept
-{
-    if (memory) {
-        releases.fetch_add(1, std::memory_order_relaxed);
-        std::free(memory);
-    }
-}
-
-void operator delete[](void* memory) noexcept
-{
-    operator delete(memory);
-}
-
-void operator delete(void* memory, std::size_t) noexcept
-{
-    operator delete(memory);
-}
-
-void operator delete[](void* memory, std::size_t) noexcept
-{
-    operator delete(memory);
-}
 
 namespace {
 
@@ -56,7 +11,7 @@ using namespace std::chrono_literals;
 
 long long liveAllocations()
 {
-    return allocations.load() - releases.load();
+    return AllocationCounter::live();
 }
 
 // The program as launched, chimes off so that the fake player's log does not grow: the chime
@@ -78,13 +33,13 @@ void quietTick(benchmark::State& state)
     const auto harness = launched(launch);
     constexpr int ticksPerRound = 290; // 250 s
     int tick = 1;
-    const long long allocationsBefore = allocations.load();
+    const auto allocationsBefore = AllocationCounter::count();
     for (auto _ : state) {
         harness->tickAt(launch + tick * CalendarManager::tickInterval);
         tick = tick == ticksPerRound ? 1 : tick + 1;
     }
     state.counters["allocations/tick"] = benchmark::Counter(
-        static_cast<double>(allocations.load() - allocationsBefore) / static_cast<double>(state.iterations()));
+        static_cast<double>(AllocationCounter::count() - allocationsBefore) / static_cast<double>(state.iterations()));
 }
 BENCHMARK(quietTick);
 

@@ -48,7 +48,7 @@ std::int64_t wallClockSeconds(Instant instant);
 CivilDateTime components(Instant instant);
 
 // The instant at which the local wall clock shows the given components. A wall time that a
-// daylight-saving gap skips resolves to the same reading after the gap (02:30 becomes 03:30);
+// daylight-saving gap skips resolves to the first instant after the gap (02:30 becomes 03:00);
 // a wall time that occurs twice resolves to its first occurrence. Out-of-range fields are
 // normalised (month 13 is January of the next year). None when the result lies outside what
 // an Instant can hold.

@@ -142,6 +142,11 @@ void StatusNotifierItem::setTitle(const QString& title)
 
 void StatusNotifierItem::setIcon(const QList<QImage>& images)
 {
+    // Usually the very pictures set before, whose shared data compare at once.
+    if (images == m_iconImages) {
+        return;
+    }
+    m_iconImages = images;
     StatusNotifierImageList icon;
     icon.reserve(images.size());
     for (const QImage& image : images) {

@@ -69,6 +69,7 @@ private:
 
     QString m_title;
     QString m_labelGuide;
+    QList<QImage> m_iconImages;
     StatusNotifierImageList m_icon;
     QString m_toolTip;
 };

@@ -53,6 +53,7 @@ void SystemStatusItem::setIcon(const QList<QImage>& images)
     m_icon = images;
     if (m_tray) {
         m_tray->setIcon(iconFrom(m_icon));
+        m_tray->setVisible(m_presence == Presence::systemTray && !m_icon.isEmpty());
     }
 }
 
@@ -112,11 +113,15 @@ void SystemStatusItem::showTrayIcon()
             if (reason == QSystemTrayIcon::DoubleClick) {
                 return;
             }
+            // Some trays give the icon's place relative to themselves; the pointer is where the
+            // user clicked, and the icon's bottom edge, when known, is where the panel belongs.
+            const QPoint pointer = QCursor::pos();
             const QRect geometry = m_tray->geometry();
-            Q_EMIT activated(geometry.isValid() ? QPoint(geometry.left(), geometry.bottom() + 1) : QCursor::pos());
+            Q_EMIT activated(geometry.contains(pointer) ? QPoint(pointer.x(), geometry.bottom() + 1) : pointer);
         });
     }
     m_tray->setIcon(iconFrom(m_icon));
     m_tray->setToolTip(m_toolTip);
-    m_tray->show();
+    // A tray entry without a picture would be an empty slot; it shows once the icon is set.
+    m_tray->setVisible(!m_icon.isEmpty());
 }

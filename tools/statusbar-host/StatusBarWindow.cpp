@@ -2,6 +2,7 @@
 
 #include "tools/statusbar-host/StatusNotifierWatcher.h"
 
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,7 +44,9 @@ StatusBarWindow::StatusBarWindow(StatusNotifierWatcher* watcher, QWidget* parent
 QFont StatusBarWindow::labelFont() const
 {
     QFont font = this->font();
-    font.setFamilies({font.family(), QStringLiteral("Noto Color Emoji")});
+    // The resolved family: an alias such as "Sans Serif" in the list would let the emoji font,
+    // which has digits and spaces of its own, take over the text.
+    font.setFamilies({QFontInfo(font).family(), QStringLiteral("Noto Color Emoji")});
     font.setPixelSize(14);
     return font;
 }

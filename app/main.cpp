@@ -1,5 +1,5 @@
-#include "calendar/RevolutionaryCalendar.h"
 #include "app/state/TitleText.h"
+#include "calendar/RevolutionaryCalendar.h"
 
 #include <cstdio>
 
@@ -9,8 +9,8 @@ int main()
     const Instant now = currentInstant();
     const RevolutionaryDate today = RevolutionaryCalendar::fromGregorian(now);
     const DecimalTime time = RevolutionaryCalendar::toDecimalTime(now);
-    std::printf("%s\n%s, %s\n%lld:%02lld:%02lld décimal\n", TitleText::menuBarText(today, time, MenuBarFormat::dateAndTime).c_str(),
-                today.formatted().c_str(),
+    std::printf("%s\n%s, %s\n%lld:%02lld:%02lld décimal\n",
+                TitleText::menuBarText(today, time, MenuBarFormat::dateAndTime).c_str(), today.formatted().c_str(),
                 std::string(RevolutionaryCalendar::dayNames.at(static_cast<std::size_t>(today.decadeDay - 1))).c_str(),
                 static_cast<long long>(time.hours), static_cast<long long>(time.minutes),
                 static_cast<long long>(time.seconds));

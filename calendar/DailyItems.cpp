@@ -45,8 +45,21 @@ std::string DailyItem::imageName() const
 {
     std::string slug = lowerCased(frenchName);
     static constexpr std::array<std::pair<std::string_view, std::string_view>, 15> replacements{{
-        {" ", "_"}, {"'", ""},  {"é", "e"}, {"è", "e"}, {"ê", "e"}, {"ë", "e"}, {"à", "a"}, {"â", "a"}, {"î", "i"},
-        {"ï", "i"}, {"ô", "o"}, {"û", "u"}, {"ù", "u"}, {"ç", "c"}, {"œ", "oe"},
+        {" ", "_"},
+        {"'", ""},
+        {"é", "e"},
+        {"è", "e"},
+        {"ê", "e"},
+        {"ë", "e"},
+        {"à", "a"},
+        {"â", "a"},
+        {"î", "i"},
+        {"ï", "i"},
+        {"ô", "o"},
+        {"û", "u"},
+        {"ù", "u"},
+        {"ç", "c"},
+        {"œ", "oe"},
     }};
     for (const auto& [from, to] : replacements) {
         replaceAll(slug, from, to);
@@ -80,8 +93,8 @@ std::optional<DailyItem> item(const RevolutionaryDate& date)
     }
     // Checked arithmetic: a hand-made date may hold any month and day.
     std::int64_t dayOfYear = 0;
-    if (__builtin_sub_overflow(date.month, 1, &dayOfYear) || __builtin_mul_overflow(dayOfYear, 30, &dayOfYear) || __builtin_add_overflow(dayOfYear, date.day, &dayOfYear) ||
-        dayOfYear < 1 || dayOfYear > 360) {
+    if (__builtin_sub_overflow(date.month, 1, &dayOfYear) || __builtin_mul_overflow(dayOfYear, 30, &dayOfYear) ||
+        __builtin_add_overflow(dayOfYear, date.day, &dayOfYear) || dayOfYear < 1 || dayOfYear > 360) {
         return std::nullopt;
     }
     DailyItem found = allItems[static_cast<std::size_t>(dayOfYear - 1)];

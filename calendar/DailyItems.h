@@ -9,7 +9,8 @@
 #include <string_view>
 
 // The plant, animal, tool or mineral to which a day of the twelve months is dedicated.
-struct DailyItem {
+struct DailyItem
+{
     enum class Category { plant, animal, tool, mineral };
 
     std::string_view name;       // English

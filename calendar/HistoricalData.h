@@ -13,8 +13,10 @@
 // since the last execution by guillotine in France.
 namespace HistoricalData {
 
-struct HistoricalEvent {
-    struct Day {
+struct HistoricalEvent
+{
+    struct Day
+    {
         std::int64_t month, day;
         bool operator==(const Day&) const = default;
     } revolutionaryDate;

@@ -19,12 +19,14 @@ constexpr Seconds floorDiv(Seconds a, Seconds b)
 
 constexpr Seconds floorMod(Seconds a, Seconds b)
 {
-    return a - floorDiv(a, b) * b;
+    const Seconds remainder = a % b;
+    return remainder != 0 && ((remainder < 0) != (b < 0)) ? remainder + b : remainder;
 }
 
+// std::chrono::floor would overflow at the very ends of an Instant's range.
 Seconds floorSeconds(Instant instant)
 {
-    return std::chrono::floor<std::chrono::seconds>(instant.time_since_epoch()).count();
+    return floorDiv(instant.time_since_epoch().count(), 1'000'000);
 }
 
 std::optional<Instant> instantFromSeconds(Seconds seconds)
@@ -52,7 +54,8 @@ std::optional<Seconds> libraryWallClock(Seconds utc)
 
 // Identifies the zone the C library is using. zoneChanged() bumps the generation; the globals
 // that tzset() fills catch most zone switches made without it.
-struct ZoneStamp {
+struct ZoneStamp
+{
     std::uint64_t generation = 0;
     const char* standardName = nullptr;
     const char* daylightName = nullptr;
@@ -70,7 +73,8 @@ ZoneStamp currentZoneStamp()
 
 // A stretch of UTC seconds [from, until) over which the wall clock runs at one offset: the
 // local day last asked about. Per thread, so no locking.
-struct OffsetSpan {
+struct OffsetSpan
+{
     Seconds from = 0;
     Seconds until = 0;
     Seconds offset = 0;
@@ -100,8 +104,8 @@ std::optional<Seconds> utcForWallClock(Seconds wall)
     // see both sides of any transition near it.
     std::array<Seconds, 5> offsets{};
     std::size_t count = 0;
-    for (const Seconds probe : {wall - 2 * secondsPerDay, wall - secondsPerDay, wall, wall + secondsPerDay,
-                                wall + 2 * secondsPerDay}) {
+    for (const Seconds probe :
+         {wall - 2 * secondsPerDay, wall - secondsPerDay, wall, wall + secondsPerDay, wall + 2 * secondsPerDay}) {
         const auto offset = offsetAt(probe);
         if (offset && std::find(offsets.begin(), offsets.begin() + count, *offset) == offsets.begin() + count) {
             offsets[count++] = *offset;
@@ -145,7 +149,8 @@ std::optional<Seconds> utcForWallClock(Seconds wall)
     return high;
 }
 
-struct CivilDate {
+struct CivilDate
+{
     std::int64_t year;
     int month;
     int day;
@@ -230,7 +235,7 @@ std::optional<Instant> addingDays(Instant from, std::int64_t days)
     if (days > dayLimit || days < -dayLimit) {
         return std::nullopt;
     }
-    const auto fraction = from - std::chrono::floor<std::chrono::seconds>(from);
+    const std::chrono::microseconds fraction{floorMod(from.time_since_epoch().count(), 1'000'000)};
     CivilDateTime parts = components(from);
     const std::int64_t day = parts.day + days;
     if (day > dayLimit || day < -dayLimit) {

@@ -6,7 +6,8 @@
 #include <optional>
 
 // Civil (wall-clock) components of an instant in the local time zone, proleptic Gregorian.
-struct CivilDateTime {
+struct CivilDateTime
+{
     std::int64_t year = 1970;
     int month = 1;  // 1 to 12
     int day = 1;    // 1 to 31

@@ -17,18 +17,18 @@ constexpr std::array<std::int64_t, 4> fourYearStarts{0, 365, 730, 1096};
 constexpr std::int64_t secondsPerDay = 86400;
 
 constexpr std::array<std::pair<std::int64_t, std::string_view>, 13> romanNumerals{{{1000, "M"},
-                                                                                  {900, "CM"},
-                                                                                  {500, "D"},
-                                                                                  {400, "CD"},
-                                                                                  {100, "C"},
-                                                                                  {90, "XC"},
-                                                                                  {50, "L"},
-                                                                                  {40, "XL"},
-                                                                                  {10, "X"},
-                                                                                  {9, "IX"},
-                                                                                  {5, "V"},
-                                                                                  {4, "IV"},
-                                                                                  {1, "I"}}};
+                                                                                   {900, "CM"},
+                                                                                   {500, "D"},
+                                                                                   {400, "CD"},
+                                                                                   {100, "C"},
+                                                                                   {90, "XC"},
+                                                                                   {50, "L"},
+                                                                                   {40, "XL"},
+                                                                                   {10, "X"},
+                                                                                   {9, "IX"},
+                                                                                   {5, "V"},
+                                                                                   {4, "IV"},
+                                                                                   {1, "I"}}};
 
 } // namespace
 

@@ -8,7 +8,8 @@
 #include <string_view>
 
 // A day of the French Republican calendar. Month 13 holds the five or six complementary days.
-struct RevolutionaryDate {
+struct RevolutionaryDate
+{
     std::int64_t year, month, day, decadeDay;
 
     // "15 Frimaire an CCXXXV"; month must be 1 to 13.
@@ -17,7 +18,8 @@ struct RevolutionaryDate {
 };
 
 // Ten hours of a hundred minutes of a hundred seconds per day.
-struct DecimalTime {
+struct DecimalTime
+{
     std::int64_t hours, minutes, seconds;
     bool operator==(const DecimalTime&) const = default;
 };
@@ -40,13 +42,13 @@ inline constexpr std::array<std::string_view, 13> monthNames{
     "Floréal",     "Prairial", "Messidor", "Thermidor", "Fructidor", "Sansculottides"};
 
 inline constexpr std::array<std::string_view, 13> monthMeanings{
-    "Month of Grape Harvest", "Month of Fog",     "Month of Frost",   "Month of Snow",  "Month of Rain",
-    "Month of Wind",          "Month of Germination", "Month of Flowers", "Month of Meadows", "Month of Harvest",
-    "Month of Heat",          "Month of Fruit",   "Complementary Days"};
+    "Month of Grape Harvest", "Month of Fog",         "Month of Frost",    "Month of Snow",    "Month of Rain",
+    "Month of Wind",          "Month of Germination", "Month of Flowers",  "Month of Meadows", "Month of Harvest",
+    "Month of Heat",          "Month of Fruit",       "Complementary Days"};
 
 // Several carry the variation selector U+FE0F.
 inline constexpr std::array<std::string_view, 13> monthEmojis{"🍇", "🌫️", "🥶", "☃️", "🌧️", "💨", "🌱",
-                                                              "🌸", "🌾", "🌻", "☀️", "🍎", "🎉"};
+                                                              "🌸", "🌾",       "🌻",    "☀️", "🍎",       "🎉"};
 
 // Indexed by decadeDay - 1.
 inline constexpr std::array<std::string_view, 10> dayNames{"Primidi", "Duodi",   "Tridi",  "Quartidi", "Quintidi",
@@ -54,7 +56,7 @@ inline constexpr std::array<std::string_view, 10> dayNames{"Primidi", "Duodi",  
 
 // The festivals of the complementary days, indexed by day - 1.
 inline constexpr std::array<std::string_view, 6> sansculottidesNames{
-    "La Fête de la Vertu",     "La Fête du Génie",        "La Fête du Travail",
-    "La Fête de l'Opinion",    "La Fête des Récompenses", "La Fête de la Révolution"};
+    "La Fête de la Vertu",  "La Fête du Génie",        "La Fête du Travail",
+    "La Fête de l'Opinion", "La Fête des Récompenses", "La Fête de la Révolution"};
 
 } // namespace RevolutionaryCalendar

@@ -2,7 +2,8 @@
 
 namespace {
 
-struct FormatNames {
+struct FormatNames
+{
     std::string_view raw;
     std::string_view display;
 };

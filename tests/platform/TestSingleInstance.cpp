@@ -18,18 +18,22 @@ private:
 
     QString socketPath() const { return m_folder.filePath("quintaval.socket"); }
 
-    // Runs a later start to its end while this process keeps serving.
-    static QString runProbe(const QString& socket, int* exitCode)
+    // Runs a later start to its end while this process keeps serving: it must leave with 0,
+    // saying it is not the first, after reaching the first start.
+    void startAgain(QSignalSpy& activations) const
     {
+        const qsizetype before = activations.size();
         QProcess probe;
-        probe.start(QStringLiteral(SINGLEINSTANCE_PROBE), {socket});
+        probe.start(QStringLiteral(SINGLEINSTANCE_PROBE), {socketPath()});
         QSignalSpy finished(&probe, &QProcess::finished);
         if (!finished.wait(10000)) {
             probe.kill();
             probe.waitForFinished();
         }
-        *exitCode = probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
-        return QString::fromUtf8(probe.readAllStandardOutput()).trimmed();
+        QCOMPARE(probe.readAllStandardOutput().trimmed(), QByteArray("secondary"));
+        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(probe.exitCode(), 0);
+        QTRY_COMPARE(activations.size(), before + 1);
     }
 
 private Q_SLOTS:
@@ -46,14 +50,8 @@ private Q_SLOTS:
         SingleInstance first(socketPath());
         QCOMPARE(first.start(), SingleInstance::Role::primary);
         QSignalSpy activations(&first, &SingleInstance::activationRequested);
-
-        int exitCode = -1;
-        QCOMPARE(runProbe(socketPath(), &exitCode), QStringLiteral("secondary"));
-        QCOMPARE(exitCode, 0);
-        QTRY_COMPARE(activations.size(), 1);
-
-        QCOMPARE(runProbe(socketPath(), &exitCode), QStringLiteral("secondary"));
-        QTRY_COMPARE(activations.size(), 2);
+        startAgain(activations);
+        startAgain(activations);
     }
 
     // A first start that crashed leaves its socket file behind; nobody answers there.
@@ -70,10 +68,7 @@ private Q_SLOTS:
         SingleInstance next(socketPath());
         QCOMPARE(next.start(), SingleInstance::Role::primary);
         QSignalSpy activations(&next, &SingleInstance::activationRequested);
-        int exitCode = -1;
-        QCOMPARE(runProbe(socketPath(), &exitCode), QStringLiteral("secondary"));
-        QCOMPARE(exitCode, 0);
-        QTRY_COMPARE(activations.size(), 1);
+        startAgain(activations);
     }
 
     // In a shared temporary folder another user may hold the name: neither trusted nor removed.

@@ -1,5 +1,5 @@
 #include "app/platform/SystemStatusItem.h"
-#include "tests/support/CapturedStandardError.h"
+#include "tests/support/StandardOutputCapture.h"
 #include "tests/support/StatusBarHostProcess.h"
 
 #include <QRegularExpression>
@@ -23,10 +23,10 @@ private Q_SLOTS:
     {
         StatusBarHostProcess host;
         QVERIFY(host.start());
-        CapturedStandardError standardError;
+        const StandardOutputCapture standardError(STDERR_FILENO);
         SystemStatusItem item;
         QCOMPARE(item.presence(), StatusItem::Presence::statusNotifier);
-        QCOMPARE(ourLines(standardError.text()), QStringList());
+        QCOMPARE(ourLines(QString::fromUtf8(standardError.text())), QStringList());
 
         item.setTitle(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
         QTRY_COMPARE(host.items().size(), 1);
@@ -39,14 +39,14 @@ private Q_SLOTS:
 
     void saysOnceWhyNothingShows()
     {
-        CapturedStandardError standardError;
+        const StandardOutputCapture standardError(STDERR_FILENO);
         SystemStatusItem item;
         QCOMPARE(item.presence(), StatusItem::Presence::none);
         // Ticks keep setting the title; the explanation is not repeated.
         for (int tick = 0; tick < 3; ++tick) {
             item.setTitle(QStringLiteral("🥶 4:44"));
         }
-        const QStringList lines = ourLines(standardError.text());
+        const QStringList lines = ourLines(QString::fromUtf8(standardError.text()));
         QCOMPARE(lines.size(), 1);
         const QString& line = lines.constFirst();
         QVERIFY2(line.contains("no StatusNotifierWatcher") && line.contains("no system tray") &&
@@ -61,7 +61,7 @@ private Q_SLOTS:
         QCOMPARE(presence.size(), 1);
         QTRY_COMPARE(host.items().size(), 1);
         QTRY_COMPARE(host.item(host.items().constFirst()).value("label").toString(), QStringLiteral("🥶 4:44"));
-        QCOMPARE(ourLines(standardError.text()).size(), 1);
+        QCOMPARE(ourLines(QString::fromUtf8(standardError.text())).size(), 1);
     }
 };
 

@@ -1,5 +1,5 @@
 #include "app/platform/SystemStatusItem.h"
-#include "tests/support/CapturedStandardError.h"
+#include "tests/support/StandardOutputCapture.h"
 #include "tests/support/StatusBarHostProcess.h"
 
 #include <QCursor>
@@ -66,12 +66,12 @@ private Q_SLOTS:
 
     void showsInTheTrayAndTakesClicks()
     {
-        auto standardError = std::make_unique<CapturedStandardError>();
+        auto standardError = std::make_unique<StandardOutputCapture>(STDERR_FILENO);
         SystemStatusItem item;
         QCOMPARE(item.presence(), StatusItem::Presence::systemTray);
         item.setIcon(icon());
         item.setToolTip(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
-        QVERIFY(!standardError->text().contains("quintaval: "));
+        QVERIFY(!QString::fromUtf8(standardError->text()).contains("quintaval: "));
         standardError.reset();
 
         // Docked: inside the tray's strip at the top right of the screen.

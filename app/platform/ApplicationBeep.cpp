@@ -1,0 +1,15 @@
+#include "app/platform/ApplicationBeep.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+void ApplicationBeep::beep()
+{
+    // QApplication::beep() needs a GUI platform; a program without one rings the terminal.
+    if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+        QApplication::beep();
+    } else {
+        std::fputc('\a', stderr);
+    }
+}

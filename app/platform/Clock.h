@@ -1,0 +1,13 @@
+#pragma once
+
+#include "calendar/Instant.h"
+
+// The wall clock.
+class Clock
+{
+public:
+    virtual ~Clock() = default;
+
+    // The present instant.
+    virtual Instant now() const = 0;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/platform/NotificationCenter.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+class Clock;
+
+// Notifications held by the program and shown through org.freedesktop.Notifications on the
+// session bus. One timer aims at the earliest trigger but never sleeps longer than a minute, so a
+// clock change, a zone change or a suspend delays a notification by a minute at most.
+//
+// A trigger missed while the machine slept is still shown on waking if that is on the same local
+// day and at most an hour late; an older one would only confuse (a morning reminder in the
+// evening, or for a day already over), so it is dropped.
+class DBusNotificationCenter final : public QObject, public NotificationCenter
+{
+    Q_OBJECT
+
+public:
+    static constexpr std::chrono::minutes longestLateness{60};
+    static constexpr std::chrono::seconds longestSleep{60};
+
+    explicit DBusNotificationCenter(std::shared_ptr<const Clock> clock, QObject* parent = nullptr);
+
+    void requestAuthorization(QObject* context, std::function<void(bool granted)> answer) override;
+    void add(const NotificationRequest& request) override;
+    void removeAllPending() override;
+    std::vector<NotificationRequest> pendingRequests() const override;
+
+    // Shows what is due, drops what is too late, and sets the timer for the rest.
+    void deliverDue();
+
+    // How long until the next look at the pending requests; none while nothing is pending.
+    std::optional<std::chrono::milliseconds> nextCheckIn() const;
+
+private:
+    void deliver(const NotificationRequest& request) const;
+    void recheckSoon();
+
+    std::shared_ptr<const Clock> m_clock;
+    std::vector<NotificationRequest> m_pending;
+    QTimer m_timer;
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/platform/AudioPlayer.h"
+
+#include <QMediaPlayer>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+class QAudioOutput;
+
+// Qt Multimedia playback. QMediaPlayer learns only while loading whether it can play a file, so
+// each new sound is loaded in a player of its own and replaces the one that plays only once it
+// has loaded; a file that fails to load leaves the current sound alone.
+class MultimediaAudioPlayer final : public QObject, public AudioPlayer
+{
+    Q_OBJECT
+
+public:
+    explicit MultimediaAudioPlayer(QObject* parent = nullptr);
+    ~MultimediaAudioPlayer() override;
+
+    void play(const QString& file, float volume, std::function<void(const QString& description)> failed) override;
+
+    // The file of the sound started last, and whether it is playing now.
+    QUrl currentSource() const;
+    bool isPlaying() const;
+
+Q_SIGNALS:
+    // A new sound has loaded and started.
+    void started();
+
+private:
+    void loadingChanged(QMediaPlayer* player, QMediaPlayer::MediaStatus status);
+    void loadingFailed(QMediaPlayer* player, const QString& description);
+    void discard(QMediaPlayer* player);
+
+    QPointer<QMediaPlayer> m_current;
+    QPointer<QMediaPlayer> m_loading;
+    std::function<void(const QString&)> m_loadingFailed;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+// The desktop's alert sound.
+class SystemBeep
+{
+public:
+    virtual ~SystemBeep() = default;
+
+    virtual void beep() = 0;
+};

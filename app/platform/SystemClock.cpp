@@ -1,0 +1,6 @@
+#include "app/platform/SystemClock.h"
+
+Instant SystemClock::now() const
+{
+    return currentInstant();
+}

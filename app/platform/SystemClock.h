@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/platform/Clock.h"
+
+// The system's real-time clock.
+class SystemClock final : public Clock
+{
+public:
+    Instant now() const override;
+};

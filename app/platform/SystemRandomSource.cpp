@@ -1,0 +1,8 @@
+#include "app/platform/SystemRandomSource.h"
+
+#include <QRandomGenerator>
+
+std::uint32_t SystemRandomSource::below(std::uint32_t bound)
+{
+    return QRandomGenerator::global()->bounded(bound);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/platform/TimeZoneWatcher.h"
+
+#include <QByteArray>
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+
+// Watches the files that name the system zone (/etc/localtime, /etc/timezone) through inotify,
+// and listens to systemd-timedated's PropertiesChanged on the system bus where there is one.
+// Tools replace these files rather than write them, which ends a watch on the file itself, so
+// their folders are watched too and the file watches are renewed after every change.
+class SystemTimeZoneWatcher final : public QObject, public TimeZoneWatcher
+{
+    Q_OBJECT
+
+public:
+    static QStringList systemFiles();
+
+    explicit SystemTimeZoneWatcher(const QStringList& files = systemFiles(), QObject* parent = nullptr);
+
+    void onChange(std::function<void()> changed) override;
+
+private Q_SLOTS:
+    void timedatePropertiesChanged();
+
+private:
+    void watchFiles();
+    void settle(bool certain);
+    void settled();
+    QByteArray fingerprint() const;
+
+    QStringList m_files;
+    QFileSystemWatcher m_watcher;
+    QTimer m_settle;
+    QByteArray m_fingerprint;
+    bool m_certain = false;
+    std::function<void()> m_changed;
+};

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "app/state/AppTheme.h"
+#include "app/state/MenuBarFormat.h"
+#include "calendar/DailyItems.h"
+#include "calendar/HistoricalData.h"
+#include "calendar/Instant.h"
+#include "calendar/RevolutionaryCalendar.h"
+
+#include <QObject>
+#include <QString>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class Clock;
+class NotificationManager;
+class Preferences;
+class RandomSource;
+class RepeatingTimer;
+class SoundManager;
+class TimeZoneWatcher;
+
+// The program's one state object: today's Republican date and decimal time, refreshed every
+// decimal second, the slogan of the moment, the day the panel looks at, and the two appearance
+// choices. The tick also starts the hourly chime and moves the morning reminders on each day.
+//
+// changed() is emitted once for every assignment to a published property, after the value is
+// stored, also when the value is the same.
+class CalendarManager final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        std::shared_ptr<const Clock> clock;
+        std::shared_ptr<RandomSource> random;
+        std::unique_ptr<RepeatingTimer> timer;
+        std::shared_ptr<Preferences> preferences;
+        std::unique_ptr<TimeZoneWatcher> timeZoneWatcher;
+    };
+
+    // One decimal second.
+    static constexpr std::chrono::milliseconds tickInterval{864};
+    // A new slogan comes on the first tick more than this long after the last one.
+    static constexpr std::chrono::seconds sloganLifetime{300};
+
+    // Without managers given, the shared ones are used (and created if need be).
+    explicit CalendarManager(Services services, SoundManager* soundManager = nullptr,
+                             NotificationManager* notificationManager = nullptr, QObject* parent = nullptr);
+    ~CalendarManager() override;
+
+    const RevolutionaryDate& todayDate() const { return m_todayDate; }
+    const DecimalTime& currentTime() const { return m_currentTime; }
+    const QString& currentSlogan() const { return m_currentSlogan; }
+    MenuBarFormat menuBarFormat() const { return m_menuBarFormat; }
+    AppTheme theme() const { return m_theme; }
+    qint64 dayOffset() const { return m_dayOffset; }
+    const RevolutionaryDate& currentDate() const { return m_currentDate; }
+    Instant viewedGregorianDate() const { return m_viewedGregorianDate; }
+    const std::optional<DailyItem>& dailyItem() const { return m_dailyItem; }
+    const std::vector<HistoricalData::HistoricalEvent>& viewedEvents() const { return m_viewedEvents; }
+
+    bool isViewingToday() const { return m_dayOffset == 0; }
+    // The status-bar title of today in the chosen format.
+    QString menuBarText() const;
+    // The viewed day with the present decimal time, for the clipboard.
+    QString shareableText() const;
+
+    // Each publishes and stores the choice, also when it is unchanged.
+    void setMenuBarFormat(MenuBarFormat format);
+    void setTheme(AppTheme theme);
+
+    // Moves the viewed day by `delta` days from today's offset; the days are counted from the
+    // present instant, not from the day viewed before.
+    void stepDay(qint64 delta);
+    // Back to today; nothing happens (and nothing is published) when already there.
+    void goToToday();
+
+    // One decimal second: the work of each timer firing.
+    void tick();
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    void refreshViewed();
+    void timeZoneChanged();
+    QString randomSlogan();
+
+    template <typename T>
+    void publish(T& property, T value)
+    {
+        property = std::move(value);
+        Q_EMIT changed();
+    }
+
+    Services m_services;
+    SoundManager* m_soundManager = nullptr;
+    NotificationManager* m_notificationManager = nullptr;
+
+    RevolutionaryDate m_todayDate{};
+    DecimalTime m_currentTime{};
+    QString m_currentSlogan;
+    MenuBarFormat m_menuBarFormat = MenuBarFormat::dateAndTime;
+    AppTheme m_theme = AppTheme::light;
+    qint64 m_dayOffset = 0;
+    RevolutionaryDate m_currentDate{};
+    Instant m_viewedGregorianDate{};
+    std::optional<DailyItem> m_dailyItem;
+    std::vector<HistoricalData::HistoricalEvent> m_viewedEvents;
+
+    Instant m_lastSloganChange = Instant::min();
+    std::int64_t m_lastDecimalHour = -1;
+};

@@ -1,0 +1,139 @@
+#include "app/state/NotificationManager.h"
+
+#include "app/platform/Clock.h"
+#include "app/state/PreferenceKeys.h"
+#include "app/state/SharedInstance.h"
+#include "calendar/DailyItems.h"
+#include "calendar/LocalCalendar.h"
+#include "calendar/RevolutionaryCalendar.h"
+
+namespace {
+
+SharedInstance<NotificationManager>& sharedNotifications()
+{
+    static SharedInstance<NotificationManager> instance("NotificationManager");
+    return instance;
+}
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString reminderBody(const RevolutionaryDate& date)
+{
+    if (const auto item = DailyItems::item(date)) {
+        return fromUtf8(item->emoji) + QStringLiteral(" Aujourd'hui : ") + fromUtf8(item->frenchName) +
+               QStringLiteral(" \u2014 ") + fromUtf8(item->name);
+    }
+    const auto monthIndex = static_cast<std::size_t>(date.month - 1);
+    if (date.month == 13 && date.day >= 1 && date.day <= 6) {
+        return QStringLiteral("\U0001F389 ") +
+               fromUtf8(RevolutionaryCalendar::sansculottidesNames.at(static_cast<std::size_t>(date.day - 1)));
+    }
+    return fromUtf8(RevolutionaryCalendar::monthEmojis.at(monthIndex)) + QLatin1Char(' ') +
+           fromUtf8(RevolutionaryCalendar::monthNames.at(monthIndex));
+}
+
+} // namespace
+
+bool NotificationManager::configureShared(Services services)
+{
+    return sharedNotifications().configure(std::move(services));
+}
+
+NotificationManager& NotificationManager::shared()
+{
+    return sharedNotifications().get();
+}
+
+NotificationManager::NotificationManager(Services services, QObject* parent)
+    : QObject(parent), m_services(std::move(services))
+{
+    Preferences& preferences = *m_services.preferences;
+    if (preferences.read(PreferenceKeys::notificationsConfigured)) {
+        m_enabled = preferences.read(PreferenceKeys::notificationsEnabled);
+        m_hour = preferences.read(PreferenceKeys::notificationHour);
+        m_minute = preferences.read(PreferenceKeys::notificationMinute);
+        return;
+    }
+    m_enabled = true;
+    m_hour = firstLaunchHour;
+    m_minute = firstLaunchMinute;
+    preferences.write(PreferenceKeys::notificationsEnabled, m_enabled);
+    preferences.write(PreferenceKeys::notificationHour, m_hour);
+    preferences.write(PreferenceKeys::notificationMinute, m_minute);
+    // Last, so that an interrupted first launch is taken for a first launch again.
+    preferences.write(PreferenceKeys::notificationsConfigured, true);
+}
+
+void NotificationManager::setEnabled(bool enabled)
+{
+    m_enabled = enabled;
+    Q_EMIT changed();
+    m_services.preferences->write(PreferenceKeys::notificationsEnabled, enabled);
+    reschedule();
+}
+
+void NotificationManager::setHour(int hour)
+{
+    m_hour = hour;
+    Q_EMIT changed();
+    m_services.preferences->write(PreferenceKeys::notificationHour, hour);
+    reschedule();
+}
+
+void NotificationManager::setMinute(int minute)
+{
+    m_minute = minute;
+    Q_EMIT changed();
+    m_services.preferences->write(PreferenceKeys::notificationMinute, minute);
+    reschedule();
+}
+
+void NotificationManager::start()
+{
+    m_services.center->requestAuthorization(this, [this](bool granted) {
+        if (granted) {
+            reschedule();
+        }
+    });
+}
+
+void NotificationManager::reschedule()
+{
+    NotificationCenter& center = *m_services.center;
+    center.removeAllPending();
+    if (!m_enabled) {
+        return;
+    }
+    const Instant now = m_services.clock->now();
+    for (int offset = 0; offset < horizon; ++offset) {
+        const auto day = LocalCalendar::addingDays(now, offset);
+        if (!day) {
+            continue;
+        }
+        CivilDateTime parts = LocalCalendar::components(*day);
+        parts.hour = m_hour;
+        parts.minute = m_minute;
+        parts.second = 0;
+        // A time that a daylight-saving gap skips resolves to the same reading after the gap,
+        // so that day still gets its one reminder.
+        const auto fire = LocalCalendar::instant(parts);
+        if (!fire || *fire <= now) {
+            continue;
+        }
+        const RevolutionaryDate date = RevolutionaryCalendar::fromGregorian(*fire);
+        NotificationRequest request;
+        request.identifier = QStringLiteral("daily-%1-%2-%3").arg(parts.year).arg(parts.month).arg(parts.day);
+        request.title = QString::fromStdString(date.formatted());
+        request.body = reminderBody(date);
+        request.trigger = {parts.year, parts.month, parts.day, m_hour, m_minute};
+        center.add(request);
+    }
+}
+
+std::vector<NotificationRequest> NotificationManager::pendingReminders() const
+{
+    return m_services.center->pendingRequests();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/platform/Preferences.h"
+#include "app/state/AppTheme.h"
+#include "app/state/MenuBarFormat.h"
+
+// The two appearance choices are stored by their raw values; any other text reads as none.
+template <typename Choice, std::optional<Choice> (*fromRawValue)(std::string_view),
+          std::string_view (*rawValue)(Choice)>
+struct RawValueCodec
+{
+    static std::optional<Choice> decode(const QVariant& stored)
+    {
+        const auto text = PreferenceCodec<QString>::decode(stored);
+        return text ? fromRawValue(text->toStdString()) : std::nullopt;
+    }
+    static QVariant encode(Choice choice)
+    {
+        const std::string_view raw = rawValue(choice);
+        return QString::fromUtf8(raw.data(), static_cast<qsizetype>(raw.size()));
+    }
+};
+
+template <>
+struct PreferenceCodec<MenuBarFormat>
+    : RawValueCodec<MenuBarFormat, MenuBarFormats::fromRawValue, MenuBarFormats::rawValue>
+{};
+
+template <>
+struct PreferenceCodec<AppTheme> : RawValueCodec<AppTheme, AppThemes::fromRawValue, AppThemes::rawValue>
+{};
+
+// Every setting the program keeps, with what it reads as when absent or unusable. The values a
+// first launch writes are the owners' business (SoundManager, NotificationManager).
+namespace PreferenceKeys {
+
+inline constexpr PreferenceKey<MenuBarFormat> menuBarFormat{"menuBarFormat", MenuBarFormat::dateAndTime};
+inline constexpr PreferenceKey<AppTheme> appTheme{"appTheme", AppTheme::light};
+inline constexpr PreferenceKey<bool> soundEnabled{"soundEnabled", false};
+inline constexpr PreferenceKey<bool> hasLaunchedBefore{"hasLaunchedBefore", false};
+inline constexpr PreferenceKey<bool> notificationsConfigured{"notificationsConfigured", false};
+inline constexpr PreferenceKey<bool> notificationsEnabled{"notificationsEnabled", false};
+// An hour or minute no clock shows (a hand-edited file) reads like a missing one.
+inline constexpr PreferenceKey<int> notificationHour{"notificationHour", 0, 0, 23};
+inline constexpr PreferenceKey<int> notificationMinute{"notificationMinute", 0, 0, 59};
+
+} // namespace PreferenceKeys

@@ -1,0 +1,115 @@
+#include "tests/state/StateHarness.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+
+// Every allocation of the program is counted, so a benchmark can tell whether the code it runs
+// touches the heap at all.
+namespace {
+std::atomic<long long> allocations{0};
+std::atomic<long long> releases{0};
+} // namespace
+
+void* operator new(std::size_t size)
+{
+    allocations.fetch_add(1, std::memory_order_relaxed);
+    if (void* memory = std::malloc(size ? size : 1)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+void* operator new[](std::size_t size)
+{
+    return operator new(size);
+}
+
+void operator delete(void* memory) noexcept
+{
+    if (memory) {
+        releases.fetch_add(1, std::memory_order_relaxed);
+        std::free(memory);
+    }
+}
+
+void operator delete[](void* memory) noexcept
+{
+    operator delete(memory);
+}
+
+void operator delete(void* memory, std::size_t) noexcept
+{
+    operator delete(memory);
+}
+
+void operator delete[](void* memory, std::size_t) noexcept
+{
+    operator delete(memory);
+}
+
+namespace {
+
+using namespace std::chrono_literals;
+
+long long liveAllocations()
+{
+    return allocations.load() - releases.load();
+}
+
+// The program as launched, chimes off so that the fake player's log does not grow: the chime
+// itself is the audio service's business, not the tick's.
+std::unique_ptr<StateHarness> launched(Instant at)
+{
+    auto harness = std::make_unique<StateHarness>();
+    harness->preferences->store(PreferenceKeys::hasLaunchedBefore, true);
+    harness->launch(at);
+    harness->center->answerAuthorization(true);
+    return harness;
+}
+
+// A tick that changes neither the day, nor the decimal hour, nor the slogan: the clock runs
+// through the first 250 seconds after launch, at 10:40 (decimal 4:44), over and over.
+void quietTick(benchmark::State& state)
+{
+    const Instant launch = localInstant(2026, 12, 7, 10, 40);
+    const auto harness = launched(launch);
+    constexpr int ticksPerRound = 290; // 250 s
+    int tick = 1;
+    const long long allocationsBefore = allocations.load();
+    for (auto _ : state) {
+        harness->tickAt(launch + tick * CalendarManager::tickInterval);
+        tick = tick == ticksPerRound ? 1 : tick + 1;
+    }
+    state.counters["allocations/tick"] = benchmark::Counter(
+        static_cast<double>(allocations.load() - allocationsBefore) / static_cast<double>(state.iterations()));
+}
+BENCHMARK(quietTick);
+
+// Two whole days of ticks, midnight to midnight; the heap must hold as many blocks at the end of
+// the second day as at the end of the first.
+void simulatedDay(benchmark::State& state)
+{
+    for (auto _ : state) {
+        const Instant start = localInstant(2026, 12, 7, 0, 0, 1);
+        const auto harness = launched(start);
+        constexpr int ticksPerDay = 100'000;
+        long long liveAfterFirstDay = 0;
+        int tick = 1;
+        for (; tick <= ticksPerDay; ++tick) {
+            harness->tickAt(start + tick * CalendarManager::tickInterval);
+        }
+        liveAfterFirstDay = liveAllocations();
+        for (; tick <= 2 * ticksPerDay; ++tick) {
+            harness->tickAt(start + tick * CalendarManager::tickInterval);
+        }
+        state.counters["heap growth (blocks)"] = static_cast<double>(liveAllocations() - liveAfterFirstDay);
+    }
+}
+BENCHMARK(simulatedDay)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,89 @@
+#include "app/platform/FileResourceDirectory.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+void touch(const QString& path)
+{
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+}
+
+} // namespace
+
+class TestFileResourceDirectory : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void lookupsReportAbsence();
+    void rootIsFoundFromTheExecutable_data();
+    void rootIsFoundFromTheExecutable();
+    void testsFindTheBuildTreesResources();
+};
+
+void TestFileResourceDirectory::lookupsReportAbsence()
+{
+    const QTemporaryDir root;
+    touch(root.filePath(QStringLiteral("marseillaise.wav")));
+    touch(root.filePath(QStringLiteral("engravings/day_001_raisin.png")));
+    QVERIFY(QDir(root.path()).mkpath(QStringLiteral("folder.svg")));
+    const FileResourceDirectory resources(root.path());
+
+    QCOMPARE(resources.find(QStringLiteral("marseillaise"), QStringLiteral("wav")),
+             root.filePath(QStringLiteral("marseillaise.wav")));
+    QCOMPARE(resources.find(QStringLiteral("engravings/day_001_raisin"), QStringLiteral("png")),
+             root.filePath(QStringLiteral("engravings/day_001_raisin.png")));
+    QCOMPARE(resources.find(QStringLiteral("marseillaise"), QStringLiteral("mp3")), std::nullopt);
+    QCOMPARE(resources.find(QStringLiteral("folder"), QStringLiteral("svg")), std::nullopt);
+    QCOMPARE(FileResourceDirectory(QString()).find(QStringLiteral("marseillaise"), QStringLiteral("wav")),
+             std::nullopt);
+}
+
+void TestFileResourceDirectory::rootIsFoundFromTheExecutable_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("executableFolder");
+    QTest::addColumn<QString>("expectedRoot"); // empty: none
+
+    QTest::newRow("installed") << QStringList{"prefix/share/quintaval/marseillaise.wav", "prefix/bin/quintaval"}
+                               << "prefix/bin"
+                               << "prefix/share/quintaval";
+    QTest::newRow("program in a build tree")
+        << QStringList{"build/CMakeCache.txt", "build/app/quintaval"} << "build/app"
+        << "build/resources";
+    QTest::newRow("tool in a build tree")
+        << QStringList{"build/CMakeCache.txt", "build/tools/host/host"} << "build/tools/host"
+        << "build/resources";
+    // The source tree's resources/ holds what the files are made from, never the files themselves.
+    QTest::newRow("neither") << QStringList{"resources/marseillaise.notes", "bin/quintaval"} << "bin" << QString();
+}
+
+void TestFileResourceDirectory::rootIsFoundFromTheExecutable()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, executableFolder);
+    QFETCH(QString, expectedRoot);
+    const QTemporaryDir tree;
+    for (const QString& file : files) {
+        touch(tree.filePath(file));
+    }
+
+    const FileResourceDirectory found = FileResourceDirectory::forExecutable(tree.filePath(executableFolder));
+    QCOMPARE(found.root(), expectedRoot.isEmpty() ? QString() : tree.filePath(expectedRoot));
+}
+
+void TestFileResourceDirectory::testsFindTheBuildTreesResources()
+{
+    const QDir build(QStringLiteral(QUINTAVAL_BUILD_DIR));
+    QCOMPARE(FileResourceDirectory::forRunningProgram().root(), build.filePath(QStringLiteral("resources")));
+}
+
+QTEST_GUILESS_MAIN(TestFileResourceDirectory)
+#include "TestFileResourceDirectory.moc"

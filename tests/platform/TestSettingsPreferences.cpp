@@ -1,0 +1,168 @@
+#include "app/platform/SettingsPreferences.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+constexpr PreferenceKey<bool> flag{"flag", false};
+constexpr PreferenceKey<int> number{"number", 0};
+constexpr PreferenceKey<int> hour{"hour", 0, 0, 23};
+const PreferenceKey<QString> text{"text", QString()};
+
+void writeFile(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestSettingsPreferences : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void storedTextReadsAsItsType_data();
+    void storedTextReadsAsItsType();
+    void everyWriteIsOnDiskAtOnce();
+    void storeThatCannotBeSavedKeepsItsValues_data();
+    void storeThatCannotBeSavedKeepsItsValues();
+    void garbledLinesAreDroppedAndTheRestKept();
+    void defaultStoreLivesInTheUserConfigFolder();
+
+private:
+    QTemporaryDir m_home;
+};
+
+void TestSettingsPreferences::initTestCase()
+{
+    // QSettings takes the user config folder once per process, at its first use.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(QStringLiteral("config"))));
+}
+
+void TestSettingsPreferences::storedTextReadsAsItsType_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("expectedFlag");
+    QTest::addColumn<int>("expectedNumber");
+    QTest::addColumn<int>("expectedHour");
+    QTest::addColumn<QString>("expectedText");
+
+    QTest::newRow("absent") << QByteArray() << false << 0 << 0 << QString();
+    QTest::newRow("true") << QByteArray("true") << true << 0 << 0 << QStringLiteral("true");
+    QTest::newRow("false") << QByteArray("false") << false << 0 << 0 << QStringLiteral("false");
+    QTest::newRow("number") << QByteArray("17") << false << 17 << 17 << QStringLiteral("17");
+    QTest::newRow("negative") << QByteArray("-5") << false << -5 << 0 << QStringLiteral("-5");
+    QTest::newRow("out of range") << QByteArray("99") << false << 99 << 0 << QStringLiteral("99");
+    QTest::newRow("word") << QByteArray("abc") << false << 0 << 0 << QStringLiteral("abc");
+    QTest::newRow("empty") << QByteArray("") << false << 0 << 0 << QString();
+    QTest::newRow("list") << QByteArray("a, b") << false << 0 << 0 << QString();
+    QTest::newRow("quoted") << QByteArray("\"dateAndTime\"") << false << 0 << 0 << QStringLiteral("dateAndTime");
+    QTest::newRow("huge number") << QByteArray("99999999999999999999") << false << 0 << 0
+                                 << QStringLiteral("99999999999999999999");
+}
+
+void TestSettingsPreferences::storedTextReadsAsItsType()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, expectedFlag);
+    QFETCH(int, expectedNumber);
+    QFETCH(int, expectedHour);
+    QFETCH(QString, expectedText);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Quintaval.conf"));
+    QByteArray contents("[General]\n");
+    if (!line.isNull()) {
+        for (const char* name : {flag.name, number.name, hour.name, text.name}) {
+            contents += QByteArray(name) + '=' + line + '\n';
+        }
+    }
+    writeFile(path, contents);
+
+    const SettingsPreferences preferences(path);
+    QCOMPARE(preferences.read(flag), expectedFlag);
+    QCOMPARE(preferences.read(number), expectedNumber);
+    QCOMPARE(preferences.read(hour), expectedHour);
+    QCOMPARE(preferences.read(text), expectedText);
+}
+
+void TestSettingsPreferences::everyWriteIsOnDiskAtOnce()
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Quintaval.conf"));
+    SettingsPreferences preferences(path);
+
+    QVERIFY(preferences.write(flag, true));
+    QVERIFY(readFile(path).contains("flag=true"));
+    QVERIFY(preferences.write(number, 8));
+    QVERIFY(preferences.write(text, QStringLiteral("sepiaNight")));
+    QVERIFY(readFile(path).startsWith("[General]\n"));
+
+    const SettingsPreferences later(path);
+    QCOMPARE(later.read(flag), true);
+    QCOMPARE(later.read(number), 8);
+    QCOMPARE(later.read(text), QStringLiteral("sepiaNight"));
+}
+
+void TestSettingsPreferences::storeThatCannotBeSavedKeepsItsValues_data()
+{
+    QTest::addColumn<QString>("relativePath");
+    // Both hold as root too, which ignores permission bits.
+    QTest::newRow("file is a folder") << QStringLiteral("Quintaval.conf");
+    QTest::newRow("folder is a file") << QStringLiteral("blocker/Quintaval.conf");
+}
+
+void TestSettingsPreferences::storeThatCannotBeSavedKeepsItsValues()
+{
+    QFETCH(QString, relativePath);
+    const QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Quintaval.conf")));
+    writeFile(folder.filePath(QStringLiteral("blocker")), "not a folder");
+    const QString path = folder.filePath(relativePath);
+
+    SettingsPreferences preferences(path);
+    QCOMPARE(preferences.read(flag), false);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the settings")));
+    QVERIFY(!preferences.write(flag, true));
+    QVERIFY(!preferences.write(number, 12)); // said once per run
+    QCOMPARE(preferences.read(flag), true);
+    QCOMPARE(preferences.read(number), 12);
+    QCOMPARE(readFile(folder.filePath(QStringLiteral("blocker"))), QByteArray("not a folder"));
+}
+
+void TestSettingsPreferences::garbledLinesAreDroppedAndTheRestKept()
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Quintaval.conf"));
+    writeFile(path, QByteArray("[General]\n\x01\x02[[[garbage\nnumber=7\n"));
+
+    SettingsPreferences preferences(path);
+    QCOMPARE(preferences.read(number), 7);
+    QVERIFY(preferences.write(flag, true));
+    const SettingsPreferences later(path);
+    QCOMPARE(later.read(number), 7);
+    QCOMPARE(later.read(flag), true);
+}
+
+void TestSettingsPreferences::defaultStoreLivesInTheUserConfigFolder()
+{
+    SettingsPreferences preferences;
+    const QString expected = m_home.filePath(QStringLiteral("config/Quintaval/Quintaval.conf"));
+    QCOMPARE(preferences.fileName(), expected);
+    QVERIFY(preferences.write(flag, true));
+    QCOMPARE(readFile(expected), QByteArray("[General]\nflag=true\n"));
+}
+
+QTEST_GUILESS_MAIN(TestSettingsPreferences)
+#include "TestSettingsPreferences.moc"

@@ -1,0 +1,322 @@
+// The host: loading plug-ins, keeping a widget's timeline, and the placed widgets.
+
+#include "tests/support/FakeHostClock.h"
+#include "tests/support/ScopedTimeZone.h"
+#include "widgethost/PlacementStore.h"
+#include "widgethost/TimelineKeeper.h"
+#include "widgethost/WidgetHost.h"
+#include "widgethost/WidgetPluginLoader.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct CountedEntry final : WidgetKit::TimelineEntry
+{
+    CountedEntry(QDateTime entryDate, int entryNumber)
+        : WidgetKit::TimelineEntry(std::move(entryDate)), number(entryNumber)
+    {}
+    QString summary() const override { return QString::number(number); }
+    int number;
+};
+
+// Answers every request with entries at the given offsets (seconds) from the request's
+// instant, numbered from 1, and a reload after `reloadAfter` seconds; counts the requests.
+class ScriptedProvider final : public WidgetKit::TimelineProvider
+{
+public:
+    ScriptedProvider(QList<int> offsets, int reloadAfter) : m_offsets(std::move(offsets)), m_reloadAfter(reloadAfter) {}
+    WidgetKit::EntryPointer placeholder(const WidgetKit::TimelineContext& context) const override
+    {
+        return std::make_shared<CountedEntry>(context.now, 0);
+    }
+    void getSnapshot(const WidgetKit::TimelineContext& context,
+                     std::function<void(WidgetKit::EntryPointer)> completion) const override
+    {
+        completion(placeholder(context));
+    }
+    void getTimeline(const WidgetKit::TimelineContext& context,
+                     std::function<void(WidgetKit::Timeline)> completion) const override
+    {
+        ++requests;
+        WidgetKit::Timeline timeline;
+        for (int i = 0; i < m_offsets.size(); ++i) {
+            timeline.entries.push_back(std::make_shared<CountedEntry>(context.now.addSecs(m_offsets[i]), i + 1));
+        }
+        timeline.policy = WidgetKit::ReloadPolicy::after(context.now.addSecs(m_reloadAfter));
+        completion(std::move(timeline));
+    }
+    mutable int requests = 0;
+
+private:
+    QList<int> m_offsets;
+    int m_reloadAfter;
+};
+
+WidgetKit::WidgetConfiguration scriptedWidget(std::shared_ptr<ScriptedProvider> provider)
+{
+    WidgetKit::WidgetConfiguration widget;
+    widget.kind = QStringLiteral("Scripted");
+    widget.displayName = QStringLiteral("Scripted");
+    widget.supportedFamilies = {WidgetKit::WidgetFamily::small, WidgetKit::WidgetFamily::medium};
+    widget.provider = std::move(provider);
+    widget.makeView = [](const WidgetKit::TimelineEntry&, const WidgetKit::WidgetEnvironment&) { return new QWidget; };
+    widget.containerBackground = Qt::white;
+    return widget;
+}
+
+int shownNumber(const TimelineKeeper& keeper)
+{
+    return static_cast<const CountedEntry&>(*keeper.currentEntry()).number;
+}
+
+const QDateTime start = QDateTime::fromString(QStringLiteral("2026-12-07T23:59:00Z"), Qt::ISODate);
+
+} // namespace
+
+class TestWidgetHost final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loaderExplainsWhatItTurnsAway_data();
+    void loaderExplainsWhatItTurnsAway();
+    void loaderLoadsTheExtension();
+    void entrySwitchesAtItsDate();
+    void reloadsAtTheReloadDate();
+    void reloadsAfterAClockJump();
+    void placementsSurviveBadValues();
+    void placedWidgetsAreRememberedAndRemoved();
+};
+
+void TestWidgetHost::loaderExplainsWhatItTurnsAway_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("complaint");
+    QTest::newRow("missing") << "missing"
+                             << "does not exist";
+    QTest::newRow("not a library") << "text"
+                                   << "Cannot load widget plug-in";
+    QTest::newRow("another kind of plug-in") << QStringLiteral(NOT_A_WIDGET_PLUGIN) << "is not a widget plug-in";
+}
+
+void TestWidgetHost::loaderExplainsWhatItTurnsAway()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, complaint);
+    QTemporaryDir folder;
+    QString path = file;
+    if (file == QLatin1String("missing")) {
+        path = folder.filePath(QStringLiteral("libGone.so"));
+    } else if (file == QLatin1String("text")) {
+        path = folder.filePath(QStringLiteral("libBroken.so"));
+        QFile broken(path);
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("this is no library\n");
+    }
+    WidgetPluginLoader loader;
+    QVERIFY(!loader.loadFile(path));
+    QVERIFY(loader.widgets().isEmpty());
+    QCOMPARE(loader.errors().size(), 1);
+    QVERIFY2(loader.errors().front().contains(complaint), qPrintable(loader.errors().front()));
+    QVERIFY(loader.errors().front().contains(path));
+
+    // In a folder of their own, they leave the host with nothing to show, and it says so.
+    if (file != QLatin1String("missing")) {
+        QVERIFY(QFile::copy(path, folder.filePath(QStringLiteral("libCopy.so"))));
+        WidgetPluginLoader folderLoader;
+        folderLoader.loadDirectories({folder.path()});
+        QVERIFY(folderLoader.widgets().isEmpty());
+        QVERIFY(folderLoader.errors().last().startsWith(QStringLiteral("No widget plug-in found in")));
+    }
+}
+
+void TestWidgetHost::loaderLoadsTheExtension()
+{
+    WidgetPluginLoader loader;
+    QVERIFY2(loader.loadFile(QStringLiteral(WIDGET_EXTENSION)), qPrintable(loader.errors().join('\n')));
+    QCOMPARE(loader.widgets().size(), 1);
+    const auto& widget = loader.widgets().front();
+    QCOMPARE(widget.kind, QStringLiteral("QuintavalWidget"));
+    QCOMPARE(widget.displayName, QStringLiteral("Revolutionary Calendar"));
+    QCOMPARE(widget.description, QStringLiteral("Display today's date in the French Revolutionary Calendar."));
+    QCOMPARE(widget.supportedFamilies,
+             (QList<WidgetKit::WidgetFamily>{WidgetKit::WidgetFamily::small, WidgetKit::WidgetFamily::medium,
+                                             WidgetKit::WidgetFamily::large}));
+    QCOMPARE(widget.forcedColorScheme, WidgetKit::ColorScheme::light);
+    QCOMPARE(widget.containerBackground, QColor::fromRgbF(0.93f, 0.91f, 0.86f));
+
+    // The same kind from a second file is not offered twice.
+    QVERIFY(!loader.loadFile(QStringLiteral(WIDGET_EXTENSION)));
+    QCOMPARE(loader.widgets().size(), 1);
+}
+
+void TestWidgetHost::entrySwitchesAtItsDate()
+{
+    FakeHostClock clock(start);
+    auto provider = std::make_shared<ScriptedProvider>(QList<int>{-30, 60, 120}, 3600);
+    TimelineKeeper keeper(scriptedWidget(provider), WidgetKit::WidgetFamily::small, clock);
+    QSignalSpy switched(&keeper, &TimelineKeeper::entryChanged);
+    keeper.start();
+    QCOMPARE(shownNumber(keeper), 1);
+    QCOMPARE(keeper.nextWakeUp(), start.addSecs(60));
+
+    // A timer that fires early changes nothing and looks again later.
+    clock.advance(59'999);
+    switched.clear();
+    keeper.wake();
+    QCOMPARE(shownNumber(keeper), 1);
+    QVERIFY(switched.isEmpty());
+    QCOMPARE(keeper.nextWakeUp(), start.addSecs(60));
+
+    clock.advance(1);
+    keeper.wake();
+    QCOMPARE(shownNumber(keeper), 2);
+    QCOMPARE(switched.size(), 1);
+    QCOMPARE(keeper.nextWakeUp(), start.addSecs(120));
+    QCOMPARE(provider->requests, 1);
+
+    // Left to its own timer, the keeper switches when the next date has come.
+    auto soon = std::make_shared<ScriptedProvider>(QList<int>{0, 1}, 3600);
+    TimelineKeeper timed(scriptedWidget(soon), WidgetKit::WidgetFamily::small, clock);
+    timed.start();
+    QCOMPARE(shownNumber(timed), 1);
+    clock.advance(1000);
+    QTRY_COMPARE_WITH_TIMEOUT(shownNumber(timed), 2, 5000);
+}
+
+void TestWidgetHost::reloadsAtTheReloadDate()
+{
+    FakeHostClock clock(start);
+    auto provider = std::make_shared<ScriptedProvider>(QList<int>{0, 600}, 60);
+    TimelineKeeper keeper(scriptedWidget(provider), WidgetKit::WidgetFamily::small, clock);
+    keeper.start();
+    QCOMPARE(provider->requests, 1);
+    QCOMPARE(keeper.nextWakeUp(), start.addSecs(60));
+    clock.advance(60'000);
+    keeper.wake();
+    QCOMPARE(provider->requests, 2);
+    QCOMPARE(keeper.currentEntry()->date, start.addSecs(60));
+
+    // A provider whose reload date has always passed is not asked again at once, in a loop,
+    // but after a while.
+    auto eager = std::make_shared<ScriptedProvider>(QList<int>{0}, 0);
+    TimelineKeeper eagerKeeper(scriptedWidget(eager), WidgetKit::WidgetFamily::small, clock);
+    eagerKeeper.start();
+    QCOMPARE(eager->requests, 1);
+    clock.advance(60'000);
+    eagerKeeper.wake();
+    QCOMPARE(eager->requests, 2);
+}
+
+void TestWidgetHost::reloadsAfterAClockJump()
+{
+    FakeHostClock clock(start);
+    auto provider = std::make_shared<ScriptedProvider>(QList<int>{0}, 86400);
+    TimelineKeeper keeper(scriptedWidget(provider), WidgetKit::WidgetFamily::small, clock);
+    keeper.start();
+
+    clock.advance(TimelineKeeper::clockCheckMilliseconds);
+    keeper.checkClock();
+    QCOMPARE(provider->requests, 1);
+
+    // The machine slept for an hour: the monotonic clock stood still.
+    clock.jump(3600 * 1000);
+    keeper.checkClock();
+    QCOMPARE(provider->requests, 2);
+    QCOMPARE(keeper.currentEntry()->date, clock.now());
+
+    // Someone set the clock back a day.
+    clock.jump(-86400 * 1000);
+    keeper.checkClock();
+    QCOMPARE(provider->requests, 3);
+
+    // The time zone changed: the offset of the local wall clock moved.
+    ScopedTimeZone zone("Asia/Tokyo");
+    clock.advance(TimelineKeeper::clockCheckMilliseconds);
+    keeper.checkClock();
+    QCOMPARE(provider->requests, 4);
+}
+
+void TestWidgetHost::placementsSurviveBadValues()
+{
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("widgets.conf")), QSettings::IniFormat);
+    settings.beginWriteArray(QStringLiteral("placements"), 4);
+    const QList<QStringList> rows{{"a", "QuintavalWidget", "medium", "100", "200"},
+                                  {"b", "QuintavalWidget", "enormous", "0", "0"},
+                                  {"c", "", "small", "0", "0"},
+                                  {"d", "SomeoneElsesWidget", "small", "nowhere", "5"}};
+    for (int i = 0; i < rows.size(); ++i) {
+        settings.setArrayIndex(i);
+        settings.setValue("id", rows[i][0]);
+        settings.setValue("kind", rows[i][1]);
+        settings.setValue("family", rows[i][2]);
+        settings.setValue("x", rows[i][3]);
+        settings.setValue("y", rows[i][4]);
+    }
+    settings.endArray();
+
+    PlacementStore store(settings);
+    const QList<Placement> loaded = store.load();
+    QCOMPARE(loaded.size(), 2);
+    QCOMPARE(loaded[0], (Placement{"a", "QuintavalWidget", WidgetKit::WidgetFamily::medium, QPoint(100, 200)}));
+    QCOMPARE(loaded[1], (Placement{"d", "SomeoneElsesWidget", WidgetKit::WidgetFamily::small, std::nullopt}));
+
+    store.save(loaded);
+    QSettings reread(folder.filePath(QStringLiteral("widgets.conf")), QSettings::IniFormat);
+    QCOMPARE(PlacementStore(reread).load(), loaded);
+}
+
+void TestWidgetHost::placedWidgetsAreRememberedAndRemoved()
+{
+    QTemporaryDir folder;
+    QSettings settings(folder.filePath(QStringLiteral("widgets.conf")), QSettings::IniFormat);
+    PlacementStore store(settings);
+    store.save({{"elsewhere", "MissingWidget", WidgetKit::WidgetFamily::large, QPoint(5, 5)}});
+    FakeHostClock clock(start);
+    const auto widget = scriptedWidget(std::make_shared<ScriptedProvider>(QList<int>{0}, 3600));
+
+    QString placedId;
+    {
+        WidgetHost host({widget}, {}, store, clock);
+        host.start();
+        // Nothing of ours placed yet: the gallery opens.
+        QVERIFY(host.gallery() && host.gallery()->isVisible());
+        QVERIFY(!host.addWidget(QStringLiteral("Scripted"), WidgetKit::WidgetFamily::large));
+        QVERIFY(host.addWidget(QStringLiteral("Scripted"), WidgetKit::WidgetFamily::medium));
+        QCOMPARE(host.windows().size(), 1);
+        WidgetWindow* window = host.windows().front();
+        placedId = window->placementId();
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY(flags.testFlag(Qt::FramelessWindowHint));
+        QVERIFY(flags.testFlag(Qt::WindowStaysOnBottomHint));
+        QCOMPARE((flags & Qt::WindowType_Mask), Qt::Tool);
+        QCOMPARE(window->size(), QSize(364, 170));
+        window->move(40, 50);
+        QTRY_COMPARE(window->pos(), QPoint(40, 50));
+    }
+    // Moving was stored on the way out; the other plug-in's widget is still on record.
+    const QList<Placement> stored = store.load();
+    QCOMPARE(stored.size(), 2);
+    QCOMPARE(stored[1].id, placedId);
+    QCOMPARE(stored[1].position, QPoint(40, 50));
+
+    WidgetHost restarted({widget}, {}, store, clock);
+    restarted.start();
+    QCOMPARE(restarted.windows().size(), 1);
+    QCOMPARE(restarted.windows().front()->placementId(), placedId);
+    QCOMPARE(restarted.windows().front()->pos(), QPoint(40, 50));
+    QVERIFY(!restarted.gallery());
+
+    restarted.removeWidget(placedId);
+    QVERIFY(restarted.windows().isEmpty());
+    QCOMPARE(store.load().size(), 1);
+    QCOMPARE(store.load().front().kind, QStringLiteral("MissingWidget"));
+}
+
+QTEST_MAIN(TestWidgetHost)
+#include "TestWidgetHost.moc"

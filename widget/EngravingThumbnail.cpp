@@ -1,0 +1,82 @@
+#include "widget/EngravingThumbnail.h"
+
+#include "widget/EntryTexts.h"
+#include "widget/WidgetStyle.h"
+
+#include <QDir>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr qreal cornerRadius = 6;
+
+} // namespace
+
+EngravingThumbnail::EngravingThumbnail(const WidgetDailyItem& item, int size, const QString& resourceDirectory,
+                                       QWidget* parent)
+    : QWidget(parent)
+{
+    setFixedSize(size, size);
+    if (!resourceDirectory.isEmpty()) {
+        const QString name = EntryTexts::fromUtf8(item.imageName());
+        m_engraving.load(QDir(resourceDirectory).filePath(QStringLiteral("engravings/%1.png").arg(name)));
+    }
+}
+
+QPainterPath EngravingThumbnail::continuousRoundedRect(const QRectF& rect, qreal radius)
+{
+    // Each corner is one cubic whose ends have no curvature, starting 1.528 radii from the
+    // corner; the handles are placed so that its middle lies where a circular corner's would.
+    const qreal reach = std::min({radius * 1.528, rect.width() / 2, rect.height() / 2});
+    const qreal handle = reach * 0.178;
+    const qreal left = rect.left(), top = rect.top(), right = rect.right(), bottom = rect.bottom();
+    QPainterPath path;
+    path.moveTo(left + reach, top);
+    path.lineTo(right - reach, top);
+    path.cubicTo(right - handle, top, right, top + handle, right, top + reach);
+    path.lineTo(right, bottom - reach);
+    path.cubicTo(right, bottom - handle, right - handle, bottom, right - reach, bottom);
+    path.lineTo(left + reach, bottom);
+    path.cubicTo(left + handle, bottom, left, bottom - handle, left, bottom - reach);
+    path.lineTo(left, top + reach);
+    path.cubicTo(left, top + handle, left + handle, top, left + reach, top);
+    path.closeSubpath();
+    return path;
+}
+
+void EngravingThumbnail::paintEvent(QPaintEvent*)
+{
+    // Composed apart from the widget so that the multiply sees only the parchment below it and
+    // the rounded cut is antialiased.
+    const qreal ratio = devicePixelRatioF();
+    QImage tile((QSizeF(size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    tile.setDevicePixelRatio(ratio);
+    tile.fill(Qt::transparent);
+    {
+        QPainter painter(&tile);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+        // The whole square first, so that the multiply meets opaque parchment everywhere; the
+        // corners are cut afterwards.
+        painter.fillRect(QRectF(rect()), WidgetStyle::parchment());
+        if (!m_engraving.isNull()) {
+            QSizeF fitted = m_engraving.size();
+            fitted.scale(QSizeF(size()), Qt::KeepAspectRatio);
+            QRectF target(QPointF(), fitted);
+            target.moveCenter(QRectF(rect()).center());
+            painter.setCompositionMode(QPainter::CompositionMode_Multiply);
+            painter.drawImage(target, m_engraving);
+        }
+        QImage mask(tile.size(), QImage::Format_ARGB32_Premultiplied);
+        mask.setDevicePixelRatio(ratio);
+        mask.fill(Qt::transparent);
+        QPainter maskPainter(&mask);
+        maskPainter.setRenderHint(QPainter::Antialiasing);
+        maskPainter.fillPath(continuousRoundedRect(QRectF(rect()), cornerRadius), Qt::black);
+        maskPainter.end();
+        painter.setCompositionMode(QPainter::CompositionMode_DestinationIn);
+        painter.drawImage(QPointF(), mask);
+    }
+    QPainter(this).drawImage(QPointF(), tile);
+}

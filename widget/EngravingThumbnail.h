@@ -1,0 +1,31 @@
+#pragma once
+
+#include "widget/WidgetDailyItems.h"
+
+#include <QImage>
+#include <QPainterPath>
+#include <QWidget>
+
+// The engraving of a day item: a parchment square with rounded corners and the plate
+// multiplied onto it, so that its white paper takes the parchment's tone. Without the plate,
+// the square stays plain parchment.
+class EngravingThumbnail final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `resourceDirectory` holds engravings/<imageName>.png; empty when none was found.
+    EngravingThumbnail(const WidgetDailyItem& item, int size, const QString& resourceDirectory,
+                       QWidget* parent = nullptr);
+
+    bool hasEngraving() const { return !m_engraving.isNull(); }
+
+    // A rounded rectangle whose corners ease into the sides instead of meeting them as arcs.
+    static QPainterPath continuousRoundedRect(const QRectF& rect, qreal radius);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QImage m_engraving;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "widget/RevolutionaryDateEntry.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+// The texts the faces show for an entry.
+namespace EntryTexts {
+
+// "7": no leading zero.
+QString dayText(const WidgetRevolutionaryDate& date);
+// "Frimaire"; "Sansculottides" on the complementary days.
+QString monthText(const WidgetRevolutionaryDate& date);
+// "An CCXXXV".
+QString yearText(const WidgetRevolutionaryDate& date);
+// "Quintidi".
+QString weekdayText(const WidgetRevolutionaryDate& date);
+// The locale's long date without the weekday: "December 7, 2026", "7 décembre 2026".
+QString civilDateText(const QDate& date, const QLocale& locale = QLocale());
+// "plant".
+QString categoryText(const WidgetDailyItem& item);
+
+QString fromUtf8(std::string_view text);
+
+} // namespace EntryTexts

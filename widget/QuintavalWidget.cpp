@@ -1,0 +1,26 @@
+#include "widget/QuintavalWidget.h"
+
+#include "widget/Provider.h"
+#include "widget/QuintavalWidgetEntryView.h"
+#include "widget/WidgetStyle.h"
+
+WidgetKit::WidgetConfiguration QuintavalWidget::configuration(const QString& resourceDirectory) const
+{
+    WidgetKit::WidgetConfiguration configuration;
+    configuration.kind = kind;
+    configuration.displayName = QStringLiteral("Revolutionary Calendar");
+    configuration.description = QStringLiteral("Display today's date in the French Revolutionary Calendar.");
+    configuration.supportedFamilies = {WidgetKit::WidgetFamily::small, WidgetKit::WidgetFamily::medium,
+                                       WidgetKit::WidgetFamily::large};
+    configuration.provider = std::make_shared<const Provider>();
+    configuration.makeView = [resourceDirectory](const WidgetKit::TimelineEntry& entry,
+                                                 const WidgetKit::WidgetEnvironment& environment) -> QWidget* {
+        // The host hands back the entries this provider made; anything else gets today's.
+        const auto* ours = dynamic_cast<const RevolutionaryDateEntry*>(&entry);
+        const auto fallback = ours ? nullptr : Provider::entry(toWidgetInstant(QDateTime::currentDateTimeUtc()));
+        return new QuintavalWidgetEntryView(environment.family, ours ? *ours : *fallback, resourceDirectory);
+    };
+    configuration.containerBackground = WidgetStyle::parchment();
+    configuration.forcedColorScheme = WidgetKit::ColorScheme::light;
+    return configuration;
+}

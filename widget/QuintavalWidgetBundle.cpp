@@ -1,0 +1,9 @@
+#include "widget/QuintavalWidgetBundle.h"
+
+#include "widget/QuintavalWidget.h"
+#include "widget/WidgetResources.h"
+
+QList<WidgetKit::WidgetConfiguration> QuintavalWidgetBundle::widgets() const
+{
+    return {QuintavalWidget().configuration(WidgetResources::locate())};
+}

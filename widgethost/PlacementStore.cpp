@@ -1,0 +1,69 @@
+#include "widgethost/PlacementStore.h"
+
+#include <QSettings>
+#include <QUuid>
+
+namespace {
+
+const QString arrayKey = QStringLiteral("placements");
+const QString idKey = QStringLiteral("id");
+const QString kindKey = QStringLiteral("kind");
+const QString familyKey = QStringLiteral("family");
+const QString xKey = QStringLiteral("x");
+const QString yKey = QStringLiteral("y");
+
+std::optional<int> storedInt(const QSettings& settings, const QString& key)
+{
+    bool ok = false;
+    const int value = settings.value(key).toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+QList<Placement> PlacementStore::load() const
+{
+    QList<Placement> placements;
+    const int count = m_settings.beginReadArray(arrayKey);
+    for (int i = 0; i < count; ++i) {
+        m_settings.setArrayIndex(i);
+        Placement placement;
+        placement.kind = m_settings.value(kindKey).toString();
+        const auto family = WidgetKit::familyFromName(m_settings.value(familyKey).toString());
+        if (placement.kind.isEmpty() || !family) {
+            continue;
+        }
+        placement.family = *family;
+        placement.id = m_settings.value(idKey).toString();
+        if (placement.id.isEmpty()) {
+            placement.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        }
+        const auto x = storedInt(m_settings, xKey);
+        const auto y = storedInt(m_settings, yKey);
+        if (x && y) {
+            placement.position = QPoint(*x, *y);
+        }
+        placements << placement;
+    }
+    m_settings.endArray();
+    return placements;
+}
+
+void PlacementStore::save(const QList<Placement>& placements)
+{
+    m_settings.remove(arrayKey);
+    m_settings.beginWriteArray(arrayKey, static_cast<int>(placements.size()));
+    for (int i = 0; i < placements.size(); ++i) {
+        const Placement& placement = placements[i];
+        m_settings.setArrayIndex(i);
+        m_settings.setValue(idKey, placement.id);
+        m_settings.setValue(kindKey, placement.kind);
+        m_settings.setValue(familyKey, WidgetKit::familyName(placement.family));
+        if (placement.position) {
+            m_settings.setValue(xKey, placement.position->x());
+            m_settings.setValue(yKey, placement.position->y());
+        }
+    }
+    m_settings.endArray();
+    m_settings.sync();
+}

@@ -1,0 +1,138 @@
+#include "widgethost/TimelineKeeper.h"
+
+#include <QPointer>
+#include <QThread>
+
+#include <algorithm>
+
+namespace {
+
+// Long waits are cut into pieces so that a late timer never leaves an entry up for long.
+constexpr qint64 longestWaitMilliseconds = 3600 * 1000;
+constexpr qint64 reloadRetryMilliseconds = 60 * 1000;
+
+} // namespace
+
+TimelineKeeper::TimelineKeeper(WidgetKit::WidgetConfiguration configuration, WidgetKit::WidgetFamily family,
+                               HostClock& clock, QObject* parent)
+    : QObject(parent), m_configuration(std::move(configuration)), m_family(family), m_clock(clock)
+{
+    m_wakeTimer.setSingleShot(true);
+    m_wakeTimer.setTimerType(Qt::PreciseTimer);
+    connect(&m_wakeTimer, &QTimer::timeout, this, &TimelineKeeper::wake);
+    m_clockCheckTimer.setInterval(clockCheckMilliseconds);
+    connect(&m_clockCheckTimer, &QTimer::timeout, this, &TimelineKeeper::checkClock);
+}
+
+void TimelineKeeper::start()
+{
+    rememberClocks();
+    m_clockCheckTimer.start();
+    WidgetKit::TimelineContext context{m_family, WidgetKit::familySize(m_family), false, m_clock.now()};
+    show(m_configuration.provider->placeholder(context));
+    reload();
+}
+
+void TimelineKeeper::reload()
+{
+    const QDateTime now = m_clock.now();
+    m_earliestReload = now.addMSecs(reloadRetryMilliseconds);
+    const WidgetKit::TimelineContext context{m_family, WidgetKit::familySize(m_family), false, now};
+    QPointer<TimelineKeeper> self(this);
+    m_configuration.provider->getTimeline(context, [self](WidgetKit::Timeline timeline) {
+        if (!self) {
+            return;
+        }
+        if (QThread::currentThread() == self->thread()) {
+            self->apply(std::move(timeline));
+        } else {
+            QMetaObject::invokeMethod(
+                self,
+                [self, timeline = std::move(timeline)]() mutable {
+                    if (self) {
+                        self->apply(std::move(timeline));
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    });
+}
+
+void TimelineKeeper::apply(WidgetKit::Timeline timeline)
+{
+    std::stable_sort(timeline.entries.begin(), timeline.entries.end(),
+                     [](const auto& a, const auto& b) { return a->date < b->date; });
+    m_timeline = std::move(timeline);
+    m_haveTimeline = true;
+    Q_EMIT reloaded();
+    wake();
+}
+
+void TimelineKeeper::wake()
+{
+    if (!m_haveTimeline) {
+        return;
+    }
+    const QDateTime now = m_clock.now();
+    const auto& entries = m_timeline.entries;
+    const auto& policy = m_timeline.policy;
+    const bool ended = entries.empty() || entries.back()->date <= now;
+    const bool reloadDue = (policy.kind == WidgetKit::ReloadPolicy::Kind::after && policy.date <= now) ||
+                           (policy.kind == WidgetKit::ReloadPolicy::Kind::atEnd && ended);
+    if (reloadDue && now >= m_earliestReload) {
+        reload();
+        return;
+    }
+
+    // The latest entry not after now; the first one while all lie ahead.
+    const auto upcoming = std::find_if(entries.begin(), entries.end(), [&](const auto& e) { return e->date > now; });
+    if (!entries.empty()) {
+        show(upcoming == entries.begin() ? entries.front() : *(upcoming - 1));
+    }
+
+    QDateTime next;
+    if (upcoming != entries.end()) {
+        next = (*upcoming)->date;
+    }
+    if (reloadDue) {
+        next = next.isValid() ? std::min(next, m_earliestReload) : m_earliestReload;
+    } else if (policy.kind == WidgetKit::ReloadPolicy::Kind::after) {
+        next = next.isValid() ? std::min(next, policy.date) : policy.date;
+    }
+    m_nextWakeUp = next;
+    if (!next.isValid()) {
+        m_wakeTimer.stop();
+        return;
+    }
+    const qint64 wait = std::clamp<qint64>(now.msecsTo(next), 0, longestWaitMilliseconds);
+    m_wakeTimer.start(static_cast<int>(wait));
+}
+
+void TimelineKeeper::checkClock()
+{
+    const QDateTime wall = m_clock.now();
+    const qint64 monotonic = m_clock.monotonicMilliseconds();
+    const qint64 drift = m_lastWallClock.msecsTo(wall) - (monotonic - m_lastMonotonic);
+    const int offset = wall.toLocalTime().offsetFromUtc();
+    const bool jumped = std::abs(drift) > clockJumpMilliseconds || offset != m_lastOffset;
+    rememberClocks();
+    if (jumped) {
+        reload();
+    }
+}
+
+void TimelineKeeper::show(const WidgetKit::EntryPointer& entry)
+{
+    if (!entry || entry == m_current) {
+        return;
+    }
+    m_current = entry;
+    Q_EMIT entryChanged(entry);
+}
+
+void TimelineKeeper::rememberClocks()
+{
+    m_lastWallClock = m_clock.now();
+    m_lastMonotonic = m_clock.monotonicMilliseconds();
+    m_lastOffset = m_lastWallClock.toLocalTime().offsetFromUtc();
+}

@@ -1,0 +1,112 @@
+// quintaval-widgets: the desktop's widget host. Without options it puts back the widgets placed
+// before (or opens the gallery); --render and --timeline are one-off commands.
+
+#include "widgethost/HostClock.h"
+#include "widgethost/HostCommands.h"
+#include "widgethost/HostInstance.h"
+#include "widgethost/PlacementStore.h"
+#include "widgethost/WidgetHost.h"
+#include "widgethost/WidgetPluginLoader.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QSettings>
+#include <QTextStream>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+bool isOneOffCommand(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--render") == 0 || std::strcmp(argv[i], "--timeline") == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The one-off commands draw off screen, so they also run where there is no display.
+    if (isOneOffCommand(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("quintaval-widgets"));
+    QApplication::setOrganizationName(QStringLiteral("Quintaval"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Shows desktop widgets, such as the Revolutionary Calendar."));
+    parser.addHelpOption();
+    const QCommandLineOption renderOption(QStringLiteral("render"), QStringLiteral("Draw a face into a PNG file."),
+                                          QStringLiteral("small|medium|large"));
+    const QCommandLineOption timelineOption(QStringLiteral("timeline"), QStringLiteral("Print the widget's timeline."));
+    const QCommandLineOption atOption(QStringLiteral("at"),
+                                      QStringLiteral("The instant to draw or list for (ISO 8601, local time unless "
+                                                     "an offset is given)."),
+                                      QStringLiteral("date-time"));
+    const QCommandLineOption darkOption(QStringLiteral("dark"), QStringLiteral("Draw as on a dark desktop."));
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Where --render writes."),
+                                       QStringLiteral("FILE.png"));
+    const QCommandLineOption kindOption(QStringLiteral("kind"), QStringLiteral("The widget, when several are loaded."),
+                                        QStringLiteral("kind"));
+    const QCommandLineOption pluginOption(QStringLiteral("plugin-dir"),
+                                          QStringLiteral("Load widget plug-ins from this folder instead."),
+                                          QStringLiteral("folder"));
+    parser.addOptions({renderOption, timelineOption, atOption, darkOption, outOption, kindOption, pluginOption});
+    parser.process(application);
+
+    QTextStream output(stdout);
+    QTextStream errors(stderr);
+
+    WidgetPluginLoader plugins;
+    plugins.loadDirectories(parser.isSet(pluginOption) ? parser.values(pluginOption)
+                                                       : WidgetPluginLoader::defaultDirectories());
+    for (const QString& problem : plugins.errors()) {
+        errors << "quintaval-widgets: " << problem << '\n';
+    }
+    errors.flush();
+
+    HostCommands::Request request;
+    request.kind = parser.value(kindOption);
+    if (parser.isSet(atOption)) {
+        request.at = QDateTime::fromString(parser.value(atOption), Qt::ISODate);
+        if (!request.at.isValid()) {
+            errors << "quintaval-widgets: \"" << parser.value(atOption) << "\" is not an ISO 8601 date and time.\n";
+            return 2;
+        }
+    }
+    if (parser.isSet(renderOption)) {
+        request.family = parser.value(renderOption);
+        request.dark = parser.isSet(darkOption);
+        request.outputPath = parser.value(outOption);
+        return HostCommands::render(plugins.widgets(), request, errors);
+    }
+    if (parser.isSet(timelineOption)) {
+        return HostCommands::timeline(plugins.widgets(), request, output, errors);
+    }
+
+    HostInstance instance;
+    if (instance.handOverToRunningHost()) {
+        output << "quintaval-widgets is already running; its gallery opens.\n";
+        return 0;
+    }
+    if (!instance.listen()) {
+        errors << "quintaval-widgets: cannot watch for a second start: " << instance.errorString() << '\n';
+        errors.flush();
+    }
+    QApplication::setQuitOnLastWindowClosed(false);
+    SystemHostClock clock;
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quintaval"),
+                       QStringLiteral("QuintavalWidgets"));
+    PlacementStore store(settings);
+    WidgetHost host(plugins.widgets(), plugins.errors(), store, clock);
+    QObject::connect(&instance, &HostInstance::galleryRequested, &host, &WidgetHost::showGallery);
+    host.start();
+    return QApplication::exec();
+}

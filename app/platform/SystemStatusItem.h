@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/platform/StatusItem.h"
+
+#include <QDBusConnection>
+#include <QTimer>
+
+class QSystemTrayIcon;
+class StatusNotifierItem;
+
+// The status item the program uses: its own StatusNotifierItem whenever a status bar host
+// runs; meanwhile an icon in an XEmbed system tray (icon and tooltip only); with neither,
+// `none`, announced by one line on standard error.
+class SystemStatusItem final : public StatusItem
+{
+    Q_OBJECT
+
+public:
+    explicit SystemStatusItem(const QDBusConnection& connection = QDBusConnection::sessionBus(),
+                              QObject* parent = nullptr);
+    ~SystemStatusItem() override;
+
+    void setTitle(const QString& title) override;
+    void setIcon(const QList<QImage>& images) override;
+    void setToolTip(const QString& text) override;
+    Presence presence() const override { return m_presence; }
+
+private:
+    void choose();
+    void showTrayIcon();
+
+    StatusNotifierItem* m_item;
+    QSystemTrayIcon* m_tray = nullptr;
+    // An XEmbed tray may start after the program, and Qt does not say when one appears.
+    QTimer m_trayProbe;
+    Presence m_presence = Presence::none;
+    bool m_chosen = false;
+    QList<QImage> m_icon;
+    QString m_toolTip;
+};

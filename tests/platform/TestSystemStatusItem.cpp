@@ -1,0 +1,69 @@
+#include "app/platform/SystemStatusItem.h"
+#include "tests/support/StandardOutputCapture.h"
+#include "tests/support/StatusBarHostProcess.h"
+
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+// Which way the item is shown, on a private session bus and a display without a system tray.
+class TestSystemStatusItem final : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Only our own lines: the status bar started here writes to the same standard error.
+    static QStringList ourLines(const QString& text)
+    {
+        return text.split(u'\n').filter(QRegularExpression(QStringLiteral("^quintaval: ")));
+    }
+
+private Q_SLOTS:
+    void usesTheStatusBarWhenOneRuns()
+    {
+        StatusBarHostProcess host;
+        QVERIFY(host.start());
+        const StandardOutputCapture standardError(STDERR_FILENO);
+        SystemStatusItem item;
+        QCOMPARE(item.presence(), StatusItem::Presence::statusNotifier);
+        QCOMPARE(ourLines(QString::fromUtf8(standardError.text())), QStringList());
+
+        item.setTitle(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
+        QTRY_COMPARE(host.items().size(), 1);
+        QTRY_COMPARE(host.item(host.items().constFirst()).value("label").toString(),
+                     QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
+        QSignalSpy activated(&item, &StatusItem::activated);
+        QVERIFY(host.click(host.items().constFirst()));
+        QVERIFY(activated.wait());
+    }
+
+    void saysOnceWhyNothingShows()
+    {
+        const StandardOutputCapture standardError(STDERR_FILENO);
+        SystemStatusItem item;
+        QCOMPARE(item.presence(), StatusItem::Presence::none);
+        // Ticks keep setting the title; the explanation is not repeated.
+        for (int tick = 0; tick < 3; ++tick) {
+            item.setTitle(QStringLiteral("🥶 4:44"));
+        }
+        const QStringList lines = ourLines(QString::fromUtf8(standardError.text()));
+        QCOMPARE(lines.size(), 1);
+        const QString& line = lines.constFirst();
+        QVERIFY2(line.contains("no StatusNotifierWatcher") && line.contains("no system tray") &&
+                     line.contains("window"),
+                 qPrintable(line));
+
+        // A status bar that starts later takes the item over.
+        QSignalSpy presence(&item, &StatusItem::presenceChanged);
+        StatusBarHostProcess host;
+        QVERIFY(host.start());
+        QTRY_COMPARE(item.presence(), StatusItem::Presence::statusNotifier);
+        QCOMPARE(presence.size(), 1);
+        QTRY_COMPARE(host.items().size(), 1);
+        QTRY_COMPARE(host.item(host.items().constFirst()).value("label").toString(), QStringLiteral("🥶 4:44"));
+        QCOMPARE(ourLines(QString::fromUtf8(standardError.text())).size(), 1);
+    }
+};
+
+QTEST_MAIN(TestSystemStatusItem)
+#include "TestSystemStatusItem.moc"

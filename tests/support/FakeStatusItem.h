@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/platform/StatusItem.h"
+
+// A status item that keeps what it is given and is shown wherever the test says. No Q_OBJECT:
+// it adds no signals, and the support library that lists it does not link the platform's code.
+class FakeStatusItem final : public StatusItem
+{
+public:
+    using StatusItem::StatusItem;
+
+    void setTitle(const QString& title) override
+    {
+        m_title = title;
+        ++m_titleSets;
+    }
+    void setIcon(const QList<QImage>& images) override { m_icon = images; }
+    void setToolTip(const QString& text) override { m_toolTip = text; }
+    Presence presence() const override { return m_presence; }
+
+    void setPresence(Presence presence)
+    {
+        m_presence = presence;
+        Q_EMIT presenceChanged(presence);
+    }
+    // As if the user clicked the item.
+    void click(QPoint globalPosition) { Q_EMIT activated(globalPosition); }
+
+    QString title() const { return m_title; }
+    int titleSets() const { return m_titleSets; }
+    QList<QImage> icon() const { return m_icon; }
+    QString toolTip() const { return m_toolTip; }
+
+private:
+    Presence m_presence = Presence::statusNotifier;
+    QString m_title;
+    int m_titleSets = 0;
+    QList<QImage> m_icon;
+    QString m_toolTip;
+};

@@ -84,7 +84,7 @@ void TestSettingsView::appearanceReachesManagerPreferencesAndTitle()
     view.present();
     QCOMPARE(item.title(), QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
     QCOMPARE(item.toolTip(), item.title());
-    QCOMPARE(item.iconChanges(), 1);
+    QCOMPARE(item.iconSets(), 1);
 
     choose(child<QComboBox>(view, "formatPicker"), QStringLiteral("Date only"));
     QCOMPARE(fixture.calendar->menuBarFormat(), MenuBarFormat::date);
@@ -96,15 +96,15 @@ void TestSettingsView::appearanceReachesManagerPreferencesAndTitle()
     QCOMPARE(fixture.preferences->values().value(QStringLiteral("appTheme")).toString(), QStringLiteral("sepiaNight"));
 
     // Ticks republish; the item is given a title only when it changes, and the icon only with the month.
-    const qsizetype titlesBefore = item.titles().size();
+    const int titlesBefore = item.titleSets();
     fixture.tickAt(localInstant(2026, 12, 7, 10, 40, 1));
     fixture.tickAt(localInstant(2026, 12, 7, 10, 40, 2));
-    QCOMPARE(item.titles().size(), titlesBefore);
+    QCOMPARE(item.titleSets(), titlesBefore);
     fixture.tickAt(localInstant(2026, 12, 22, 10, 40, 2));
-    QCOMPARE(item.iconChanges(), 1);
+    QCOMPARE(item.iconSets(), 1);
     fixture.tickAt(localInstant(2026, 12, 23, 0, 0, 1));
     QCOMPARE(item.title(), QStringLiteral("☃️ 1 Nivô."));
-    QCOMPARE(item.iconChanges(), 2);
+    QCOMPARE(item.iconSets(), 2);
 }
 
 void TestSettingsView::reminderToggleAndTime()
@@ -174,7 +174,7 @@ void TestSettingsView::launchAtLoginReflectsTheDesktop()
     SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
     view.present();
     QCOMPARE(child<QCheckBox>(view, "launchAtLogin")->isChecked(), checked);
-    QVERIFY(fixture.loginItem.requests().isEmpty());
+    QCOMPARE(fixture.loginItem.registerCalls() + fixture.loginItem.unregisterCalls(), 0);
 }
 
 void TestSettingsView::failedRegistrationRevertsOnce()
@@ -185,16 +185,18 @@ void TestSettingsView::failedRegistrationRevertsOnce()
     QCheckBox* toggle = child<QCheckBox>(view, "launchAtLogin");
 
     toggle->click();
-    QCOMPARE(fixture.loginItem.requests(), QStringList{QStringLiteral("register")});
+    QCOMPARE(fixture.loginItem.registerCalls(), 1);
+    QCOMPARE(fixture.loginItem.status(), LoginItem::Status::enabled);
     QVERIFY(toggle->isChecked());
     QVERIFY(view.launchAtLogin());
     toggle->click();
-    QCOMPARE(fixture.loginItem.requests(), (QStringList{"register", "unregister"}));
+    QCOMPARE(fixture.loginItem.unregisterCalls(), 1);
 
     // Refused: back to what the desktop says, which asks once more to unregister, and stays.
-    fixture.loginItem.setFailing(true);
+    fixture.loginItem.setFailRequests(true);
     toggle->click();
-    QCOMPARE(fixture.loginItem.requests(), (QStringList{"register", "unregister", "register", "unregister"}));
+    QCOMPARE(fixture.loginItem.registerCalls(), 2);
+    QCOMPARE(fixture.loginItem.unregisterCalls(), 2);
     QVERIFY(!toggle->isChecked());
     QVERIFY(!view.launchAtLogin());
 }

@@ -16,6 +16,7 @@
 #include "app/ui/TimeSection.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -32,6 +33,7 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
     setWindowTitle(QStringLiteral("Quintaval"));
     setAutoFillBackground(true);
     setFixedWidth(panelWidth);
+    setFocusPolicy(Qt::StrongFocus);
 
     auto* navigation = new NavigationBar(services.calendar, *m_symbols, this);
     auto* header = new DateHeader(this);
@@ -126,7 +128,10 @@ void MenuBarView::showAt(QPoint globalPosition)
     adjustSize();
     placeOnScreen(globalPosition);
     show();
+    // Once shown its frame is known (a drop-down has none on most desktops).
+    placeOnScreen(globalPosition);
     activateWindow();
+    setFocus(Qt::PopupFocusReason);
 }
 
 void MenuBarView::toggleAt(QPoint globalPosition)
@@ -160,7 +165,7 @@ void MenuBarView::placeOnScreen(QPoint globalPosition)
         screen = QGuiApplication::primaryScreen();
     }
     const QRect available = screen ? screen->availableGeometry() : QRect(globalPosition, size());
-    const QSize panel = size();
+    const QSize panel = frameGeometry().size();
     int x = globalPosition.x() - panel.width() / 2;
     int y = globalPosition.y();
     // Status bars at the bottom of the screen: open upwards.
@@ -170,6 +175,22 @@ void MenuBarView::placeOnScreen(QPoint globalPosition)
     x = std::clamp(x, available.left(), std::max(available.left(), available.right() - panel.width() + 1));
     y = std::clamp(y, available.top(), std::max(available.top(), available.bottom() - panel.height() + 1));
     move(x, y);
+}
+
+void MenuBarView::keyPressEvent(QKeyEvent* event)
+{
+    CalendarManager& calendar = m_services.calendar;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && event->key() == Qt::Key_Left) {
+        calendar.stepDay(-1);
+    } else if (plain && event->key() == Qt::Key_Right) {
+        calendar.stepDay(1);
+    } else if (plain && event->key() == Qt::Key_T && !calendar.isViewingToday()) {
+        // Only while the way back to today shows.
+        calendar.goToToday();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void MenuBarView::showEvent(QShowEvent* event)

@@ -58,6 +58,7 @@ Q_SIGNALS:
     void quitRequested();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 

@@ -15,7 +15,6 @@ NavigationBar::NavigationBar(CalendarManager& calendar, SymbolImages& symbols, Q
     setFont(PanelStyle::font(13, QFont::DemiBold));
 
     m_previous = PanelWidgets::plainButton(this, "previousDay", tr("Previous day"));
-    m_previous->setShortcut(QKeySequence(Qt::Key_Left));
     m_todayMarker = PanelWidgets::label(
         this, "todayMarker",
         PanelWidgets::tracked(PanelStyle::font(10, QFont::DemiBold, PanelStyle::Design::serif), 1.5));
@@ -24,9 +23,7 @@ NavigationBar::NavigationBar(CalendarManager& calendar, SymbolImages& symbols, Q
     m_returnToToday->setText(QStringLiteral("Aujourd'hui"));
     m_returnToToday->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_returnToToday->setFont(PanelStyle::font(11, QFont::Medium));
-    m_returnToToday->setShortcut(QKeySequence(Qt::Key_T));
     m_next = PanelWidgets::plainButton(this, "nextDay", tr("Next day"));
-    m_next->setShortcut(QKeySequence(Qt::Key_Right));
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(PanelWidgets::inset, 10, PanelWidgets::inset, 0);

@@ -8,8 +8,8 @@ class QLabel;
 class QToolButton;
 class SymbolImages;
 
-// Previous day, the today marker or the way back to today, next day; with the arrow keys and
-// "t" (only while the way back shows).
+// Previous day, the today marker or the way back to today, next day. The panel gives them their
+// keys: the arrows, and "t" while the way back shows.
 class NavigationBar final : public PanelSection
 {
     Q_OBJECT

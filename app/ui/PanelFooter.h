@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ui/PanelSection.h"
+#include "app/ui/PanelStyle.h"
 
 #include <QColor>
 #include <QVariantAnimation>

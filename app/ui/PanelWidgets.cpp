@@ -20,7 +20,8 @@ QToolButton* plainButton(QWidget* parent, const char* objectName, const QString&
     button->setObjectName(QLatin1String(objectName));
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::TabFocus);
+    // Keys belong to the panel (the arrows step through days), not to a focused button.
+    button->setFocusPolicy(Qt::NoFocus);
     button->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; padding: 2px; }"));
     if (!toolTip.isEmpty()) {
         button->setToolTip(toolTip);

@@ -40,7 +40,6 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
 {
     setObjectName(QStringLiteral("settingsView"));
     setWindowTitle(tr("Quintaval Settings"));
-    setFixedWidth(formWidth);
 
     m_launchAtLogin = services.loginItem.status() == LoginItem::Status::enabled;
     m_launchAtLoginToggle = new QCheckBox(tr("Launch at login"));
@@ -82,8 +81,9 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
     for (QGroupBox* box : {general, appearance, menuBar, reminder, sound}) {
         form->addWidget(box);
     }
-    form->setSizeConstraint(QLayout::SetFixedSize);
 
+    // The width stays whatever the form holds; the height follows what it shows.
+    setFixedWidth(formWidth);
     refresh();
 
     connect(m_launchAtLoginToggle, &QCheckBox::toggled, this, &SettingsView::launchAtLoginToggled);
@@ -130,8 +130,11 @@ void SettingsView::refresh()
     m_formatPicker->setCurrentIndex(m_formatPicker->findData(static_cast<int>(m_services.calendar.menuBarFormat())));
     const NotificationManager& notifications = m_services.notifications;
     m_reminderToggle->setChecked(notifications.enabled());
-    m_reminderTimeLabel->setVisible(notifications.enabled());
-    m_reminderTime->setVisible(notifications.enabled());
+    if (m_reminderTime->isVisibleTo(this) != notifications.enabled()) {
+        m_reminderTimeLabel->setVisible(notifications.enabled());
+        m_reminderTime->setVisible(notifications.enabled());
+        adjustSize();
+    }
     QTime shown(notifications.hour(), notifications.minute());
     if (!shown.isValid()) {
         // A stored time no clock shows: the picker starts from the present time.

@@ -317,12 +317,19 @@ void TestMenuBarView::copyConfirmsForTwoSeconds()
 
 void TestMenuBarView::staysOnScreen()
 {
-    UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
+    // A complementary day: a panel short enough for the small screen of the tests.
+    UiFixture fixture(localInstant(2026, 9, 22, 10, 40, 0));
     MenuBarView panel(
         {*fixture.calendar, *fixture.sound, *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers});
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     panel.showAt(QPoint(screen.right() - 5, screen.top() + 24));
-    QVERIFY(screen.contains(panel.frameGeometry()));
+    QVERIFY2(screen.contains(panel.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
+                                                                    .arg(panel.x())
+                                                                    .arg(panel.y())
+                                                                    .arg(panel.width())
+                                                                    .arg(panel.height())
+                                                                    .arg(screen.width())
+                                                                    .arg(screen.height())));
     QCOMPARE(panel.y(), screen.top() + 24);
     panel.hide();
     // A second activation right after a click outside closed it does not reopen it.

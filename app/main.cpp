@@ -1,18 +1,60 @@
-#include "app/state/TitleText.h"
-#include "calendar/RevolutionaryCalendar.h"
+// The composition root: the one place that picks the Linux implementation of every service.
 
-#include <cstdio>
+#include "app/platform/ApplicationBeep.h"
+#include "app/platform/DBusNotificationCenter.h"
+#include "app/platform/EventLoopTimer.h"
+#include "app/platform/FileResourceDirectory.h"
+#include "app/platform/MultimediaAudioPlayer.h"
+#include "app/platform/SettingsPreferences.h"
+#include "app/platform/SingleInstance.h"
+#include "app/platform/SystemClipboard.h"
+#include "app/platform/SystemClock.h"
+#include "app/platform/SystemModifierKeys.h"
+#include "app/platform/SystemRandomSource.h"
+#include "app/platform/SystemStatusItem.h"
+#include "app/platform/SystemTimeZoneWatcher.h"
+#include "app/platform/XdgAutostartLoginItem.h"
+#include "app/state/CalendarManager.h"
+#include "app/state/NotificationManager.h"
+#include "app/state/SoundManager.h"
+#include "app/ui/QuintavalApp.h"
 
-// Prints today in the Republican calendar, with its décade day and the decimal time.
-int main()
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char* argv[])
 {
-    const Instant now = currentInstant();
-    const RevolutionaryDate today = RevolutionaryCalendar::fromGregorian(now);
-    const DecimalTime time = RevolutionaryCalendar::toDecimalTime(now);
-    std::printf("%s\n%s, %s\n%lld:%02lld:%02lld décimal\n",
-                TitleText::menuBarText(today, time, MenuBarFormat::dateAndTime).c_str(), today.formatted().c_str(),
-                std::string(RevolutionaryCalendar::dayNames.at(static_cast<std::size_t>(today.decadeDay - 1))).c_str(),
-                static_cast<long long>(time.hours), static_cast<long long>(time.minutes),
-                static_cast<long long>(time.seconds));
-    return 0;
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Quintaval"));
+    QApplication::setApplicationName(QStringLiteral("Quintaval"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quintaval"));
+    QApplication::setDesktopFileName(QStringLiteral("quintaval"));
+    // The program lives in the status bar: closing the settings window or the panel ends nothing.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    if (instance.start() == SingleInstance::Role::secondary) {
+        return 0;
+    }
+
+    const auto clock = std::make_shared<SystemClock>();
+    const auto preferences = std::make_shared<SettingsPreferences>();
+    const auto resources = std::make_shared<FileResourceDirectory>(FileResourceDirectory::forRunningProgram());
+    SoundManager::configureShared({preferences, resources, std::make_shared<MultimediaAudioPlayer>(),
+                                   std::make_shared<ApplicationBeep>()});
+    NotificationManager::configureShared({preferences, std::make_shared<DBusNotificationCenter>(clock), clock});
+
+    CalendarManager calendar({clock, std::make_shared<SystemRandomSource>(), std::make_unique<EventLoopTimer>(),
+                              preferences, std::make_unique<SystemTimeZoneWatcher>()});
+    SystemStatusItem statusItem;
+    XdgAutostartLoginItem loginItem;
+    SystemClipboard clipboard;
+    SystemModifierKeys modifiers;
+    QuintavalApp quintaval({calendar, SoundManager::shared(), NotificationManager::shared(), statusItem, loginItem,
+                            *clock, *resources, clipboard, modifiers});
+
+    QObject::connect(&instance, &SingleInstance::activationRequested, &quintaval, &QuintavalApp::openPanel);
+    QObject::connect(&quintaval, &QuintavalApp::quitRequested, &application, &QCoreApplication::quit);
+    return QApplication::exec();
 }

@@ -1,0 +1,11 @@
+#pragma once
+
+// The keyboard's modifier keys at this moment.
+class ModifierKeys
+{
+public:
+    virtual ~ModifierKeys() = default;
+
+    // Alt (Option on a Mac keyboard) is held down.
+    virtual bool isAltHeld() const = 0;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/platform/Clipboard.h"
+
+// The clipboard of the display the program runs on (needs a QGuiApplication).
+class SystemClipboard final : public Clipboard
+{
+public:
+    void setText(const QString& text) override;
+};

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "app/platform/ModifierKeys.h"
+
+// Asks the window system for the keys held right now (needs a QGuiApplication).
+class SystemModifierKeys final : public ModifierKeys
+{
+public:
+    bool isAltHeld() const override;
+};

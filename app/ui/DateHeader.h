@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/ui/PanelSection.h"
+
+#include <optional>
+
+class QLabel;
+
+// The viewed day: its month, the month's meaning and emoji, the full Republican date, the
+// day of the décade, and the civil date.
+class DateHeader final : public PanelSection
+{
+    Q_OBJECT
+
+public:
+    explicit DateHeader(QWidget* parent = nullptr);
+
+    void refresh(const CalendarManager& calendar, const PanelStyle& style) override;
+
+private:
+    QLabel* m_monthName;
+    QLabel* m_monthMeaning;
+    QLabel* m_monthEmoji;
+    QLabel* m_fullDate;
+    QWidget* m_decadeLine;
+    QLabel* m_weekday;
+    QLabel* m_bullet;
+    QLabel* m_decadeOrdinal;
+    QLabel* m_gregorianDate;
+    QLabel* m_gregorianCaption;
+    std::optional<bool> m_styledNight;
+};

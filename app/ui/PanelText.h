@@ -1,0 +1,33 @@
+#pragma once
+
+#include "calendar/Instant.h"
+#include "calendar/RevolutionaryCalendar.h"
+
+#include <QLocale>
+#include <QString>
+
+// How the panel writes numbers, dates and times.
+namespace PanelText {
+
+// "1st", "2nd", "3rd", then "th" for every other number (11th, 12th, 13th, 0th too).
+QString ordinal(qint64 number);
+
+// "7:05:09": the decimal hour as is, minutes and seconds in two digits.
+QString decimalClock(const DecimalTime& time);
+
+// "(An II)" for an event of the Republican year 2.
+QString eventYear(qint64 year);
+
+// The civil date of an instant in the locale's long style, without the weekday.
+QString gregorianDate(Instant instant, const QLocale& locale = QLocale());
+
+// The local time of day of an instant in the locale's short style (hours and minutes).
+QString standardTime(Instant instant, const QLocale& locale = QLocale());
+
+// A whole number with the locale's digit grouping; the C locale writes it as English does.
+QString groupedNumber(qint64 number, const QLocale& locale = QLocale());
+
+// Text from the calendar core's UTF-8 tables.
+QString fromUtf8(std::string_view text);
+
+} // namespace PanelText

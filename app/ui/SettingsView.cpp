@@ -1,0 +1,177 @@
+#include "app/ui/SettingsView.h"
+
+#include "app/platform/Clock.h"
+#include "app/platform/LoginItem.h"
+#include "app/state/CalendarManager.h"
+#include "app/state/NotificationManager.h"
+#include "app/state/SoundManager.h"
+#include "app/ui/PanelText.h"
+#include "calendar/LocalCalendar.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSignalBlocker>
+#include <QTimeEdit>
+#include <QVBoxLayout>
+
+namespace {
+
+QGroupBox* section(QWidget* parent, const QString& title, const char* objectName)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setObjectName(QLatin1String(objectName));
+    return box;
+}
+
+template <typename Enum, std::size_t Count, typename Names>
+void fillPicker(QComboBox* picker, const std::array<Enum, Count>& cases, Names displayName)
+{
+    for (const Enum value : cases) {
+        picker->addItem(PanelText::fromUtf8(displayName(value)), static_cast<int>(value));
+    }
+}
+
+} // namespace
+
+SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent, Qt::Window), m_services(services)
+{
+    setObjectName(QStringLiteral("settingsView"));
+    setWindowTitle(tr("Quintaval Settings"));
+
+    m_launchAtLogin = services.loginItem.status() == LoginItem::Status::enabled;
+    m_launchAtLoginToggle = new QCheckBox(tr("Launch at login"));
+    m_launchAtLoginToggle->setObjectName(QStringLiteral("launchAtLogin"));
+    m_launchAtLoginToggle->setChecked(m_launchAtLogin);
+    auto* general = section(this, tr("General"), "generalSection");
+    (new QVBoxLayout(general))->addWidget(m_launchAtLoginToggle);
+
+    m_themePicker = new QComboBox;
+    m_themePicker->setObjectName(QStringLiteral("themePicker"));
+    fillPicker(m_themePicker, AppThemes::allCases, AppThemes::displayName);
+    auto* appearance = section(this, tr("Appearance"), "appearanceSection");
+    (new QFormLayout(appearance))->addRow(tr("Theme"), m_themePicker);
+
+    m_formatPicker = new QComboBox;
+    m_formatPicker->setObjectName(QStringLiteral("formatPicker"));
+    fillPicker(m_formatPicker, MenuBarFormats::allCases, MenuBarFormats::displayName);
+    auto* menuBar = section(this, tr("Menu bar"), "menuBarSection");
+    (new QFormLayout(menuBar))->addRow(tr("Show"), m_formatPicker);
+
+    m_reminderToggle = new QCheckBox(tr("Notify me each morning"));
+    m_reminderToggle->setObjectName(QStringLiteral("reminderToggle"));
+    m_reminderTime = new QTimeEdit;
+    m_reminderTime->setObjectName(QStringLiteral("reminderTime"));
+    m_reminderTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_reminderTimeLabel = new QLabel(tr("Time"));
+    auto* reminder = section(this, tr("Daily reminder"), "reminderSection");
+    auto* reminderForm = new QFormLayout(reminder);
+    reminderForm->addRow(m_reminderToggle);
+    reminderForm->addRow(m_reminderTimeLabel, m_reminderTime);
+
+    m_chimeToggle = new QCheckBox(tr("Hourly chimes (La Marseillaise)"));
+    m_chimeToggle->setObjectName(QStringLiteral("chimeToggle"));
+    auto* sound = section(this, tr("Sound"), "soundSection");
+    (new QVBoxLayout(sound))->addWidget(m_chimeToggle);
+
+    auto* form = new QVBoxLayout(this);
+    form->setContentsMargins(20, 20, 20, 20);
+    for (QGroupBox* box : {general, appearance, menuBar, reminder, sound}) {
+        form->addWidget(box);
+    }
+
+    // The width stays whatever the form holds; the height follows what it shows.
+    setFixedWidth(formWidth);
+    refresh();
+
+    connect(m_launchAtLoginToggle, &QCheckBox::toggled, this, &SettingsView::launchAtLoginToggled);
+    connect(m_themePicker, &QComboBox::activated, this, [this](int index) {
+        m_services.calendar.setTheme(static_cast<AppTheme>(m_themePicker->itemData(index).toInt()));
+    });
+    connect(m_formatPicker, &QComboBox::activated, this, [this](int index) {
+        m_services.calendar.setMenuBarFormat(static_cast<MenuBarFormat>(m_formatPicker->itemData(index).toInt()));
+    });
+    connect(m_reminderToggle, &QCheckBox::toggled, this,
+            [this](bool enabled) { m_services.notifications.setEnabled(enabled); });
+    connect(m_reminderTime, &QTimeEdit::timeChanged, this, &SettingsView::reminderTimePicked);
+    connect(m_chimeToggle, &QCheckBox::toggled, this,
+            [this](bool enabled) { m_services.sound.setSoundEnabled(enabled); });
+
+    connect(&services.calendar, &CalendarManager::changed, this, &SettingsView::refresh);
+    connect(&services.notifications, &NotificationManager::changed, this, &SettingsView::refresh);
+    connect(&services.sound, &SoundManager::changed, this, &SettingsView::refresh);
+}
+
+void SettingsView::present()
+{
+    if (!isVisible()) {
+        // Opening the window reads the desktop's answer afresh: it may have changed outside.
+        m_launchAtLogin = m_services.loginItem.status() == LoginItem::Status::enabled;
+        const QSignalBlocker blocker(m_launchAtLoginToggle);
+        m_launchAtLoginToggle->setChecked(m_launchAtLogin);
+    }
+    refresh();
+    show();
+    raise();
+    activateWindow();
+}
+
+void SettingsView::refresh()
+{
+    // Shows the owners' values without writing them back.
+    const QSignalBlocker themeBlocker(m_themePicker);
+    const QSignalBlocker formatBlocker(m_formatPicker);
+    const QSignalBlocker reminderBlocker(m_reminderToggle);
+    const QSignalBlocker timeBlocker(m_reminderTime);
+    const QSignalBlocker chimeBlocker(m_chimeToggle);
+    m_themePicker->setCurrentIndex(m_themePicker->findData(static_cast<int>(m_services.calendar.theme())));
+    m_formatPicker->setCurrentIndex(m_formatPicker->findData(static_cast<int>(m_services.calendar.menuBarFormat())));
+    const NotificationManager& notifications = m_services.notifications;
+    m_reminderToggle->setChecked(notifications.enabled());
+    if (m_reminderTime->isVisibleTo(this) != notifications.enabled()) {
+        m_reminderTimeLabel->setVisible(notifications.enabled());
+        m_reminderTime->setVisible(notifications.enabled());
+        adjustSize();
+    }
+    QTime shown(notifications.hour(), notifications.minute());
+    if (!shown.isValid()) {
+        // A stored time no clock shows: the picker starts from the present time.
+        const CivilDateTime now = LocalCalendar::components(m_services.clock.now());
+        shown = QTime(now.hour, now.minute);
+    }
+    if (m_reminderTime->time() != shown) {
+        m_reminderTime->setTime(shown);
+    }
+    m_chimeToggle->setChecked(m_services.sound.soundEnabled());
+}
+
+void SettingsView::launchAtLoginToggled(bool wanted)
+{
+    m_launchAtLogin = wanted;
+    setLaunchAtLogin(wanted);
+}
+
+void SettingsView::setLaunchAtLogin(bool wanted)
+{
+    LoginItem& item = m_services.loginItem;
+    const bool done = wanted ? item.registerItem() : item.unregisterItem();
+    if (done) {
+        return;
+    }
+    // The toggle goes back to what the desktop reports; when that differs, the change runs this
+    // once more with the reverted value, and a second failure leaves it there.
+    const bool enabled = item.status() == LoginItem::Status::enabled;
+    if (m_launchAtLoginToggle->isChecked() != enabled) {
+        m_launchAtLoginToggle->setChecked(enabled);
+    }
+}
+
+void SettingsView::reminderTimePicked()
+{
+    const QTime picked = m_reminderTime->time();
+    NotificationManager& notifications = m_services.notifications;
+    notifications.setHour(picked.isValid() ? picked.hour() : 8);
+    notifications.setMinute(picked.isValid() ? picked.minute() : 0);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+
+class CalendarManager;
+class Clock;
+class LoginItem;
+class NotificationManager;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QTimeEdit;
+class SoundManager;
+
+// The settings window: start at login, the panel's theme, the title format, the morning
+// reminder and its time, the hourly chimes. Every control writes straight into the object that
+// owns the setting; start at login alone lives in the desktop's autostart entry.
+class SettingsView final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    struct Services
+    {
+        CalendarManager& calendar;
+        NotificationManager& notifications;
+        SoundManager& sound;
+        LoginItem& loginItem;
+        const Clock& clock;
+    };
+
+    static constexpr int formWidth = 360;
+
+    explicit SettingsView(Services services, QWidget* parent = nullptr);
+
+    // Shows the window, or raises it when it is already open.
+    void present();
+
+    bool launchAtLogin() const { return m_launchAtLogin; }
+
+private:
+    void refresh();
+    void launchAtLoginToggled(bool wanted);
+    void setLaunchAtLogin(bool wanted);
+    void reminderTimePicked();
+
+    Services m_services;
+    bool m_launchAtLogin = false;
+    QCheckBox* m_launchAtLoginToggle;
+    QComboBox* m_themePicker;
+    QComboBox* m_formatPicker;
+    QCheckBox* m_reminderToggle;
+    QLabel* m_reminderTimeLabel;
+    QTimeEdit* m_reminderTime;
+    QCheckBox* m_chimeToggle;
+};

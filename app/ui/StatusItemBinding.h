@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/platform/EmojiIconRenderer.h"
+
+#include <QObject>
+#include <QString>
+
+class CalendarManager;
+class StatusItem;
+
+// Keeps the status item showing today's title, the month's emoji as its icon, and the title as
+// its tooltip. The manager publishes every decimal second; the item itself sends nothing to
+// the desktop unless a value really changed.
+class StatusItemBinding final : public QObject
+{
+    Q_OBJECT
+
+public:
+    StatusItemBinding(const CalendarManager& calendar, StatusItem& item, QObject* parent = nullptr);
+
+private:
+    void update();
+
+    const CalendarManager& m_calendar;
+    StatusItem& m_item;
+    EmojiIconRenderer m_icons;
+    QString m_title;
+    qint64 m_iconMonth = 0;
+};

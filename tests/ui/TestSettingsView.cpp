@@ -1,0 +1,205 @@
+#include "app/ui/SettingsView.h"
+#include "app/ui/StatusItemBinding.h"
+#include "tests/support/FakeStatusItem.h"
+#include "tests/ui/UiFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QTest>
+#include <QTimeEdit>
+
+namespace {
+
+template <typename Widget>
+Widget* child(const QWidget& parent, const char* objectName)
+{
+    auto* found = parent.findChild<Widget*>(QLatin1String(objectName));
+    Q_ASSERT(found);
+    return found;
+}
+
+// Picks an entry of a picker the way a user does.
+void choose(QComboBox* picker, const QString& label)
+{
+    const int index = picker->findText(label);
+    QVERIFY2(index >= 0, qPrintable(label));
+    picker->setCurrentIndex(index);
+    Q_EMIT picker->activated(index);
+}
+
+} // namespace
+
+class TestSettingsView : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sectionsAndChoicesInOrder();
+    void appearanceReachesManagerPreferencesAndTitle();
+    void reminderToggleAndTime();
+    void chimeToggleFollowsThePanel();
+    void launchAtLoginReflectsTheDesktop_data();
+    void launchAtLoginReflectsTheDesktop();
+    void failedRegistrationRevertsOnce();
+};
+
+void TestSettingsView::sectionsAndChoicesInOrder()
+{
+    UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
+    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    view.present();
+    QStringList titles;
+    for (const QGroupBox* box : view.findChildren<QGroupBox*>()) {
+        titles << box->title();
+    }
+    QCOMPARE(titles, (QStringList{"General", "Appearance", "Menu bar", "Daily reminder", "Sound"}));
+    QCOMPARE(view.width(), SettingsView::formWidth);
+
+    QStringList themes;
+    for (int i = 0; i < child<QComboBox>(view, "themePicker")->count(); ++i) {
+        themes << child<QComboBox>(view, "themePicker")->itemText(i);
+    }
+    QCOMPARE(themes, (QStringList{"Light parchment", "Sepia night"}));
+    QStringList formats;
+    for (int i = 0; i < child<QComboBox>(view, "formatPicker")->count(); ++i) {
+        formats << child<QComboBox>(view, "formatPicker")->itemText(i);
+    }
+    QCOMPARE(formats, (QStringList{"Date & decimal time", "Date only", "Decimal time only", "Day number only"}));
+    QCOMPARE(child<QCheckBox>(view, "chimeToggle")->text(), QStringLiteral("Hourly chimes (La Marseillaise)"));
+    QCOMPARE(child<QCheckBox>(view, "reminderToggle")->text(), QStringLiteral("Notify me each morning"));
+    QCOMPARE(child<QCheckBox>(view, "launchAtLogin")->text(), QStringLiteral("Launch at login"));
+    // A first launch: reminders on at 08:00, chimes on.
+    QVERIFY(child<QCheckBox>(view, "reminderToggle")->isChecked());
+    QCOMPARE(child<QTimeEdit>(view, "reminderTime")->time(), QTime(8, 0));
+    QVERIFY(child<QCheckBox>(view, "chimeToggle")->isChecked());
+}
+
+void TestSettingsView::appearanceReachesManagerPreferencesAndTitle()
+{
+    UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
+    FakeStatusItem item;
+    StatusItemBinding binding(*fixture.calendar, item);
+    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    view.present();
+    QCOMPARE(item.title(), QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
+    QCOMPARE(item.toolTip(), item.title());
+    QCOMPARE(item.iconSets(), 1);
+
+    choose(child<QComboBox>(view, "formatPicker"), QStringLiteral("Date only"));
+    QCOMPARE(fixture.calendar->menuBarFormat(), MenuBarFormat::date);
+    QCOMPARE(fixture.preferences->values().value(QStringLiteral("menuBarFormat")).toString(), QStringLiteral("date"));
+    QCOMPARE(item.title(), QStringLiteral("🥶 15 Frim."));
+
+    choose(child<QComboBox>(view, "themePicker"), QStringLiteral("Sepia night"));
+    QCOMPARE(fixture.calendar->theme(), AppTheme::sepiaNight);
+    QCOMPARE(fixture.preferences->values().value(QStringLiteral("appTheme")).toString(), QStringLiteral("sepiaNight"));
+
+    // Ticks republish; the item is given a title only when it changes, and the icon only with the month.
+    const int titlesBefore = item.titleSets();
+    fixture.tickAt(localInstant(2026, 12, 7, 10, 40, 1));
+    fixture.tickAt(localInstant(2026, 12, 7, 10, 40, 2));
+    QCOMPARE(item.titleSets(), titlesBefore);
+    fixture.tickAt(localInstant(2026, 12, 22, 10, 40, 2));
+    QCOMPARE(item.iconSets(), 1);
+    fixture.tickAt(localInstant(2026, 12, 23, 0, 0, 1));
+    QCOMPARE(item.title(), QStringLiteral("☃️ 1 Nivô."));
+    QCOMPARE(item.iconSets(), 2);
+}
+
+void TestSettingsView::reminderToggleAndTime()
+{
+    UiFixture fixture(localInstant(2026, 12, 7, 6, 0, 0));
+    fixture.notifications->start();
+    fixture.center->answerAuthorization(true);
+    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    view.present();
+    QTimeEdit* time = child<QTimeEdit>(view, "reminderTime");
+    QCheckBox* toggle = child<QCheckBox>(view, "reminderToggle");
+    QVERIFY(time->isVisible());
+    QCOMPARE(fixture.center->pendingCount(), std::size_t{14});
+
+    toggle->click();
+    QVERIFY(!fixture.notifications->enabled());
+    QVERIFY(!time->isVisible());
+    QCOMPARE(fixture.center->pendingCount(), std::size_t{0});
+
+    toggle->click();
+    QVERIFY(time->isVisible());
+    QCOMPARE(time->time(), QTime(8, 0));
+    QCOMPARE(fixture.center->pendingCount(), std::size_t{14});
+
+    const int removalsBefore = fixture.center->removals();
+    time->setTime(QTime(7, 30));
+    QCOMPARE(fixture.preferences->values().value(QStringLiteral("notificationHour")).toInt(), 7);
+    QCOMPARE(fixture.preferences->values().value(QStringLiteral("notificationMinute")).toInt(), 30);
+    // Hour, then minute: two rebuilds, the last with both.
+    QCOMPARE(fixture.center->removals() - removalsBefore, 2);
+    const auto pending = fixture.center->pendingRequests();
+    QCOMPARE(pending.size(), std::size_t{14});
+    QCOMPARE(pending.front().trigger.hour, 7);
+    QCOMPARE(pending.front().trigger.minute, 30);
+    QCOMPARE(time->time(), QTime(7, 30));
+}
+
+void TestSettingsView::chimeToggleFollowsThePanel()
+{
+    UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
+    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    view.present();
+    QCheckBox* chimes = child<QCheckBox>(view, "chimeToggle");
+    fixture.sound->setSoundEnabled(false);
+    QVERIFY(!chimes->isChecked());
+    chimes->click();
+    QVERIFY(fixture.sound->soundEnabled());
+    QCOMPARE(fixture.preferences->values().value(QStringLiteral("soundEnabled")).toBool(), true);
+}
+
+void TestSettingsView::launchAtLoginReflectsTheDesktop_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("checked");
+    QTest::newRow("enabled") << int(LoginItem::Status::enabled) << true;
+    QTest::newRow("not registered") << int(LoginItem::Status::notRegistered) << false;
+    QTest::newRow("requires approval") << int(LoginItem::Status::requiresApproval) << false;
+    QTest::newRow("not found") << int(LoginItem::Status::notFound) << false;
+}
+
+void TestSettingsView::launchAtLoginReflectsTheDesktop()
+{
+    QFETCH(int, status);
+    QFETCH(bool, checked);
+    UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
+    fixture.loginItem.setStatus(static_cast<LoginItem::Status>(status));
+    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    view.present();
+    QCOMPARE(child<QCheckBox>(view, "launchAtLogin")->isChecked(), checked);
+    QCOMPARE(fixture.loginItem.registerCalls() + fixture.loginItem.unregisterCalls(), 0);
+}
+
+void TestSettingsView::failedRegistrationRevertsOnce()
+{
+    UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
+    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    view.present();
+    QCheckBox* toggle = child<QCheckBox>(view, "launchAtLogin");
+
+    toggle->click();
+    QCOMPARE(fixture.loginItem.registerCalls(), 1);
+    QCOMPARE(fixture.loginItem.status(), LoginItem::Status::enabled);
+    QVERIFY(toggle->isChecked());
+    QVERIFY(view.launchAtLogin());
+    toggle->click();
+    QCOMPARE(fixture.loginItem.unregisterCalls(), 1);
+
+    // Refused: back to what the desktop says, which asks once more to unregister, and stays.
+    fixture.loginItem.setFailRequests(true);
+    toggle->click();
+    QCOMPARE(fixture.loginItem.registerCalls(), 2);
+    QCOMPARE(fixture.loginItem.unregisterCalls(), 2);
+    QVERIFY(!toggle->isChecked());
+    QVERIFY(!view.launchAtLogin());
+}
+
+QTEST_MAIN(TestSettingsView)
+#include "TestSettingsView.moc"

@@ -35,10 +35,15 @@ PanelFooter::PanelFooter(const SoundManager& sound, SymbolImages& symbols, QWidg
     m_quitButton = PanelWidgets::plainButton(this, "quitButton");
     for (QToolButton* button : {m_soundButton, m_copyButton, m_preferencesButton, m_quitButton}) {
         button->setIconSize(QSize(symbolSize, symbolSize));
+        button->setFixedHeight(buttonSize);
+        // The copy button grows while it says "Copied!".
+        button->setMinimumWidth(buttonSize);
+        button->setMaximumWidth(button == m_copyButton ? QWIDGETSIZE_MAX : buttonSize);
     }
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(PanelWidgets::inset, 8, PanelWidgets::inset, 8);
+    row->setSpacing(spacing);
     row->addWidget(m_slogan, 1);
     row->addWidget(m_soundButton);
     row->addWidget(m_copyButton);

@@ -21,6 +21,11 @@ class PanelFooter final : public PanelSection
     Q_OBJECT
 
 public:
+    // The controls' size and spacing; the last two controls sit at fixed places from the
+    // panel's lower right corner, which desktop automation relies on.
+    static constexpr int buttonSize = 20;
+    static constexpr int spacing = 6;
+
     PanelFooter(const SoundManager& sound, SymbolImages& symbols, QWidget* parent = nullptr);
 
     void refresh(const CalendarManager& calendar, const PanelStyle& style) override;

@@ -1,6 +1,7 @@
 #include "app/ui/PanelStyle.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QWidget>
 
 const QColor PanelStyle::parchment = QColor::fromRgbF(0.93f, 0.91f, 0.86f);
@@ -71,8 +72,9 @@ QFont PanelStyle::font(qreal pixelSize, QFont::Weight weight, Design design)
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
         break;
     }
-    // Colour emoji in any text, rather than whatever monochrome font would win.
-    font.setFamilies({font.family(), QStringLiteral("Noto Color Emoji")});
+    // Colour emoji in any text, rather than whatever monochrome font would win. The family is
+    // resolved first: beside an alias such as "Sans Serif" the emoji font would take the digits.
+    font.setFamilies({QFontInfo(font).family(), QStringLiteral("Noto Color Emoji")});
     font.setPixelSize(qRound(pixelSize));
     font.setWeight(weight);
     return font;

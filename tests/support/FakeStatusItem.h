@@ -14,7 +14,11 @@ public:
         m_title = title;
         ++m_titleSets;
     }
-    void setIcon(const QList<QImage>& images) override { m_icon = images; }
+    void setIcon(const QList<QImage>& images) override
+    {
+        m_icon = images;
+        ++m_iconSets;
+    }
     void setToolTip(const QString& text) override { m_toolTip = text; }
     Presence presence() const override { return m_presence; }
 
@@ -29,12 +33,14 @@ public:
     QString title() const { return m_title; }
     int titleSets() const { return m_titleSets; }
     QList<QImage> icon() const { return m_icon; }
+    int iconSets() const { return m_iconSets; }
     QString toolTip() const { return m_toolTip; }
 
 private:
     Presence m_presence = Presence::statusNotifier;
     QString m_title;
     int m_titleSets = 0;
+    int m_iconSets = 0;
     QList<QImage> m_icon;
     QString m_toolTip;
 };

@@ -1,0 +1,293 @@
+// The real program on a virtual X screen and a private session bus, with the test status bar
+// as its host, driven the way a user drives it: clicks, keys and the clipboard.
+
+#include "tests/support/StatusBarHostProcess.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRect>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+// The panel's footer ends in the settings and quit buttons, each 20 px square, 6 px apart, 12 px
+// from the right edge and 8 px from the bottom; the copy button sits left of them.
+constexpr int footerInset = 12;
+constexpr int footerBottom = 8;
+constexpr int footerButton = 20;
+constexpr int footerSpacing = 6;
+
+QPoint footerButtonCentre(const QRect& panel, int fromRight)
+{
+    const int right = panel.right() + 1 - footerInset - fromRight * (footerButton + footerSpacing);
+    return {right - footerButton / 2, panel.bottom() + 1 - footerBottom - footerButton / 2};
+}
+
+QString run(const QString& program, const QStringList& arguments, int* exitCode = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(10000);
+    if (exitCode) {
+        *exitCode = process.exitCode();
+    }
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// The visible top-level window with exactly this name, as the X server places it.
+std::optional<QRect> windowNamed(const QString& name)
+{
+    const QString ids = run(QStringLiteral("xdotool"),
+                            {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                             QLatin1Char('^') + QRegularExpression::escape(name) + QLatin1Char('$')});
+    if (ids.isEmpty()) {
+        return std::nullopt;
+    }
+    const QString geometry = run(QStringLiteral("xdotool"), {QStringLiteral("getwindowgeometry"),
+                                                             QStringLiteral("--shell"), ids.split('\n').last()});
+    QVariantMap values;
+    for (const QString& line : geometry.split(QLatin1Char('\n'))) {
+        const auto parts = line.split(QLatin1Char('='));
+        if (parts.size() == 2) {
+            values.insert(parts[0], parts[1].toInt());
+        }
+    }
+    return QRect(values.value("X").toInt(), values.value("Y").toInt(), values.value("WIDTH").toInt(),
+                 values.value("HEIGHT").toInt());
+}
+
+std::optional<QRect> waitForWindow(const QString& name, bool visible = true)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const auto found = windowNamed(name);
+        if (found.has_value() == visible) {
+            return found;
+        }
+        QThread::msleep(100);
+    }
+    return visible ? std::nullopt : windowNamed(name);
+}
+
+void clickAt(QPoint point)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y()),
+                                    QStringLiteral("click"), QStringLiteral("1")});
+}
+
+QString clipboard()
+{
+    return run(QStringLiteral("xclip"),
+               {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+}
+
+// One run of the program at a chosen instant in Paris, with its own preferences and runtime folder.
+class Quintaval
+{
+public:
+    explicit Quintaval(const QTemporaryDir& home, QString instant = QStringLiteral("2026-12-07 10:40:00"))
+        : m_home(home), m_instant(std::move(instant))
+    {}
+
+    void start()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Paris"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_home.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.filePath(QStringLiteral("runtime")));
+        QDir().mkpath(m_home.filePath(QStringLiteral("runtime")));
+        QFile(m_home.filePath(QStringLiteral("runtime")))
+            .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        m_process.setProcessEnvironment(environment);
+        m_process.start(QStringLiteral("faketime"), {QStringLiteral("-m"), QStringLiteral("--exclude-monotonic"),
+                                                     m_instant, QStringLiteral(QUINTAVAL_PROGRAM)});
+        QVERIFY(m_process.waitForStarted());
+    }
+
+    // Starts a second copy that should find the first and leave; returns its exit code.
+    int startAnother()
+    {
+        Quintaval second(m_home, m_instant);
+        second.start();
+        second.m_process.waitForFinished(10000);
+        return second.m_process.state() == QProcess::NotRunning ? second.m_process.exitCode() : -1;
+    }
+
+    QProcess& process() { return m_process; }
+
+    ~Quintaval()
+    {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished();
+        }
+    }
+
+private:
+    const QTemporaryDir& m_home;
+    QString m_instant;
+    QProcess m_process;
+};
+
+void storePreference(const QTemporaryDir& home, const QString& line)
+{
+    QDir().mkpath(home.filePath(QStringLiteral("config/Quintaval")));
+    QFile file(home.filePath(QStringLiteral("config/Quintaval/Quintaval.conf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("[General]\n") + line.toUtf8() + '\n');
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void titlePanelCopySettingsSecondStartAndQuit();
+    void dateFormatFromThePreferences();
+    void withoutAnyTrayThePanelIsAWindow();
+
+private:
+    QString waitForItem();
+    QVariantMap waitForLabel(const QString& key, const QString& label);
+
+    std::unique_ptr<StatusBarHostProcess> m_host;
+};
+
+void TestEndToEnd::init()
+{
+    m_host = std::make_unique<StatusBarHostProcess>();
+}
+
+void TestEndToEnd::cleanup()
+{
+    m_host.reset();
+}
+
+QString TestEndToEnd::waitForItem()
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QStringList items = m_host->items();
+        if (!items.isEmpty()) {
+            return items.first();
+        }
+        QThread::msleep(100);
+    }
+    return {};
+}
+
+QVariantMap TestEndToEnd::waitForLabel(const QString& key, const QString& label)
+{
+    QVariantMap item;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        item = m_host->item(key);
+        // The label comes with its signal; the tooltip is read back after its own.
+        if (item.value(QStringLiteral("label")).toString() == label &&
+            item.value(QStringLiteral("toolTipText")).toString() == label) {
+            break;
+        }
+        QThread::msleep(100);
+    }
+    return item;
+}
+
+void TestEndToEnd::titlePanelCopySettingsSecondStartAndQuit()
+{
+    QVERIFY(m_host->start());
+    const QTemporaryDir home;
+    Quintaval quintaval(home);
+    quintaval.start();
+
+    const QString key = waitForItem();
+    QVERIFY2(!key.isEmpty(), "the program never registered its item");
+    const QVariantMap item = waitForLabel(key, QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
+    QCOMPARE(item.value(QStringLiteral("label")).toString(), QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
+    QCOMPARE(item.value(QStringLiteral("toolTipText")).toString(), item.value(QStringLiteral("label")).toString());
+    QCOMPARE(item.value(QStringLiteral("id")).toString(), QStringLiteral("quintaval"));
+
+    // A click on the item drops the panel from under the click.
+    QVERIFY(m_host->click(key));
+    const auto panel = waitForWindow(QStringLiteral("Quintaval"));
+    QVERIFY2(panel, "no panel after the click");
+    const int itemCentre = item.value(QStringLiteral("left")).toInt() + item.value(QStringLiteral("width")).toInt() / 2;
+    const int barBottom = item.value(QStringLiteral("top")).toInt() + item.value(QStringLiteral("height")).toInt();
+    QVERIFY2(panel->left() <= itemCentre && itemCentre <= panel->right(), "panel not under the item");
+    QVERIFY(panel->top() >= barBottom - 1 && panel->top() <= barBottom + 10);
+    QCOMPARE(panel->width(), 320);
+
+    // Copy.
+    clickAt(footerButtonCentre(*panel, 2));
+    QTRY_COMPARE_WITH_TIMEOUT(clipboard(), QStringLiteral("🥶 15 Frimaire an CCXXXV · 4:44 décimal"), 5000);
+
+    // Settings: the autostart entry comes and goes with the first switch of the window.
+    clickAt(footerButtonCentre(*panel, 1));
+    QVERIFY2(waitForWindow(QStringLiteral("Quintaval Settings")), "no settings window");
+    const QString autostart = home.filePath(QStringLiteral("config/autostart/quintaval.desktop"));
+    QVERIFY(!QFile::exists(autostart));
+    const auto pressSpaceInSettings = [] {
+        run(QStringLiteral("xdotool"),
+            {QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^Quintaval Settings$"),
+             QStringLiteral("windowfocus"), QStringLiteral("--sync"), QStringLiteral("key"), QStringLiteral("space")});
+    };
+    pressSpaceInSettings();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(autostart), 5000);
+    QFile entry(autostart);
+    QVERIFY(entry.open(QIODevice::ReadOnly));
+    QVERIFY(entry.readAll().contains("Exec="));
+    entry.close();
+    pressSpaceInSettings();
+    QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(autostart), 5000);
+
+    // A second start leaves at once and leaves one item.
+    QCOMPARE(quintaval.startAnother(), 0);
+    QCOMPARE(m_host->items().size(), 1);
+    QVERIFY(quintaval.process().state() == QProcess::Running);
+
+    // Quit, from the panel the second start opened.
+    const auto reopened = waitForWindow(QStringLiteral("Quintaval"));
+    QVERIFY2(reopened, "the second start did not open the panel");
+    clickAt(footerButtonCentre(*reopened, 0));
+    QVERIFY(quintaval.process().waitForFinished(10000));
+    QCOMPARE(quintaval.process().exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(m_host->items().isEmpty(), 5000);
+}
+
+void TestEndToEnd::dateFormatFromThePreferences()
+{
+    QVERIFY(m_host->start());
+    const QTemporaryDir home;
+    storePreference(home, QStringLiteral("menuBarFormat=date"));
+    Quintaval quintaval(home);
+    quintaval.start();
+    const QString key = waitForItem();
+    QVERIFY(!key.isEmpty());
+    QCOMPARE(waitForLabel(key, QStringLiteral("🥶 15 Frim.")).value(QStringLiteral("label")).toString(),
+             QStringLiteral("🥶 15 Frim."));
+}
+
+void TestEndToEnd::withoutAnyTrayThePanelIsAWindow()
+{
+    const QTemporaryDir home;
+    Quintaval quintaval(home);
+    quintaval.process().setProcessChannelMode(QProcess::SeparateChannels);
+    quintaval.start();
+    QVERIFY2(waitForWindow(QStringLiteral("Quintaval")), "no window without a tray");
+    quintaval.process().terminate();
+    QVERIFY(quintaval.process().waitForFinished(5000));
+    // One line says why, and nothing else is written.
+    const QStringList lines =
+        QString::fromUtf8(quintaval.process().readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().contains(QStringLiteral("window")), qPrintable(lines.first()));
+}
+
+QTEST_GUILESS_MAIN(TestEndToEnd)
+#include "TestEndToEnd.moc"

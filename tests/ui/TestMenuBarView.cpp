@@ -75,8 +75,7 @@ void TestMenuBarView::initTestCase()
 void TestMenuBarView::headerAndSectionsOfAnOrdinaryDay()
 {
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
-    MenuBarView panel(
-        {*fixture.calendar, *fixture.sound, *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers});
+    MenuBarView panel(fixture.panelServices());
     panel.show();
 
     QCOMPARE(textOf(panel, "monthName"), QStringLiteral("FRIMAIRE"));
@@ -111,8 +110,7 @@ void TestMenuBarView::headerAndSectionsOfAnOrdinaryDay()
 void TestMenuBarView::complementaryDayHasNoItemSection()
 {
     UiFixture fixture(localInstant(2026, 9, 22, 12, 0, 0));
-    MenuBarView panel(
-        {*fixture.calendar, *fixture.sound, *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers});
+    MenuBarView panel(fixture.panelServices());
     panel.show();
     QCOMPARE(textOf(panel, "monthName"), QStringLiteral("SANSCULOTTIDES"));
     QCOMPARE(textOf(panel, "fullDate"), QStringLiteral("4 Sansculottides an CCXXXIV"));
@@ -134,8 +132,7 @@ void TestMenuBarView::eventsShowTheirYearOnlyWhenTheyHaveOne()
 {
     // 21 Nivôse an CCXXXV is 12 January 2027.
     UiFixture fixture(localInstant(2027, 1, 12, 9, 0, 0));
-    MenuBarView panel(
-        {*fixture.calendar, *fixture.sound, *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers});
+    MenuBarView panel(fixture.panelServices());
     panel.show();
     QCOMPARE(textOf(panel, "fullDate"), QStringLiteral("21 Nivôse an CCXXXV"));
     QCOMPARE(eventTitles(panel), QStringList{QStringLiteral("Louis XVI Executed (An I)")});
@@ -149,8 +146,7 @@ void TestMenuBarView::missingEngravingShowsTheEmoji()
 {
     const QTemporaryDir empty;
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0), empty.path());
-    MenuBarView panel(
-        {*fixture.calendar, *fixture.sound, *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers});
+    MenuBarView panel(fixture.panelServices());
     panel.show();
     const auto* engraving = panel.findChild<EngravingView*>();
     QVERIFY(engraving);
@@ -162,8 +158,7 @@ void TestMenuBarView::missingEngravingShowsTheEmoji()
     QVERIFY(picture->pixmap().isNull());
 
     UiFixture withResources(localInstant(2026, 12, 7, 10, 40, 0));
-    MenuBarView complete({*withResources.calendar, *withResources.sound, *withResources.clock, *withResources.resources,
-                          withResources.clipboard, withResources.modifiers});
+    MenuBarView complete(withResources.panelServices());
     complete.show();
     QVERIFY(complete.findChild<EngravingView*>()->showsEngraving());
     QVERIFY(!complete.findChild<QLabel*>(QStringLiteral("guillotinePicture"))->pixmap().isNull());
@@ -192,8 +187,7 @@ void TestMenuBarView::ordinals()
 void TestMenuBarView::keyboardNavigation()
 {
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
-    MenuBarView panel(
-        {*fixture.calendar, *fixture.sound, *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers});
+    MenuBarView panel(fixture.panelServices());
     panel.showAt(QPoint(400, 0));
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
     panel.activateWindow();
@@ -223,8 +217,7 @@ void TestMenuBarView::keyboardNavigation()
 void TestMenuBarView::navigationButtons()
 {
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
-    MenuBarView panel(
-        {*fixture.calendar, *fixture.sound, *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers});
+    MenuBarView panel(fixture.panelServices());
     panel.show();
     QCOMPARE(button(panel, "previousDay")->toolTip(), QStringLiteral("Previous day"));
     QCOMPARE(button(panel, "nextDay")->toolTip(), QStringLiteral("Next day"));
@@ -241,8 +234,7 @@ void TestMenuBarView::navigationButtons()
 void TestMenuBarView::themeSwitchRestylesAtOnce()
 {
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
-    MenuBarView panel(
-        {*fixture.calendar, *fixture.sound, *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers});
+    MenuBarView panel(fixture.panelServices());
     panel.show();
     const auto corner = [&panel] { return panel.grab().toImage().pixelColor(3, 3).rgb(); };
     QCOMPARE(corner(), PanelStyle::parchment.rgb());
@@ -257,8 +249,7 @@ void TestMenuBarView::themeSwitchRestylesAtOnce()
 void TestMenuBarView::soundSwitch()
 {
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
-    MenuBarView panel(
-        {*fixture.calendar, *fixture.sound, *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers});
+    MenuBarView panel(fixture.panelServices());
     panel.show();
     QToolButton* sound = button(panel, "soundButton");
     QCOMPARE(sound->toolTip(), QStringLiteral("Click to toggle • Option-click to test chime"));
@@ -289,8 +280,7 @@ void TestMenuBarView::soundSwitch()
 void TestMenuBarView::copyConfirmsForTwoSeconds()
 {
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
-    MenuBarView panel(
-        {*fixture.calendar, *fixture.sound, *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers});
+    MenuBarView panel(fixture.panelServices());
     panel.show();
     fixture.calendar->stepDay(-1);
     QToolButton* copy = button(panel, "copyButton");
@@ -319,8 +309,7 @@ void TestMenuBarView::staysOnScreen()
 {
     // A complementary day: a panel short enough for the small screen of the tests.
     UiFixture fixture(localInstant(2026, 9, 22, 10, 40, 0));
-    MenuBarView panel(
-        {*fixture.calendar, *fixture.sound, *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers});
+    MenuBarView panel(fixture.panelServices());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     panel.showAt(QPoint(screen.right() - 5, screen.top() + 24));
     QVERIFY2(screen.contains(panel.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")

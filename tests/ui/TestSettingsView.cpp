@@ -47,7 +47,7 @@ private Q_SLOTS:
 void TestSettingsView::sectionsAndChoicesInOrder()
 {
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
-    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    SettingsView view(fixture.settingsServices());
     view.present();
     QStringList titles;
     for (const QGroupBox* box : view.findChildren<QGroupBox*>()) {
@@ -80,7 +80,7 @@ void TestSettingsView::appearanceReachesManagerPreferencesAndTitle()
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
     FakeStatusItem item;
     StatusItemBinding binding(*fixture.calendar, item);
-    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    SettingsView view(fixture.settingsServices());
     view.present();
     QCOMPARE(item.title(), QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
     QCOMPARE(item.toolTip(), item.title());
@@ -112,7 +112,7 @@ void TestSettingsView::reminderToggleAndTime()
     UiFixture fixture(localInstant(2026, 12, 7, 6, 0, 0));
     fixture.notifications->start();
     fixture.center->answerAuthorization(true);
-    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    SettingsView view(fixture.settingsServices());
     view.present();
     QTimeEdit* time = child<QTimeEdit>(view, "reminderTime");
     QCheckBox* toggle = child<QCheckBox>(view, "reminderToggle");
@@ -145,7 +145,7 @@ void TestSettingsView::reminderToggleAndTime()
 void TestSettingsView::chimeToggleFollowsThePanel()
 {
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
-    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    SettingsView view(fixture.settingsServices());
     view.present();
     QCheckBox* chimes = child<QCheckBox>(view, "chimeToggle");
     fixture.sound->setSoundEnabled(false);
@@ -171,7 +171,7 @@ void TestSettingsView::launchAtLoginReflectsTheDesktop()
     QFETCH(bool, checked);
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
     fixture.loginItem.setStatus(static_cast<LoginItem::Status>(status));
-    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    SettingsView view(fixture.settingsServices());
     view.present();
     QCOMPARE(child<QCheckBox>(view, "launchAtLogin")->isChecked(), checked);
     QCOMPARE(fixture.loginItem.registerCalls() + fixture.loginItem.unregisterCalls(), 0);
@@ -180,7 +180,7 @@ void TestSettingsView::launchAtLoginReflectsTheDesktop()
 void TestSettingsView::failedRegistrationRevertsOnce()
 {
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
-    SettingsView view({*fixture.calendar, *fixture.notifications, *fixture.sound, fixture.loginItem, *fixture.clock});
+    SettingsView view(fixture.settingsServices());
     view.present();
     QCheckBox* toggle = child<QCheckBox>(view, "launchAtLogin");
 

@@ -4,6 +4,8 @@
 #include "app/state/CalendarManager.h"
 #include "app/state/NotificationManager.h"
 #include "app/state/SoundManager.h"
+#include "app/ui/MenuBarView.h"
+#include "app/ui/SettingsView.h"
 #include "tests/support/FakeAudioPlayer.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/FakeClock.h"
@@ -37,6 +39,9 @@ struct UiFixture
                                                                                std::make_unique<FakeTimeZoneWatcher>()},
                                                      sound.get(), notifications.get());
     }
+
+    MenuBarView::Services panelServices() { return {*calendar, *sound, *clock, *resources, clipboard, modifiers}; }
+    SettingsView::Services settingsServices() { return {*calendar, *notifications, *sound, loginItem, *clock}; }
 
     // Moves the clock and lets the manager tick once.
     void tickAt(Instant instant)

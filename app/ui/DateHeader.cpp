@@ -1,6 +1,7 @@
 #include "app/ui/DateHeader.h"
 
 #include "app/state/CalendarManager.h"
+#include "app/ui/ElidedLabel.h"
 #include "app/ui/PanelText.h"
 #include "app/ui/PanelWidgets.h"
 
@@ -36,10 +37,15 @@ DateHeader::DateHeader(QWidget* parent) : PanelSection(parent)
     decadeRow->addWidget(m_decadeOrdinal);
     decadeRow->addStretch();
 
-    m_gregorianDate = label(this, "gregorianDate", PanelStyle::font(PanelStyle::TextStyle::caption));
-    m_gregorianCaption = label(this, "gregorianCaption", PanelStyle::font(PanelStyle::TextStyle::caption2));
-    m_gregorianCaption->setText(QStringLiteral("Gregorian"));
-    for (QLabel* trailing : {m_gregorianDate, m_gregorianCaption}) {
+    // A wide system font may not leave room for all of the civil date: the Republican one wins.
+    m_gregorianDate = new ElidedLabel(1, this);
+    m_gregorianDate->setObjectName(QStringLiteral("gregorianDate"));
+    m_gregorianDate->setFont(PanelStyle::font(PanelStyle::TextStyle::caption));
+    m_gregorianCaption = new ElidedLabel(1, this);
+    m_gregorianCaption->setObjectName(QStringLiteral("gregorianCaption"));
+    m_gregorianCaption->setFont(PanelStyle::font(PanelStyle::TextStyle::caption2));
+    m_gregorianCaption->setFullText(QStringLiteral("Gregorian"));
+    for (QLabel* trailing : std::initializer_list<QLabel*>{m_gregorianDate, m_gregorianCaption}) {
         trailing->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
@@ -62,8 +68,7 @@ DateHeader::DateHeader(QWidget* parent) : PanelSection(parent)
     civilColumn->addWidget(m_gregorianCaption);
     auto* secondRow = new QHBoxLayout;
     secondRow->addLayout(dateColumn);
-    secondRow->addStretch();
-    secondRow->addLayout(civilColumn);
+    secondRow->addLayout(civilColumn, 1);
 
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(PanelWidgets::inset, PanelWidgets::inset, PanelWidgets::inset, PanelWidgets::inset);
@@ -85,7 +90,7 @@ void DateHeader::refresh(const CalendarManager& calendar, const PanelStyle& styl
     PanelWidgets::setText(m_weekday, PanelText::fromUtf8(RevolutionaryCalendar::dayNames.at(
                                          static_cast<std::size_t>(date.decadeDay - 1))));
     PanelWidgets::setText(m_decadeOrdinal, PanelText::ordinal(date.decadeDay) + QStringLiteral(" of décade"));
-    PanelWidgets::setText(m_gregorianDate, PanelText::gregorianDate(calendar.viewedGregorianDate()));
+    m_gregorianDate->setFullText(PanelText::gregorianDate(calendar.viewedGregorianDate()));
 
     if (m_styledNight == style.isNight()) {
         return;

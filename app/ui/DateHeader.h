@@ -4,6 +4,7 @@
 
 #include <optional>
 
+class ElidedLabel;
 class QLabel;
 
 // The viewed day: its month, the month's meaning and emoji, the full Republican date, the
@@ -26,7 +27,7 @@ private:
     QLabel* m_weekday;
     QLabel* m_bullet;
     QLabel* m_decadeOrdinal;
-    QLabel* m_gregorianDate;
-    QLabel* m_gregorianCaption;
+    ElidedLabel* m_gregorianDate;
+    ElidedLabel* m_gregorianCaption;
     std::optional<bool> m_styledNight;
 };

@@ -39,12 +39,13 @@ QString ElidedLabel::elided(int width, int* lineCount) const
             break;
         }
         line.setLineWidth(width);
-        const QString piece = m_fullText.mid(line.textStart(), line.textLength());
-        const bool last = index == m_maximumLines - 1;
-        if (last && line.textStart() + line.textLength() < m_fullText.size()) {
-            lines << metrics.elidedText(m_fullText.mid(line.textStart()), Qt::ElideRight, width);
+        if (index == m_maximumLines - 1) {
+            // The last line takes the rest of the text, shortened to fit.
+            lines << metrics.elidedText(m_fullText.mid(line.textStart()).trimmed(), Qt::ElideRight, width);
         } else {
-            lines << piece.trimmed();
+            // A word longer than the line cannot wrap: it is shortened too.
+            lines << metrics.elidedText(m_fullText.mid(line.textStart(), line.textLength()).trimmed(), Qt::ElideRight,
+                                        width);
         }
     }
     layout.endLayout();

@@ -1,3 +1,4 @@
+#include "app/ui/ElidedLabel.h"
 #include "app/ui/EngravingView.h"
 #include "app/ui/MenuBarView.h"
 #include "app/ui/PanelStyle.h"
@@ -14,6 +15,10 @@ namespace {
 
 QString textOf(const QWidget& panel, const char* objectName)
 {
+    // What the label holds, before any ellipsis the width of the panel may add.
+    if (const auto* elided = panel.findChild<ElidedLabel*>(QLatin1String(objectName))) {
+        return elided->fullText();
+    }
     const auto* label = panel.findChild<QLabel*>(QLatin1String(objectName));
     return label ? label->text() : QStringLiteral("<no %1>").arg(QLatin1String(objectName));
 }

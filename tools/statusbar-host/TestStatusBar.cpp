@@ -66,6 +66,12 @@ bool TestStatusBar::Screenshot(const QString& path, bool wholeScreen)
     return !picture.isNull() && picture.save(path, "PNG");
 }
 
+bool TestStatusBar::ScreenshotArea(const QString& path, int x, int y, int width, int height)
+{
+    const QPixmap picture = m_bar->screen()->grabWindow(0, x, y, width, height);
+    return !picture.isNull() && picture.save(path, "PNG");
+}
+
 void TestStatusBar::Quit()
 {
     // After the reply has gone out.

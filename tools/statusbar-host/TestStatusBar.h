@@ -27,6 +27,8 @@ public Q_SLOTS:
     Q_SCRIPTABLE bool Click(const QString& key, const QString& button);
     // Saves a PNG of the bar, or of the whole screen.
     Q_SCRIPTABLE bool Screenshot(const QString& path, bool wholeScreen);
+    // Saves a PNG of a part of the screen (a window the caller located, say).
+    Q_SCRIPTABLE bool ScreenshotArea(const QString& path, int x, int y, int width, int height);
     Q_SCRIPTABLE void Quit();
 
 private:

@@ -258,11 +258,10 @@ void TestTitleCommand::followPrintsEachChangeOnce_data()
     QTest::addColumn<QString>("clock");
     QTest::addColumn<QString>("format");
     QTest::addColumn<QStringList>("lines");
-    // A decimal minute is 0.43 s at 200 times the speed: each one once, none skipped.
-    QTest::newRow("decimal minutes") << "@2026-12-07 10:40:00 x200"
-                                     << "decimalTime"
-                                     << QStringList{"🥶 4:44", "🥶 4:45", "🥶 4:46", "🥶 4:47"};
-    QTest::newRow("with the date") << "@2026-12-07 23:59:00 x200"
+    // A decimal minute is 0.86 s at 100 times the speed: each one once, none skipped.
+    QTest::newRow("decimal minutes") << "@2026-12-07 10:40:00 x100"
+                                     << "decimalTime" << QStringList{"🥶 4:44", "🥶 4:45", "🥶 4:46"};
+    QTest::newRow("with the date") << "@2026-12-07 23:59:30 x100"
                                    << "dateAndTime"
                                    << QStringList{"🥶 15 Frimaire · Quintidi · 9:99",
                                                   "🥶 16 Frimaire · Sextidi · 0:00",
@@ -291,7 +290,7 @@ void TestTitleCommand::followJsonTracksTheTooltipTime()
     // The title shows the date only, but the tooltip's time moves, so waybar gets each minute.
     const TitleProgram program;
     QProcess follow;
-    program.start(follow, {"--follow", "--json", "--format", "date"}, QStringLiteral("@2026-12-07 10:40:00 x200"));
+    program.start(follow, {"--follow", "--json", "--format", "date"}, QStringLiteral("@2026-12-07 10:40:00 x100"));
     const QStringList lines = nextLines(follow, 3);
     QCOMPARE(lines.size(), 3);
     QStringList times;

@@ -74,19 +74,6 @@ std::vector<std::string> zoneFiles()
     return ::stat(file.c_str(), &status) == 0 ? std::vector<std::string>{file} : std::vector<std::string>{};
 }
 
-void reloadZone()
-{
-    // The C library reads the zone named by TZ again only when the text of TZ changes, so a file
-    // replaced under the same name (TZ=:/etc/localtime is a common setting) needs TZ to change
-    // and change back.
-    if (const char* variable = std::getenv("TZ")) {
-        const std::string zone = variable;
-        ::setenv("TZ", "UTC0", 1);
-        ::tzset();
-        ::setenv("TZ", zone.c_str(), 1);
-    }
-    LocalCalendar::zoneChanged();
-}
 
 itimerspec alarmAt(Instant instant)
 {
@@ -144,7 +131,7 @@ int FollowLoop::run()
         if (settleAt != SteadyTime::max() && std::chrono::steady_clock::now() >= settleAt) {
             settleAt = SteadyTime::max();
             if (zoneChanged) {
-                reloadZone();
+                LocalCalendar::zoneChanged();
             }
             if (settingsChanged) {
                 m_source.reloadSettings();

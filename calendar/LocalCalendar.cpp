@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cstdlib>
 #include <ctime>
+#include <string>
 
 namespace {
 
@@ -176,6 +178,15 @@ namespace LocalCalendar {
 
 void zoneChanged()
 {
+    // The C library reads the zone named by TZ again only when the text of TZ changes, so a file
+    // replaced under the same name (TZ=:/etc/localtime is a common setting) needs TZ to change
+    // and change back. Without TZ it looks at /etc/localtime afresh by itself.
+    if (const char* variable = std::getenv("TZ")) {
+        const std::string zone = variable;
+        setenv("TZ", "UTC0", 1);
+        tzset();
+        setenv("TZ", zone.c_str(), 1);
+    }
     tzset();
     zoneGeneration.fetch_add(1, std::memory_order_relaxed);
 }

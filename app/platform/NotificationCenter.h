@@ -21,7 +21,7 @@ struct NotificationTrigger
     int hour = 0;
     int minute = 0;
 
-    // Where the local clock now shows that minute (the same reading after a daylight-saving gap),
+    // Where the local clock now shows that minute (the first instant after a daylight-saving gap),
     // or none when no instant can hold it.
     std::optional<Instant> fireInstant() const { return LocalCalendar::instant({year, month, day, hour, minute, 0}); }
 

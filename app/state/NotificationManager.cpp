@@ -117,7 +117,7 @@ void NotificationManager::reschedule()
         parts.hour = m_hour;
         parts.minute = m_minute;
         parts.second = 0;
-        // A time that a daylight-saving gap skips resolves to the same reading after the gap,
+        // A time that a daylight-saving gap skips resolves to the first instant after the gap,
         // so that day still gets its one reminder.
         const auto fire = LocalCalendar::instant(parts);
         if (!fire || *fire <= now) {

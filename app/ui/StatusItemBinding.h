@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/platform/EmojiIconRenderer.h"
+#include "app/ui/EmojiIconRenderer.h"
 
 #include <QObject>
 #include <QString>

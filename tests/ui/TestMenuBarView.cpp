@@ -217,6 +217,13 @@ void TestMenuBarView::keyboardNavigation()
     QTest::keyClick(&panel, Qt::Key_Right);
     QCOMPARE(fixture.calendar->dayOffset(), 2);
     QCOMPARE(textOf(panel, "fullDate"), QStringLiteral("17 Frimaire an CCXXXV"));
+
+    // Keys with a modifier are not the panel's; Escape closes it and keeps the viewed day.
+    QTest::keyClick(&panel, Qt::Key_Left, Qt::ControlModifier);
+    QCOMPARE(fixture.calendar->dayOffset(), 2);
+    QTest::keyClick(&panel, Qt::Key_Escape);
+    QVERIFY(!panel.isVisible());
+    QCOMPARE(fixture.calendar->dayOffset(), 2);
 }
 
 void TestMenuBarView::navigationButtons()

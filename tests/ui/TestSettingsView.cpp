@@ -1,3 +1,4 @@
+#include "app/platform/SettingsPreferences.h"
 #include "app/ui/SettingsView.h"
 #include "app/ui/StatusItemBinding.h"
 #include "tests/support/FakeStatusItem.h"
@@ -6,6 +7,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
 
@@ -37,6 +40,7 @@ class TestSettingsView : public QObject
 private Q_SLOTS:
     void sectionsAndChoicesInOrder();
     void appearanceReachesManagerPreferencesAndTitle();
+    void choicesReachThePreferencesFile();
     void reminderToggleAndTime();
     void chimeToggleFollowsThePanel();
     void launchAtLoginReflectsTheDesktop_data();
@@ -105,6 +109,27 @@ void TestSettingsView::appearanceReachesManagerPreferencesAndTitle()
     fixture.tickAt(localInstant(2026, 12, 23, 0, 0, 1));
     QCOMPARE(item.title(), QStringLiteral("☃️ 1 Nivô."));
     QCOMPARE(item.iconSets(), 2);
+}
+
+void TestSettingsView::choicesReachThePreferencesFile()
+{
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Quintaval.conf"));
+    UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0), QStringLiteral(QUINTAVAL_BUILD_RESOURCES),
+                      std::make_shared<SettingsPreferences>(file));
+    SettingsView view(fixture.settingsServices());
+    view.present();
+    choose(child<QComboBox>(view, "formatPicker"), QStringLiteral("Decimal time only"));
+    child<QCheckBox>(view, "chimeToggle")->click();
+    child<QTimeEdit>(view, "reminderTime")->setTime(QTime(6, 45));
+
+    // Read back as the next launch will.
+    const QSettings stored(file, QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("menuBarFormat")).toString(), QStringLiteral("decimalTime"));
+    QCOMPARE(stored.value(QStringLiteral("soundEnabled")).toString(), QStringLiteral("false"));
+    QCOMPARE(stored.value(QStringLiteral("notificationHour")).toInt(), 6);
+    QCOMPARE(stored.value(QStringLiteral("notificationMinute")).toInt(), 45);
+    QCOMPARE(fixture.calendar->menuBarText(), QStringLiteral("🥶 4:44"));
 }
 
 void TestSettingsView::reminderToggleAndTime()

@@ -23,21 +23,23 @@
 #include <memory>
 
 // The program's state objects on fakes, at a chosen instant in Paris, with the real resource
-// directory of the build tree (or another folder, to see what a missing file does).
+// directory of the build tree (or another folder, to see what a missing file does). The
+// preferences are kept in memory unless a real store is given.
 struct UiFixture
 {
-    explicit UiFixture(Instant start, const QString& resourceRoot = QStringLiteral(QUINTAVAL_BUILD_RESOURCES))
+    explicit UiFixture(Instant start, const QString& resourceRoot = QStringLiteral(QUINTAVAL_BUILD_RESOURCES),
+                       std::shared_ptr<Preferences> store = nullptr)
         : clock(std::make_shared<FakeClock>(start)), resources(std::make_shared<FileResourceDirectory>(resourceRoot))
     {
+        const std::shared_ptr<Preferences> kept = store ? store : std::shared_ptr<Preferences>(preferences);
         auto timerOwned = std::make_unique<FakeRepeatingTimer>();
         timer = timerOwned.get();
-        sound = std::make_unique<SoundManager>(SoundManager::Services{preferences, resources, player, beep});
-        notifications =
-            std::make_unique<NotificationManager>(NotificationManager::Services{preferences, center, clock});
-        calendar = std::make_unique<CalendarManager>(CalendarManager::Services{clock, random, std::move(timerOwned),
-                                                                               preferences,
-                                                                               std::make_unique<FakeTimeZoneWatcher>()},
-                                                     sound.get(), notifications.get());
+        sound = std::make_unique<SoundManager>(SoundManager::Services{kept, resources, player, beep});
+        notifications = std::make_unique<NotificationManager>(NotificationManager::Services{kept, center, clock});
+        calendar =
+            std::make_unique<CalendarManager>(CalendarManager::Services{clock, random, std::move(timerOwned), kept,
+                                                                        std::make_unique<FakeTimeZoneWatcher>()},
+                                              sound.get(), notifications.get());
     }
 
     MenuBarView::Services panelServices() { return {*calendar, *sound, *clock, *resources, clipboard, modifiers}; }

@@ -1,5 +1,7 @@
 // quintaval-widgets run as a program: its one-off commands and its answer to a bad plug-in.
 
+#include "tests/support/ProgramRun.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -11,14 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QProcess::ExitStatus exitStatus = QProcess::CrashExit;
-    QString output;
-    QString errors;
-};
 
 QProcessEnvironment hostEnvironment(const QByteArray& zone, const QString& privateFolder = {})
 {
@@ -32,8 +26,8 @@ QProcessEnvironment hostEnvironment(const QByteArray& zone, const QString& priva
     return environment;
 }
 
-Run runHost(const QStringList& arguments, const QByteArray& zone = "Europe/Paris", const QStringList& wrapper = {},
-            const QString& privateFolder = {})
+ProgramRun runHost(const QStringList& arguments, const QByteArray& zone = "Europe/Paris",
+                   const QStringList& wrapper = {}, const QString& privateFolder = {})
 {
     QProcess process;
     process.setProcessEnvironment(hostEnvironment(zone, privateFolder));
@@ -43,17 +37,7 @@ Run runHost(const QStringList& arguments, const QByteArray& zone = "Europe/Paris
     } else {
         process.start(wrapper.front(), wrapper.mid(1) + QStringList{program} + arguments);
     }
-    Run run;
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.exitStatus = process.exitStatus();
-    run.output = QString::fromUtf8(process.readAllStandardOutput());
-    run.errors = QString::fromUtf8(process.readAllStandardError());
-    return run;
+    return finishRun(process);
 }
 
 } // namespace
@@ -103,7 +87,7 @@ void TestWidgetCommands::timelineListsTheWeek()
         QVERIFY2(!faketime.isEmpty(), "faketime is not installed");
         wrapper = QStringList{faketime, systemClock};
     }
-    const Run run = runHost(arguments, zone, wrapper);
+    const ProgramRun run = runHost(arguments, zone, wrapper);
     QCOMPARE(run.exitStatus, QProcess::NormalExit);
     QCOMPARE(run.exitCode, 0);
     const QStringList lines = run.output.split('\n', Qt::SkipEmptyParts);
@@ -126,7 +110,7 @@ void TestWidgetCommands::renderWritesTheFace()
     QFETCH(QSize, size);
     QTemporaryDir folder;
     const QString path = folder.filePath(family + ".png");
-    const Run run = runHost({"--render", family, "--at", "2026-12-07T10:40:00", "--dark", "--out", path});
+    const ProgramRun run = runHost({"--render", family, "--at", "2026-12-07T10:40:00", "--dark", "--out", path});
     QCOMPARE(run.exitCode, 0);
     const QImage face(path);
     QCOMPARE(face.size(), size);
@@ -154,7 +138,7 @@ void TestWidgetCommands::renderRefusesWhatItCannotDraw()
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QString, complaint);
-    const Run run = runHost(arguments);
+    const ProgramRun run = runHost(arguments);
     QCOMPARE(run.exitStatus, QProcess::NormalExit);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.errors.contains(complaint), qPrintable(run.errors));
@@ -169,7 +153,7 @@ void TestWidgetCommands::brokenPluginIsReported()
     broken.close();
     QVERIFY(QFile::copy(QStringLiteral(NOT_A_WIDGET_PLUGIN), folder.filePath(QStringLiteral("libOther.so"))));
 
-    const Run run = runHost({"--plugin-dir", folder.path(), "--timeline"});
+    const ProgramRun run = runHost({"--plugin-dir", folder.path(), "--timeline"});
     QCOMPARE(run.exitStatus, QProcess::NormalExit);
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.errors.contains("Cannot load widget plug-in " + folder.filePath("libBroken.so")),
@@ -189,7 +173,7 @@ void TestWidgetCommands::secondStartHandsOverToTheFirst()
     const QString socket = QDir(folder.path()).filePath(QStringLiteral("quintaval-widgets-%1").arg(getuid()));
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), 10000);
 
-    const Run second = runHost({}, "Europe/Paris", {}, folder.path());
+    const ProgramRun second = runHost({}, "Europe/Paris", {}, folder.path());
     QCOMPARE(second.exitStatus, QProcess::NormalExit);
     QCOMPARE(second.exitCode, 0);
     QVERIFY2(second.output.contains("already running"), qPrintable(second.output + second.errors));

@@ -1,4 +1,4 @@
-#include "app/platform/EmojiIconRenderer.h"
+#include "app/ui/EmojiIconRenderer.h"
 
 #include <QFont>
 #include <QFontMetrics>

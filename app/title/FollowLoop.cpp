@@ -1,0 +1,207 @@
+#include "app/title/FollowLoop.h"
+
+#include "app/title/FileWatch.h"
+#include "app/title/LineOutput.h"
+#include "app/title/TitleSource.h"
+#include "calendar/LocalCalendar.h"
+
+#include <poll.h>
+#include <sys/inotify.h>
+#include <sys/signalfd.h>
+#include <sys/stat.h>
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Editors and tools replace a file in several steps (the zone link is removed, then made again);
+// reading between two steps would find nothing, so changes are taken in once quiet this long.
+constexpr std::chrono::milliseconds settleTime{100};
+
+class Descriptor
+{
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    ~Descriptor()
+    {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    int get() const { return m_fd; }
+    bool valid() const { return m_fd >= 0; }
+
+private:
+    int m_fd;
+};
+
+// The files the C library reads the local zone from: the one TZ names, or /etc/localtime.
+std::vector<std::string> zoneFiles()
+{
+    const char* variable = std::getenv("TZ");
+    if (variable == nullptr) {
+        return {"/etc/localtime"};
+    }
+    std::string zone = variable;
+    if (zone.starts_with(':')) {
+        zone.erase(0, 1);
+    }
+    if (zone.empty()) {
+        return {};
+    }
+    if (zone.starts_with('/')) {
+        return {zone};
+    }
+    const char* folder = std::getenv("TZDIR");
+    const std::string file =
+        std::string{folder != nullptr && *folder != '\0' ? folder : "/usr/share/zoneinfo"} + '/' + zone;
+    struct stat status
+    {};
+    // Otherwise TZ holds a rule such as "CET-1CEST,M3.5.0,M10.5.0/3", which no file can change.
+    return ::stat(file.c_str(), &status) == 0 ? std::vector<std::string>{file} : std::vector<std::string>{};
+}
+
+
+itimerspec alarmAt(Instant instant)
+{
+    const auto sinceEpoch = instant.time_since_epoch();
+    const auto whole = std::chrono::floor<std::chrono::seconds>(sinceEpoch);
+    itimerspec alarm{};
+    alarm.it_value.tv_sec = static_cast<time_t>(whole.count());
+    alarm.it_value.tv_nsec = static_cast<long>(std::chrono::nanoseconds{sinceEpoch - whole}.count());
+    return alarm;
+}
+
+int setupFailure(const char* what)
+{
+    std::fprintf(stderr, "quintaval-title: cannot %s: %s\n", what, std::strerror(errno));
+    return 1;
+}
+
+} // namespace
+
+FollowLoop::FollowLoop(TitleSource& source, int output) : m_source(source), m_output(output) {}
+
+int FollowLoop::run()
+{
+    sigset_t stops;
+    sigemptyset(&stops);
+    for (const int stop : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaddset(&stops, stop);
+    }
+    sigprocmask(SIG_BLOCK, &stops, nullptr);
+    const Descriptor signals{signalfd(-1, &stops, SFD_CLOEXEC | SFD_NONBLOCK)};
+    const Descriptor alarm{timerfd_create(CLOCK_REALTIME, TFD_CLOEXEC | TFD_NONBLOCK)};
+    const Descriptor inotify{inotify_init1(IN_CLOEXEC | IN_NONBLOCK)};
+    if (!signals.valid() || !alarm.valid()) {
+        return setupFailure("set up the timer");
+    }
+
+    // Without inotify the title still follows the clock, only not the settings or the zone.
+    std::vector<FileWatch> settingsWatches;
+    std::vector<FileWatch> zoneWatches;
+    if (inotify.valid()) {
+        if (const auto settings = m_source.settingsFile()) {
+            settingsWatches.emplace_back(inotify.get(), *settings);
+        }
+        for (const std::string& file : zoneFiles()) {
+            zoneWatches.emplace_back(inotify.get(), file);
+        }
+    }
+
+    std::optional<std::string> shown;
+    using SteadyTime = std::chrono::steady_clock::time_point;
+    SteadyTime settleAt = SteadyTime::max(); // max: nothing waiting to settle
+    bool settingsChanged = false;
+    bool zoneChanged = false;
+    for (;;) {
+        if (settleAt != SteadyTime::max() && std::chrono::steady_clock::now() >= settleAt) {
+            settleAt = SteadyTime::max();
+            if (zoneChanged) {
+                LocalCalendar::zoneChanged();
+            }
+            if (settingsChanged) {
+                m_source.reloadSettings();
+            }
+            zoneChanged = settingsChanged = false;
+        }
+
+        const Instant now = currentInstant();
+        const std::string line = m_source.line(now);
+        if (line != shown) {
+            if (!LineOutput::write(m_output, line)) {
+                return LineOutput::failureStatus();
+            }
+            shown = line;
+        }
+
+        // An absolute alarm on the wall clock fires on time after a suspend, and CANCEL_ON_SET
+        // wakes it as soon as someone sets the clock.
+        const itimerspec wake = alarmAt(m_source.nextChange(now));
+        if (timerfd_settime(alarm.get(), TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &wake, nullptr) != 0) {
+            return setupFailure("set the timer");
+        }
+
+        int timeout = -1;
+        if (settleAt != SteadyTime::max()) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(settleAt - std::chrono::steady_clock::now());
+            timeout = static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
+        }
+        // The output is polled for nothing but its errors: a pipe whose reader has gone reports one.
+        std::array<pollfd, 4> waits{
+            {{signals.get(), POLLIN, 0}, {alarm.get(), POLLIN, 0}, {inotify.get(), POLLIN, 0}, {m_output, 0, 0}}};
+        if (poll(waits.data(), waits.size(), timeout) < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return setupFailure("wait");
+        }
+        if (waits[0].revents != 0) {
+            return 0;
+        }
+        if ((waits[3].revents & (POLLERR | POLLHUP | POLLNVAL)) != 0) {
+            return 0;
+        }
+        if ((waits[1].revents & POLLIN) != 0) {
+            // Fails with ECANCELED after a clock change; either way the loop reads the clock anew.
+            std::uint64_t expirations = 0;
+            [[maybe_unused]] const ssize_t ignored = ::read(alarm.get(), &expirations, sizeof expirations);
+        }
+        if ((waits[2].revents & POLLIN) != 0) {
+            alignas(inotify_event) std::array<char, 4096> buffer{};
+            ssize_t count = 0;
+            while ((count = ::read(inotify.get(), buffer.data(), buffer.size())) > 0) {
+                for (ssize_t offset = 0; offset < count;) {
+                    const auto* event = reinterpret_cast<const inotify_event*>(buffer.data() + offset);
+                    if ((event->mask & IN_Q_OVERFLOW) != 0) {
+                        settingsChanged = !settingsWatches.empty();
+                        zoneChanged = !zoneWatches.empty();
+                    }
+                    for (FileWatch& watch : settingsWatches) {
+                        settingsChanged = watch.concerns(*event) || settingsChanged;
+                    }
+                    for (FileWatch& watch : zoneWatches) {
+                        zoneChanged = watch.concerns(*event) || zoneChanged;
+                    }
+                    offset += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+                }
+            }
+            if (settingsChanged || zoneChanged) {
+                settleAt = std::chrono::steady_clock::now() + settleTime;
+            }
+        }
+    }
+}

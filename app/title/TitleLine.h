@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/state/MenuBarFormat.h"
+#include "calendar/Instant.h"
+#include "calendar/RevolutionaryCalendar.h"
+
+#include <string>
+
+// The line quintaval-title prints for an instant, and when that line can next read differently.
+namespace TitleLine {
+
+// The status-bar title of `now` in `format`, or with `json` waybar's object
+// {"text": title, "tooltip": ..., "class": month}. One line, no newline at the end; UTF-8.
+std::string render(Instant now, MenuBarFormat format, bool json);
+
+// Three lines: "Quintidi 15 Frimaire an CCXXXV", "4:44 décimal", and the day's item
+// "🐖 Cochon — Pig" or the festival of a complementary day.
+std::string tooltip(const RevolutionaryDate& date, const DecimalTime& time);
+
+// The month's name in lower-case ASCII, for style sheets: "frimaire", "nivose", "sansculottides".
+std::string monthClass(std::int64_t month);
+
+// Whether the line shows the decimal time (the JSON tooltip always does).
+bool showsTime(MenuBarFormat format, bool json);
+
+// The first instant after `now` at which a line that shows the time (or, with !showsTime, the
+// date only) can read differently: the next decimal minute or the next local midnight, or sooner
+// when the zone's offset changes in between, since the wall clock jumps then.
+Instant nextChange(Instant now, bool showsTime);
+
+} // namespace TitleLine

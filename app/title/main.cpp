@@ -1,0 +1,84 @@
+// quintaval-title: Quintaval's status-bar title for bars that run a command.
+
+#include "app/state/TitleText.h"
+#include "app/title/FollowLoop.h"
+#include "app/title/LineOutput.h"
+#include "app/title/TitleOptions.h"
+#include "app/title/TitleSource.h"
+
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string usage()
+{
+    // The samples are made the way the title is, so they cannot drift from it.
+    const RevolutionaryDate sampleDay{235, 3, 15, 5};
+    const DecimalTime sampleTime{4, 44, 0};
+    std::string formats;
+    for (const MenuBarFormat format : MenuBarFormats::allCases) {
+        std::string name{MenuBarFormats::rawValue(format)};
+        name.resize(14, ' ');
+        formats += "                     " + name + TitleText::menuBarText(sampleDay, sampleTime, format) + '\n';
+    }
+    return "Usage: quintaval-title [--format FORMAT] [--json] [--follow]\n"
+           "\n"
+           "Prints Quintaval's status-bar title for the present moment: the day in the French\n"
+           "Republican calendar and the time in decimal time (10 hours of 100 minutes).\n"
+           "\n"
+           "  --format FORMAT    the title's format, one of\n" +
+           formats +
+           "                     Without it, the format chosen in Quintaval's settings is used\n"
+           "                     ($XDG_CONFIG_HOME/Quintaval/Quintaval.conf; dateAndTime if none).\n"
+           "  --follow           keep running and print a new line each time the text changes:\n"
+           "                     each decimal minute (86.4 s) or, for date and dayNumber, at\n"
+           "                     midnight; also when the clock is set, the time zone or the\n"
+           "                     chosen format changes. Ends quietly when its reader goes away.\n"
+           "  --json             print waybar's JSON object instead: \"text\" (the title),\n"
+           "                     \"tooltip\" (the full date, the day of the décade, the decimal\n"
+           "                     time and the day's plant, animal, tool or mineral) and \"class\"\n"
+           "                     (the month, such as \"frimaire\"); one object per line.\n"
+           "  -h, --help         show this help and exit\n"
+           "  --version          show the version and exit\n"
+           "\n"
+           "Examples:\n"
+           "  waybar    \"custom/quintaval\": {\"exec\": \"quintaval-title --json --follow\",\n"
+           "                                  \"return-type\": \"json\"}\n"
+           "  polybar   exec = quintaval-title --follow   with   tail = true\n"
+           "  i3blocks  command=quintaval-title --follow   with   interval=persist\n"
+           "  tmux      set -g status-right '#(quintaval-title --format decimalTime)'\n"
+           "  conky     ${execi 10 quintaval-title}\n"
+           "\n"
+           "Exit status: 0 on success, 1 when the title cannot be written, 2 for a bad option.\n";
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // A reader that goes away shows up as EPIPE from write(), which ends the program quietly.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    const ParsedTitleOptions parsed = TitleOptionsParser::parse(std::vector<std::string>(argv + 1, argv + argc));
+    if (parsed.error) {
+        std::fprintf(stderr, "quintaval-title: %s\n", parsed.error->c_str());
+        return 2;
+    }
+    const TitleOptions& options = parsed.options;
+    if (options.help || options.version) {
+        const std::string text = options.help ? usage() : "quintaval-title " QUINTAVAL_VERSION "\n";
+        std::fputs(text.c_str(), stdout);
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+
+    TitleSource source(options);
+    if (options.follow) {
+        return FollowLoop(source, STDOUT_FILENO).run();
+    }
+    return LineOutput::write(STDOUT_FILENO, source.line(currentInstant())) ? 0 : LineOutput::failureStatus();
+}

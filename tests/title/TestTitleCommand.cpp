@@ -1,0 +1,451 @@
+// quintaval-title run as bars run it: one-off titles and JSON at chosen instants, the stored
+// format, --follow on a sped-up clock, and its answers to bad input.
+
+#include "tests/support/ProgramRun.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+// The program with its own settings folder, in a zone, on libfaketime's clock when one is given:
+// "@2026-12-07 10:40:00" starts there (local time), " x200" after it runs 200 times as fast, and
+// "@1796640000" with `epoch` names the instant in seconds.
+class TitleProgram
+{
+public:
+    QString configFolder() const { return m_folder.filePath(QStringLiteral("config")); }
+    QString settingsFile() const { return configFolder() + QStringLiteral("/Quintaval/Quintaval.conf"); }
+
+    // Stores the format as the program's settings window does.
+    void storeFormat(const QVariant& value) const
+    {
+        QSettings settings(settingsFile(), QSettings::IniFormat);
+        settings.setValue(QStringLiteral("menuBarFormat"), value);
+        settings.sync();
+    }
+
+    QProcessEnvironment environment(const QString& clock = {}, const QString& zone = QStringLiteral("Europe/Paris"),
+                                    bool epoch = false) const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configFolder());
+        environment.insert(QStringLiteral("TZ"), zone);
+        if (!clock.isEmpty()) {
+            environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(FAKETIME_LIBRARY));
+            environment.insert(QStringLiteral("FAKETIME"), clock);
+            if (epoch) {
+                environment.insert(QStringLiteral("FAKETIME_FMT"), QStringLiteral("%s"));
+            }
+        }
+        return environment;
+    }
+
+    void start(QProcess& process, const QStringList& arguments, const QString& clock = {},
+               const QString& zone = QStringLiteral("Europe/Paris"), bool epoch = false) const
+    {
+        process.setProcessEnvironment(environment(clock, zone, epoch));
+        process.start(QStringLiteral(TITLE_PROGRAM), arguments);
+        QVERIFY(process.waitForStarted());
+    }
+
+    ProgramRun run(const QStringList& arguments, const QString& clock = {}) const
+    {
+        QProcess process;
+        start(process, arguments, clock);
+        return finishRun(process, 10000);
+    }
+
+private:
+    QTemporaryDir m_folder;
+};
+
+// The next `count` lines the process prints, fewer if they do not come within `timeoutMs`.
+QStringList nextLines(QProcess& process, int count, int timeoutMs = 5000)
+{
+    QStringList lines;
+    QElapsedTimer elapsed;
+    elapsed.start();
+    while (lines.size() < count) {
+        if (process.canReadLine()) {
+            lines << QString::fromUtf8(process.readLine()).chopped(1);
+        } else if (elapsed.elapsed() >= timeoutMs ||
+                   !process.waitForReadyRead(static_cast<int>(timeoutMs - elapsed.elapsed()))) {
+            break;
+        }
+    }
+    return lines;
+}
+
+void stop(QProcess& process)
+{
+    process.terminate();
+    QVERIFY(process.waitForFinished(5000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+}
+
+} // namespace
+
+class TestTitleCommand final : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void printsTheTitle_data();
+    void printsTheTitle();
+    void readsTheStoredFormat_data();
+    void readsTheStoredFormat();
+    void printsWaybarJson_data();
+    void printsWaybarJson();
+    void followPrintsEachChangeOnce_data();
+    void followPrintsEachChangeOnce();
+    void followJsonTracksTheTooltipTime();
+    void followTakesInTheChosenFormat();
+    void followTakesInANewZone_data();
+    void followTakesInANewZone();
+    void followEndsQuietly_data();
+    void followEndsQuietly();
+    void followEndsWhenTheReaderGoes();
+    void refusesBadInput_data();
+    void refusesBadInput();
+    void helpAndVersion();
+    void reportsAFailedWrite();
+};
+
+void TestTitleCommand::printsTheTitle_data()
+{
+    QTest::addColumn<QString>("clock");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("title");
+    const QString frimaire = QStringLiteral("@2026-12-07 10:40:00");
+    QTest::newRow("15 Frimaire, date and time") << frimaire << "dateAndTime"
+                                                << "🥶 15 Frimaire · Quintidi · 4:44";
+    QTest::newRow("15 Frimaire, date") << frimaire << "date"
+                                       << "🥶 15 Frim.";
+    QTest::newRow("15 Frimaire, decimal time") << frimaire << "decimalTime"
+                                               << "🥶 4:44";
+    QTest::newRow("15 Frimaire, day number") << frimaire << "dayNumber"
+                                             << "🥶 15";
+    const QString revolution = QStringLiteral("@2027-09-24 00:00:00");
+    QTest::newRow("6 Sansculottides, date and time") << revolution << "dateAndTime"
+                                                     << "🎉 6 Sansculottides · Sextidi · 0:00";
+    QTest::newRow("6 Sansculottides, date") << revolution << "date"
+                                            << "🎉 6 Sans.";
+    QTest::newRow("6 Sansculottides, decimal time") << revolution << "decimalTime"
+                                                    << "🎉 0:00";
+    QTest::newRow("6 Sansculottides, day number") << revolution << "dayNumber"
+                                                  << "🎉 6";
+    QTest::newRow("Nivôse cut after its accent") << "@2027-01-01 12:00:00"
+                                                 << "date"
+                                                 << "☃️ 10 Nivô.";
+    QTest::newRow("minute padded") << "@2026-12-07 00:07:12"
+                                   << "decimalTime"
+                                   << "🥶 0:05";
+    QTest::newRow("last decimal minute") << "@2026-12-07 23:59:59"
+                                         << "decimalTime"
+                                         << "🥶 9:99";
+    QTest::newRow("new year") << "@2027-09-25 00:00:00"
+                              << "dateAndTime"
+                              << "🍇 1 Vendémiaire · Primidi · 0:00";
+}
+
+void TestTitleCommand::printsTheTitle()
+{
+    QFETCH(QString, clock);
+    QFETCH(QString, format);
+    QFETCH(QString, title);
+    const ProgramRun run = TitleProgram().run({"--format", format}, clock);
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.errors, QString());
+    QCOMPARE(run.output, title + '\n');
+}
+
+void TestTitleCommand::readsTheStoredFormat_data()
+{
+    QTest::addColumn<QVariant>("stored"); // invalid: no settings file at all
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("title");
+    const QString dateAndTime = QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44");
+    QTest::newRow("no settings yet") << QVariant() << QStringList() << dateAndTime;
+    QTest::newRow("date") << QVariant("date") << QStringList() << "🥶 15 Frim.";
+    QTest::newRow("decimal time") << QVariant("decimalTime") << QStringList() << "🥶 4:44";
+    QTest::newRow("day number") << QVariant("dayNumber") << QStringList() << "🥶 15";
+    QTest::newRow("--format wins") << QVariant("date") << QStringList{"--format", "dayNumber"} << "🥶 15";
+    QTest::newRow("wrong case") << QVariant("DayNumber") << QStringList() << dateAndTime;
+    QTest::newRow("empty") << QVariant("") << QStringList() << dateAndTime;
+    QTest::newRow("a theme's value") << QVariant("sepiaNight") << QStringList() << dateAndTime;
+    QTest::newRow("a number") << QVariant(2) << QStringList() << dateAndTime;
+    QTest::newRow("a list") << QVariant(QStringList{"date", "dayNumber"}) << QStringList() << dateAndTime;
+}
+
+void TestTitleCommand::readsTheStoredFormat()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, title);
+    const TitleProgram program;
+    if (stored.isValid()) {
+        program.storeFormat(stored);
+    }
+    QFile settings(program.settingsFile());
+    const QByteArray before = settings.open(QIODevice::ReadOnly) ? settings.readAll() : QByteArray();
+    settings.close();
+
+    const ProgramRun run = program.run(arguments, QStringLiteral("@2026-12-07 10:40:00"));
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.output, title + '\n');
+    // The settings are the program's: read, never written, never created.
+    QCOMPARE(settings.exists(), stored.isValid());
+    QVERIFY(!settings.exists() || (settings.open(QIODevice::ReadOnly) && settings.readAll() == before));
+    QVERIFY(stored.isValid() || !QDir(program.configFolder()).exists());
+}
+
+void TestTitleCommand::printsWaybarJson_data()
+{
+    QTest::addColumn<QString>("clock");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("monthClass");
+    QTest::newRow("15 Frimaire") << "@2026-12-07 10:40:00" << QStringList{"--json"}
+                                 << "🥶 15 Frimaire · Quintidi · 4:44"
+                                 << "Quintidi 15 Frimaire an CCXXXV\n4:44 décimal\n🦌 Chevreuil — Roe deer"
+                                 << "frimaire";
+    QTest::newRow("festival of the Revolution")
+        << "@2027-09-24 00:00:00" << QStringList{"--json", "--format", "date"} << "🎉 6 Sans."
+        << "Sextidi 6 Sansculottides an CCXXXV\n0:00 décimal\n🎉 La Fête de la Révolution"
+        << "sansculottides";
+    QTest::newRow("accents dropped from the class")
+        << "@2027-09-25 12:00:00" << QStringList{"--format=dayNumber", "--json"} << "🍇 1"
+        << "Primidi 1 Vendémiaire an CCXXXVI\n5:00 décimal\n🍇 Raisin — Grape"
+        << "vendemiaire";
+}
+
+void TestTitleCommand::printsWaybarJson()
+{
+    QFETCH(QString, clock);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, text);
+    QFETCH(QString, tooltip);
+    QFETCH(QString, monthClass);
+    const ProgramRun run = TitleProgram().run(arguments, clock);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.output.endsWith('\n'));
+    QCOMPARE(run.output.count('\n'), 1);
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(run.output.toUtf8(), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    const QJsonObject object = document.object();
+    QCOMPARE(object.keys(), QStringList({"class", "text", "tooltip"}));
+    QCOMPARE(object.value("text").toString(), text);
+    QCOMPARE(object.value("tooltip").toString(), tooltip);
+    QCOMPARE(object.value("class").toString(), monthClass);
+}
+
+void TestTitleCommand::followPrintsEachChangeOnce_data()
+{
+    QTest::addColumn<QString>("clock");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("lines");
+    // A decimal minute is 0.86 s at 100 times the speed: each one once, none skipped.
+    QTest::newRow("decimal minutes") << "@2026-12-07 10:40:00 x100"
+                                     << "decimalTime" << QStringList{"🥶 4:44", "🥶 4:45", "🥶 4:46"};
+    QTest::newRow("with the date") << "@2026-12-07 23:59:30 x100"
+                                   << "dateAndTime"
+                                   << QStringList{"🥶 15 Frimaire · Quintidi · 9:99",
+                                                  "🥶 16 Frimaire · Sextidi · 0:00",
+                                                  "🥶 16 Frimaire · Sextidi · 0:01"};
+    // The date alone changes at midnight only; the minutes between print nothing.
+    QTest::newRow("date at midnight") << "@2026-12-07 23:58:00 x200"
+                                      << "date" << QStringList{"🥶 15 Frim.", "🥶 16 Frim."};
+}
+
+void TestTitleCommand::followPrintsEachChangeOnce()
+{
+    QFETCH(QString, clock);
+    QFETCH(QString, format);
+    QFETCH(QStringList, lines);
+    const TitleProgram program;
+    QProcess follow;
+    program.start(follow, {"--follow", "--format", format}, clock);
+    QCOMPARE(nextLines(follow, static_cast<int>(lines.size())), lines);
+    // The next change is minutes of fake time away, and nothing is printed before it.
+    QCOMPARE(nextLines(follow, 1, 400), QStringList());
+    stop(follow);
+}
+
+void TestTitleCommand::followJsonTracksTheTooltipTime()
+{
+    // The title shows the date only, but the tooltip's time moves, so waybar gets each minute.
+    const TitleProgram program;
+    QProcess follow;
+    program.start(follow, {"--follow", "--json", "--format", "date"}, QStringLiteral("@2026-12-07 10:40:00 x100"));
+    const QStringList lines = nextLines(follow, 3);
+    QCOMPARE(lines.size(), 3);
+    QStringList times;
+    for (const QString& line : lines) {
+        const QJsonObject object = QJsonDocument::fromJson(line.toUtf8()).object();
+        QCOMPARE(object.value("text").toString(), QStringLiteral("🥶 15 Frim."));
+        times << object.value("tooltip").toString().section('\n', 1, 1);
+    }
+    QCOMPARE(times, QStringList({"4:44 décimal", "4:45 décimal", "4:46 décimal"}));
+    stop(follow);
+}
+
+void TestTitleCommand::followTakesInTheChosenFormat()
+{
+    // The settings folder does not exist yet, as before the program's first start.
+    const TitleProgram program;
+    QProcess follow;
+    program.start(follow, {"--follow"}, QStringLiteral("@2026-12-07 10:40:00"));
+    QCOMPARE(nextLines(follow, 1), QStringList{"🥶 15 Frimaire · Quintidi · 4:44"});
+    program.storeFormat("dayNumber");
+    QCOMPARE(nextLines(follow, 1), QStringList{"🥶 15"});
+    program.storeFormat("date");
+    QCOMPARE(nextLines(follow, 1), QStringList{"🥶 15 Frim."});
+    program.storeFormat("weekly");
+    QCOMPARE(nextLines(follow, 1), QStringList{"🥶 15 Frimaire · Quintidi · 4:44"});
+    // The folder removed and made again: the watch finds its way back to the file.
+    QVERIFY(QDir(program.configFolder() + "/Quintaval").removeRecursively());
+    QTest::qWait(300);
+    program.storeFormat("decimalTime");
+    QCOMPARE(nextLines(follow, 1), QStringList{"🥶 4:44"});
+    stop(follow);
+}
+
+void TestTitleCommand::followTakesInANewZone_data()
+{
+    QTest::addColumn<bool>("asLink");
+    QTest::newRow("zone file renamed over") << false;
+    QTest::newRow("zone link removed and made again") << true;
+}
+
+void TestTitleCommand::followTakesInANewZone()
+{
+    // TZ names a file, as TZ=:/etc/localtime does; the zone changes from UTC+14 to UTC-11.
+    QFETCH(bool, asLink);
+    const QTemporaryDir folder;
+    const QString zone = folder.filePath("localtime");
+    const QString kiritimati = QStringLiteral("/usr/share/zoneinfo/Pacific/Kiritimati");
+    const QString pagoPago = QStringLiteral("/usr/share/zoneinfo/Pacific/Pago_Pago");
+    QVERIFY(asLink ? QFile::link(kiritimati, zone) : QFile::copy(kiritimati, zone));
+
+    const TitleProgram program;
+    QProcess follow;
+    program.start(follow, {"--follow", "--format", "date"}, "@1796640000", ":" + zone, true);
+    QCOMPARE(nextLines(follow, 1), QStringList{"🥶 16 Frim."});
+    if (asLink) {
+        QVERIFY(QFile::remove(zone));
+        QTest::qWait(20);
+        QVERIFY(QFile::link(pagoPago, zone));
+    } else {
+        QVERIFY(QFile::copy(pagoPago, zone + ".new"));
+        QVERIFY(QFile::rename(zone + ".new", zone) || (QFile::remove(zone) && QFile::rename(zone + ".new", zone)));
+    }
+    QCOMPARE(nextLines(follow, 1), QStringList{"🥶 14 Frim."});
+    // Between the removal and the new link there was no zone (UTC, 15 Frimaire): never shown.
+    QCOMPARE(nextLines(follow, 1, 300), QStringList());
+    stop(follow);
+}
+
+void TestTitleCommand::followEndsQuietly_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+void TestTitleCommand::followEndsQuietly()
+{
+    QFETCH(int, signal);
+    const TitleProgram program;
+    QProcess follow;
+    program.start(follow, {"--follow", "--format", "date"});
+    QCOMPARE(nextLines(follow, 1).size(), 1);
+    ::kill(static_cast<pid_t>(follow.processId()), signal);
+    QVERIFY(follow.waitForFinished(5000));
+    QCOMPARE(follow.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(follow.exitCode(), 0);
+    QCOMPARE(follow.readAllStandardError(), QByteArray());
+}
+
+void TestTitleCommand::followEndsWhenTheReaderGoes()
+{
+    // The date changes only at midnight, so only noticing the closed pipe ends it in time.
+    const TitleProgram program;
+    QProcess pipeline;
+    pipeline.setProcessEnvironment(program.environment());
+    pipeline.start(QStringLiteral("sh"),
+                   {"-c", "\"$0\" --follow --format date | head -n 1; echo \"$?\"", QStringLiteral(TITLE_PROGRAM)});
+    QVERIFY(pipeline.waitForFinished(5000));
+    const QStringList lines = QString::fromUtf8(pipeline.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 2);
+    QVERIFY(lines.front().endsWith(" Frim."));
+    QCOMPARE(lines.back(), QStringLiteral("0"));
+    QCOMPARE(pipeline.readAllStandardError(), QByteArray());
+}
+
+void TestTitleCommand::refusesBadInput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unknown option") << QStringList{"--colour"} << "unknown option '--colour'";
+    QTest::newRow("unknown short option") << QStringList{"-x"} << "unknown option '-x'";
+    QTest::newRow("stray argument") << QStringList{"--follow", "date"} << "unexpected argument 'date'";
+    QTest::newRow("format without value") << QStringList{"--format"} << "--format needs a value";
+    QTest::newRow("format not known") << QStringList{"--format", "weekly"} << "unknown format 'weekly'";
+    QTest::newRow("format in the wrong case") << QStringList{"--format=Date"} << "unknown format 'Date'";
+    QTest::newRow("empty format") << QStringList{"--format="} << "unknown format ''";
+    QTest::newRow("value for a switch") << QStringList{"--json=yes"} << "--json takes no value";
+}
+
+void TestTitleCommand::refusesBadInput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const ProgramRun run = TitleProgram().run(arguments);
+    QCOMPARE(run.exitStatus, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.output, QString());
+    QVERIFY2(run.errors.startsWith("quintaval-title: " + message), qPrintable(run.errors));
+    QCOMPARE(run.errors.count('\n'), 1);
+}
+
+void TestTitleCommand::helpAndVersion()
+{
+    const ProgramRun help = TitleProgram().run({"--help"});
+    QCOMPARE(help.exitCode, 0);
+    for (const char* word : {"--format", "--follow", "--json", "--help", "--version", "dateAndTime", "date",
+                             "decimalTime", "dayNumber", "waybar", "polybar", "i3blocks", "tmux", "conky"}) {
+        QVERIFY2(help.output.contains(QLatin1String(word)), word);
+    }
+    QCOMPARE(TitleProgram().run({"-h"}).output, help.output);
+    const ProgramRun version = TitleProgram().run({"--version"});
+    QCOMPARE(version.exitCode, 0);
+    QCOMPARE(version.output, QStringLiteral("quintaval-title " TITLE_VERSION "\n"));
+}
+
+void TestTitleCommand::reportsAFailedWrite()
+{
+    QProcess full;
+    full.setStandardOutputFile(QStringLiteral("/dev/full"));
+    full.start(QStringLiteral(TITLE_PROGRAM), QStringList{});
+    QVERIFY(full.waitForFinished(5000));
+    QCOMPARE(full.exitCode(), 1);
+    QVERIFY(full.readAllStandardError().startsWith("quintaval-title: cannot write the title: "));
+}
+
+QTEST_GUILESS_MAIN(TestTitleCommand)
+#include "TestTitleCommand.moc"

@@ -27,3 +27,8 @@ function(quintaval_add_test name)
         TIMEOUT ${ARG_TIMEOUT}
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;TZ=${ARG_TZ};${ARG_ENVIRONMENT}")
 endfunction()
+
+# libfaketime, preloaded straight into the programs that tests start at a chosen instant (the
+# faketime command would stay in between and keep signals from them).
+find_file(QUINTAVAL_LIBFAKETIME libfaketimeMT.so.1 PATH_SUFFIXES faketime
+    PATHS /usr/lib/${CMAKE_LIBRARY_ARCHITECTURE} NO_DEFAULT_PATH REQUIRED)

@@ -284,7 +284,12 @@ void TestEndToEnd::withoutAnyTrayThePanelIsAWindow()
     Quintaval quintaval(home);
     quintaval.process().setProcessChannelMode(QProcess::SeparateChannels);
     quintaval.start();
-    QVERIFY2(waitForWindow(QStringLiteral("Quintaval")), "no window without a tray");
+    if (!waitForWindow(QStringLiteral("Quintaval"))) {
+        quintaval.process().kill();
+        quintaval.process().waitForFinished();
+        QFAIL(qPrintable(QStringLiteral("no window without a tray; the program wrote: ") +
+                         QString::fromUtf8(quintaval.process().readAllStandardError())));
+    }
     quintaval.process().terminate();
     QVERIFY(quintaval.process().waitForFinished(5000));
     // One line says why, and nothing else is written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The composition root: the one place that picks the Linux implementation of every service.
 
 #include "app/platform/ApplicationBeep.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in the build folder writes quintaval_<version>_<arch>.deb with
 # everything the install rules put in place, under /usr.
 set(CPACK_PACKAGE_NAME quintaval)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # quintaval_add_test(<name>
 #     SOURCES <files...>            test sources
 #     LIBRARIES <targets...>        what the test links besides QtTest and tests/support

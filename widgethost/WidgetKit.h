@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The contract between quintaval-widgets and the widget plug-ins it loads. A plug-in is a Qt

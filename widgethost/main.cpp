@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quintaval-widgets: the desktop's widget host. Without options it puts back the widgets placed
 // before (or opens the gallery); --render and --timeline are one-off commands.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/state/SoundManager.h"
 
 #include "app/platform/AudioPlayer.h"

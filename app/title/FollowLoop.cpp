@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/title/FollowLoop.h"
 
 #include "app/title/FileWatch.h"

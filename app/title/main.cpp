@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quintaval-title: Quintaval's status-bar title for bars that run a command.
 
 #include "app/state/TitleText.h"

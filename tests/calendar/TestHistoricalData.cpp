@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/HistoricalData.h"
 #include "calendar/LocalCalendar.h"
 #include "tests/support/ScopedTimeZone.h"

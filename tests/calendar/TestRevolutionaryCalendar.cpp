@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/LocalCalendar.h"
 #include "calendar/RevolutionaryCalendar.h"
 #include "tests/support/LocalTime.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a virtual X screen and a private session bus, with the test status bar
 // as its host, driven the way a user drives it: clicks, keys and the clipboard.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The build installed into a temporary prefix and run from there, as a package would run it: the
 // programs find their resources and the widget plug-in from their own location, nothing of the
 // test tools is installed, and the desktop's validators accept the launcher and metainfo files.

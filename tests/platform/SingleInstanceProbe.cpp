@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second program for the single-instance tests: starts the guard on the socket given, prints
 // its role, and with --stay keeps serving as the first instance, printing each activation.
 

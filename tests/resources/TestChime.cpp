@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hourly chime: the WAV file decoded here by hand, measured, and its notes found again by
 // their onsets and pitches against the note table it was made from.
 #include "tools/chime/NoteTable.h"

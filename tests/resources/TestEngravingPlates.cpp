@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 360 engraving plates: one per day item under its image name, each a picture the panel and
 // the widgets can lay over parchment with a multiply blend.
 #include "calendar/DailyItems.h"

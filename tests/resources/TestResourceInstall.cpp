@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The install rules: a staged install of the build carries every resource to share/quintaval/
 // and the application icon into the hicolor theme.
 #include "calendar/DailyItems.h"

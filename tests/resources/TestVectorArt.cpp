@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Guillotine picture, the symbols and the application icon: valid SVG that renders to ink on
 // a transparent ground at the sizes the program uses, symbols in one colour so they can be
 // tinted, and the icon's PNG renderings for the hicolor theme.

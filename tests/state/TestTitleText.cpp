@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/state/AppTheme.h"
 #include "app/state/MenuBarFormat.h"
 #include "app/state/TitleText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manual pages: groff reads them without a warning, they stay ASCII so that every
 // locale shows them, and quintaval-title's page documents every option its --help lists.
 

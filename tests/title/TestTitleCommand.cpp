@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quintaval-title run as bars run it: one-off titles and JSON at chosen instants, the stored
 // format, --follow on a sped-up clock, and its answers to bad input.
 

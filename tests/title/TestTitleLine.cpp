@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the title can next change, checked against the title itself second by second.
 
 #include "app/title/TitleLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Qt plug-in of some other kind, for the host to turn away.
 
 #include <QObject>

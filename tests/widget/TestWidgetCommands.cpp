@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quintaval-widgets run as a program: its one-off commands and its answer to a bad plug-in.
 
 #include "tests/support/ProgramRun.h"

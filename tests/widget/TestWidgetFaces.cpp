@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the faces show for an entry, and how they are drawn.
 
 #include "tests/support/ScopedTimeZone.h"

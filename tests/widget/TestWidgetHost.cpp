@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host: loading plug-ins, keeping a widget's timeline, and the placed widgets.
 
 #include "tests/support/FakeHostClock.h"

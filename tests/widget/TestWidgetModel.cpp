@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extension's copy of the calendar must say what the calendar core says, table and all,
 // except where the two are meant to differ.
 

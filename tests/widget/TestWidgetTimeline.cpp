@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The provider's week of entries: one per local midnight, whatever the zone does to its days.
 
 #include "tests/support/ScopedTimeZone.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Synthesises the hourly chime from its note table: quintaval-chime NOTES OUT.wav
 #include "tools/chime/ChimeSynthesiser.h"
 #include "tools/chime/NoteTable.h"

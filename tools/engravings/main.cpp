@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generates the 360 engraving plates, one per day item, named by the item's image name:
 //   quintaval-engravings --symbols FONT --serif FONT --italic FONT --out DIR [--stamp FILE]
 // or lays finished plates out on one contact sheet:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the application icon for the hicolor theme:
 //   quintaval-icons ICON.svg OUTDIR SIZE... writes OUTDIR/<SIZE>x<SIZE>/apps/<name of ICON>.png
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/statusbar-host/TestStatusBar.h"
 
 #include "tools/statusbar-host/StatusBarWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quintaval-statusbar-host: a small status bar for machines without a desktop. It is the
 // session's StatusNotifierWatcher and host, draws a bar across the top of the screen with each
 // item's icon and label, and forwards clicks to the items. Tests and scripts read and drive it

@@ -3,7 +3,9 @@
 
 #include <QAnyStringView>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
+#include <QVariantMap>
 
 #include <optional>
 
@@ -78,6 +80,15 @@ struct PreferenceCodec<QString>
     static QVariant encode(const QString& value) { return value; }
 };
 
+// What a store is told of the program's keys: which belong to it (they live in [General], so a
+// file holding them anywhere else has been damaged), and what they read as while the file
+// cannot be used, which must not pass for a first launch.
+struct PreferenceSchema
+{
+    QStringList keys;
+    QVariantMap whileUnusable;
+};
+
 // The per-user settings store. Implementations keep every value written for the rest of the
 // run even when it cannot be saved, so the program behaves the same either way.
 class Preferences
@@ -90,6 +101,11 @@ public:
 
     // Stores `value` under `key` and saves it at once; false when saving failed.
     virtual bool setValue(QAnyStringView key, const QVariant& value) = 0;
+
+    // Holds saves back until releaseSaves(), so that a burst of writes costs one save.
+    virtual void holdSaves() {}
+    // Saves what was held back; false when saving failed.
+    virtual bool releaseSaves() { return true; }
 
     // The typed value of a key: its fallback when absent, of the wrong type or out of range.
     template <typename T>

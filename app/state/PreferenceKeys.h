@@ -45,4 +45,19 @@ inline constexpr PreferenceKey<bool> notificationsEnabled{"notificationsEnabled"
 inline constexpr PreferenceKey<int> notificationHour{"notificationHour", 0, 0, 23};
 inline constexpr PreferenceKey<int> notificationMinute{"notificationMinute", 0, 0, 59};
 
+// A settings file that exists but cannot be read is not a first launch: the first-launch writes
+// would switch the chime and reminders back on against what the user stored. Until the file can
+// be read both stay off.
+inline PreferenceSchema schema()
+{
+    const auto name = [](auto key) { return QString::fromLatin1(key.name); };
+    return {{name(menuBarFormat), name(appTheme), name(soundEnabled), name(hasLaunchedBefore),
+             name(notificationsConfigured), name(notificationsEnabled), name(notificationHour),
+             name(notificationMinute)},
+            {{name(hasLaunchedBefore), true},
+             {name(notificationsConfigured), true},
+             {name(soundEnabled), false},
+             {name(notificationsEnabled), false}}};
+}
+
 } // namespace PreferenceKeys

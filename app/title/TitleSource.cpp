@@ -11,7 +11,7 @@ namespace {
 
 MenuBarFormat storedFormat()
 {
-    const SettingsPreferences preferences;
+    const SettingsPreferences preferences(PreferenceKeys::schema());
     return preferences.read(PreferenceKeys::menuBarFormat);
 }
 

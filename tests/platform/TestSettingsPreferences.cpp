@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/SettingsPreferences.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -39,7 +41,9 @@ private Q_SLOTS:
     void everyWriteIsOnDiskAtOnce();
     void storeThatCannotBeSavedKeepsItsValues_data();
     void storeThatCannotBeSavedKeepsItsValues();
-    void garbledLinesAreDroppedAndTheRestKept();
+    void fileNotOursIsNeverOverwritten_data();
+    void fileNotOursIsNeverOverwritten();
+    void heldWritesReachTheFileTogether();
     void defaultStoreLivesInTheUserConfigFolder();
 
 private:
@@ -119,8 +123,8 @@ void TestSettingsPreferences::everyWriteIsOnDiskAtOnce()
 void TestSettingsPreferences::storeThatCannotBeSavedKeepsItsValues_data()
 {
     QTest::addColumn<QString>("relativePath");
-    // Both hold as root too, which ignores permission bits.
-    QTest::newRow("file is a folder") << QStringLiteral("Quintaval.conf");
+    // Holds as root too, which ignores permission bits. A folder where the file should be is a
+    // file that cannot be read (see TestStoredSettings).
     QTest::newRow("folder is a file") << QStringLiteral("blocker/Quintaval.conf");
 }
 
@@ -142,18 +146,76 @@ void TestSettingsPreferences::storeThatCannotBeSavedKeepsItsValues()
     QCOMPARE(readFile(folder.filePath(QStringLiteral("blocker"))), QByteArray("not a folder"));
 }
 
-void TestSettingsPreferences::garbledLinesAreDroppedAndTheRestKept()
+void TestSettingsPreferences::fileNotOursIsNeverOverwritten_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("usable");
+
+    QTest::newRow("binary garbage") << QByteArray("[General]\n\x01\x02[[[garbage\nnumber=7\n") << false;
+    QTest::newRow("line of words") << QByteArray("[General]\nnumber=7\njust some words\n") << false;
+    QTest::newRow("section header cut short") << QByteArray("[General\nnumber=7\n") << false;
+    QTest::newRow("our key in a mangled section") << QByteArray("[Genral]\nnumber=7\n") << false;
+    QTest::newRow("not UTF-8") << QByteArray("[General]\nnumber=7\ntext=caf\xe9\n") << false;
+    QByteArray huge("[General]\nnumber=7\n");
+    while (huge.size() <= SettingsPreferences::maximumFileSize) {
+        huge += "; a comment line to make the file larger than any settings file\n";
+    }
+    QTest::newRow("over the size limit") << huge << false;
+    QTest::newRow("others' keys and sections are kept")
+        << QByteArray("; written by hand\n[General]\nnumber=7\nsomeoneElse=\"a, b\"\n\n[Other]\nkey=value\n") << true;
+}
+
+// QSettings reads what it can of a damaged file and writes only that back. Ours is kept as it is
+// until the user changes a setting, then moved aside for a fresh file.
+void TestSettingsPreferences::fileNotOursIsNeverOverwritten()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, usable);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Quintaval.conf"));
+    writeFile(path, contents);
+    const PreferenceSchema schema{
+        {QString::fromLatin1(flag.name), QString::fromLatin1(number.name), QString::fromLatin1(text.name)},
+        {{QString::fromLatin1(flag.name), true}}};
+
+    if (!usable) {
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(
+                QStringLiteral("cannot use the settings file .*%1: ").arg(QRegularExpression::escape(path))));
+    }
+    SettingsPreferences preferences(path, schema);
+    QCOMPARE(preferences.read(number), usable ? 7 : 0);
+    QCOMPARE(preferences.read(flag), !usable);
+    QCOMPARE(readFile(path), contents);
+
+    const QString aside = path + QStringLiteral(".broken-") + QDate::currentDate().toString(Qt::ISODate);
+    if (!usable) {
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(
+                QStringLiteral("moved the settings file .* to %1").arg(QRegularExpression::escape(aside))));
+    }
+    QVERIFY(preferences.write(number, 5));
+    QCOMPARE(readFile(aside), usable ? QByteArray() : contents);
+    const SettingsPreferences later(path, schema);
+    QCOMPARE(later.read(number), 5);
+    QCOMPARE(later.read(flag), !usable);
+    QCOMPARE(readFile(path).contains("someoneElse") && readFile(path).contains("[Other]"), usable);
+}
+
+void TestSettingsPreferences::heldWritesReachTheFileTogether()
 {
     const QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Quintaval.conf"));
-    writeFile(path, QByteArray("[General]\n\x01\x02[[[garbage\nnumber=7\n"));
-
     SettingsPreferences preferences(path);
-    QCOMPARE(preferences.read(number), 7);
+
+    preferences.holdSaves();
     QVERIFY(preferences.write(flag, true));
-    const SettingsPreferences later(path);
-    QCOMPARE(later.read(number), 7);
-    QCOMPARE(later.read(flag), true);
+    QVERIFY(preferences.write(number, 8));
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(preferences.releaseSaves());
+    QCOMPARE(readFile(path), QByteArray("[General]\nflag=true\nnumber=8\n"));
 }
 
 void TestSettingsPreferences::defaultStoreLivesInTheUserConfigFolder()

@@ -26,6 +26,8 @@ NotificationManager::Services StateHarness::notificationServices() const
 void StateHarness::launch(Instant now)
 {
     clock->set(now);
+    // As the program does: a first launch's writes go to the store in one save.
+    store->holdSaves();
     sound = std::make_unique<SoundManager>(soundServices());
     notifications = std::make_unique<NotificationManager>(notificationServices());
     auto fakeTimer = std::make_unique<FakeRepeatingTimer>();
@@ -35,6 +37,7 @@ void StateHarness::launch(Instant now)
     calendar = std::make_unique<CalendarManager>(
         CalendarManager::Services{clock, random, std::move(fakeTimer), store, std::move(fakeWatcher)}, sound.get(),
         notifications.get());
+    store->releaseSaves();
 }
 
 void StateHarness::tickAt(Instant now)

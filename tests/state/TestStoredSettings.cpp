@@ -2,6 +2,7 @@
 #include "tests/state/StateHarness.h"
 
 #include "app/platform/SettingsPreferences.h"
+#include "tests/support/ChildRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -70,6 +71,8 @@ class TestStoredSettings : public QObject
 private Q_SLOTS:
     void launchStartsWithTheDocumentedDefaults_data();
     void launchStartsWithTheDocumentedDefaults();
+    void unreadableFileIsNotAFirstLaunch_data();
+    void unreadableFileIsNotAFirstLaunch();
 };
 
 void TestStoredSettings::launchStartsWithTheDocumentedDefaults_data()
@@ -83,10 +86,11 @@ void TestStoredSettings::launchStartsWithTheDocumentedDefaults_data()
     QTest::addColumn<int>("hour");
     QTest::addColumn<int>("minute");
     QTest::addColumn<Stored>("afterwards"); // the file's values after the launch
+    QTest::addColumn<QStringList>("said");  // the lines on standard error, in order
 
     const Stored firstLaunch = firstLaunchKeys();
     QTest::newRow("no file") << "file" << QByteArray() << true << MenuBarFormat::dateAndTime << AppTheme::light << true
-                             << 8 << 0 << firstLaunch;
+                             << 8 << 0 << firstLaunch << QStringList();
 
     Stored wrongTypes;
     for (const QString& key : firstLaunch.keys()) {
@@ -98,7 +102,7 @@ void TestStoredSettings::launchStartsWithTheDocumentedDefaults_data()
     wrongTypesAfter.insert(nameOf(PreferenceKeys::menuBarFormat), QStringLiteral("1, 2"));
     wrongTypesAfter.insert(nameOf(PreferenceKeys::appTheme), QStringLiteral("42"));
     QTest::newRow("wrong types") << "file" << fileText(wrongTypes) << true << MenuBarFormat::dateAndTime
-                                 << AppTheme::light << true << 8 << 0 << wrongTypesAfter;
+                                 << AppTheme::light << true << 8 << 0 << wrongTypesAfter << QStringList();
 
     Stored outOfRange = firstLaunch;
     outOfRange.insert(nameOf(PreferenceKeys::notificationHour), QStringLiteral("99"));
@@ -107,7 +111,7 @@ void TestStoredSettings::launchStartsWithTheDocumentedDefaults_data()
     outOfRange.insert(nameOf(PreferenceKeys::appTheme), QStringLiteral("sepianight"));
     QTest::newRow("out of range and not a choice")
         << "file" << fileText(outOfRange) << true << MenuBarFormat::dateAndTime << AppTheme::light << true << 0 << 0
-        << outOfRange;
+        << outOfRange << QStringList();
 
     Stored chosen = firstLaunch;
     chosen.insert(nameOf(PreferenceKeys::soundEnabled), QStringLiteral("false"));
@@ -115,19 +119,20 @@ void TestStoredSettings::launchStartsWithTheDocumentedDefaults_data()
     chosen.insert(nameOf(PreferenceKeys::menuBarFormat), QStringLiteral("decimalTime"));
     chosen.insert(nameOf(PreferenceKeys::appTheme), QStringLiteral("sepiaNight"));
     QTest::newRow("chosen before") << "file" << fileText(chosen) << false << MenuBarFormat::decimalTime
-                                   << AppTheme::sepiaNight << true << 6 << 0 << chosen;
+                                   << AppTheme::sepiaNight << true << 6 << 0 << chosen << QStringList();
 
     QTest::newRow("binary junk") << "file"
                                  << QByteArray("\x7f"
                                                "ELF\x02\x01\x01\x00\x00\xff\xfe[[[=\n",
                                                17)
-                                 << true << MenuBarFormat::dateAndTime << AppTheme::light << true << 8 << 0
-                                 << firstLaunch;
+                                 << false << MenuBarFormat::dateAndTime << AppTheme::light << false << 0 << 0
+                                 << Stored() << QStringList{"cannot use the settings file", "moved the settings file"};
     QTest::newRow("unreadable and unwritable")
-        << "folder in the way" << QByteArray() << true << MenuBarFormat::dateAndTime << AppTheme::light << true << 8
-        << 0 << Stored();
+        << "folder in the way" << QByteArray() << false << MenuBarFormat::dateAndTime << AppTheme::light << false << 0
+        << 0 << Stored() << QStringList{"cannot read the settings file", "not saving the settings"};
     QTest::newRow("unwritable") << "file in the way" << QByteArray() << true << MenuBarFormat::dateAndTime
-                                << AppTheme::light << true << 8 << 0 << Stored();
+                                << AppTheme::light << true << 8 << 0 << Stored()
+                                << QStringList{"cannot save the settings"};
 }
 
 void TestStoredSettings::launchStartsWithTheDocumentedDefaults()
@@ -141,6 +146,7 @@ void TestStoredSettings::launchStartsWithTheDocumentedDefaults()
     QFETCH(int, hour);
     QFETCH(int, minute);
     QFETCH(Stored, afterwards);
+    QFETCH(QStringList, said);
 
     const QTemporaryDir home;
     QString path = home.filePath(QStringLiteral("Quintaval.conf"));
@@ -155,12 +161,12 @@ void TestStoredSettings::launchStartsWithTheDocumentedDefaults()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(contents);
     }
-    if (setup != QLatin1String("file")) {
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the settings")));
+    for (const QString& line : std::as_const(said)) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(line));
     }
 
     StateHarness harness;
-    harness.store = std::make_shared<SettingsPreferences>(path);
+    harness.store = std::make_shared<SettingsPreferences>(path, PreferenceKeys::schema());
     harness.launch(localInstant(2026, 12, 7, 6, 0));
     harness.center->answerAuthorization(true);
 
@@ -178,6 +184,50 @@ void TestStoredSettings::launchStartsWithTheDocumentedDefaults()
     harness.sound->setSoundEnabled(!sound);
     QCOMPARE(harness.store->read(PreferenceKeys::appTheme), AppTheme::sepiaNight);
     QCOMPARE(harness.store->read(PreferenceKeys::soundEnabled), !sound);
+}
+
+void TestStoredSettings::unreadableFileIsNotAFirstLaunch_data()
+{
+    QTest::addColumn<QString>("locked"); // what loses its permissions: the file or its folder
+    QTest::newRow("file mode 000") << QStringLiteral("Quintaval.conf");
+    QTest::newRow("folder mode 000") << QString();
+}
+
+// Taken for a first launch, a file the program cannot read switched the chime and reminders back
+// on against the user's stored choice, and the next save lost the rest of it.
+void TestStoredSettings::unreadableFileIsNotAFirstLaunch()
+{
+    QUINTAVAL_RUN_UNPRIVILEGED();
+    QFETCH(QString, locked);
+    const QTemporaryDir home;
+    const QString folder = home.filePath(QStringLiteral("Quintaval"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = folder + QStringLiteral("/Quintaval.conf");
+    Stored chosen = firstLaunchKeys();
+    chosen.insert(nameOf(PreferenceKeys::soundEnabled), QStringLiteral("false"));
+    chosen.insert(nameOf(PreferenceKeys::notificationsEnabled), QStringLiteral("false"));
+    chosen.insert(nameOf(PreferenceKeys::appTheme), QStringLiteral("sepiaNight"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(fileText(chosen));
+    file.close();
+    const QString lockedPath = locked.isEmpty() ? folder : path;
+    const auto mode = QFile::permissions(lockedPath);
+    QVERIFY(QFile::setPermissions(lockedPath, {}));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot read the settings file")));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not saving the settings")));
+    StateHarness harness;
+    harness.store = std::make_shared<SettingsPreferences>(path, PreferenceKeys::schema());
+    harness.launch(localInstant(2026, 12, 7, 6, 0));
+    harness.center->answerAuthorization(true);
+    QCOMPARE(harness.sound->soundEnabled(), false);
+    QCOMPARE(harness.notifications->enabled(), false);
+    QCOMPARE(harness.center->pendingCount(), 0);
+    harness.calendar->setTheme(AppTheme::light);
+
+    QVERIFY(QFile::setPermissions(lockedPath, mode));
+    QCOMPARE(readBack(path), chosen);
 }
 
 QTEST_GUILESS_MAIN(TestStoredSettings)

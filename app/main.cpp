@@ -17,8 +17,10 @@
 #include "app/platform/XdgAutostartLoginItem.h"
 #include "app/state/CalendarManager.h"
 #include "app/state/NotificationManager.h"
+#include "app/state/PreferenceKeys.h"
 #include "app/state/SoundManager.h"
 #include "app/ui/QuintavalApp.h"
+#include "common/QuitSignals.h"
 
 #include <QApplication>
 
@@ -35,19 +37,30 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     SingleInstance instance;
-    if (instance.start() == SingleInstance::Role::secondary) {
+    switch (instance.start()) {
+    case SingleInstance::Role::primary:
+        break;
+    case SingleInstance::Role::secondary:
         return 0;
+    case SingleInstance::Role::refused:
+        return 1;
     }
+    // A logout or a kill ends the program as its quit control does, which leaves the socket,
+    // the settings file and the bus tidy.
+    const QuitSignals quitSignals;
 
     const auto clock = std::make_shared<SystemClock>();
-    const auto preferences = std::make_shared<SettingsPreferences>();
+    const auto preferences = std::make_shared<SettingsPreferences>(PreferenceKeys::schema());
     const auto resources = std::make_shared<FileResourceDirectory>(FileResourceDirectory::forRunningProgram());
-    SoundManager::configureShared({preferences, resources, std::make_shared<MultimediaAudioPlayer>(),
-                                   std::make_shared<ApplicationBeep>()});
+    SoundManager::configureShared(
+        {preferences, resources, std::make_shared<MultimediaAudioPlayer>(), std::make_shared<ApplicationBeep>()});
     NotificationManager::configureShared({preferences, std::make_shared<DBusNotificationCenter>(clock), clock});
 
+    // A first launch writes several keys; they go to the file in one save.
+    preferences->holdSaves();
     CalendarManager calendar({clock, std::make_shared<SystemRandomSource>(), std::make_unique<EventLoopTimer>(),
                               preferences, std::make_unique<SystemTimeZoneWatcher>()});
+    preferences->releaseSaves();
     SystemStatusItem statusItem;
     XdgAutostartLoginItem loginItem;
     SystemClipboard clipboard;

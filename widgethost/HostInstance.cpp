@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgethost/HostInstance.h"
 
-#include <QLocalSocket>
+#include "common/UserSocket.h"
 
-#include <unistd.h>
+#include <QLocalSocket>
 
 namespace {
 
@@ -12,13 +12,21 @@ const QByteArray galleryRequest = QByteArrayLiteral("gallery\n");
 
 } // namespace
 
-HostInstance::HostInstance(QObject* parent)
-    : QObject(parent), m_name(QStringLiteral("quintaval-widgets-%1").arg(getuid()))
+HostInstance::HostInstance(QString socketPath, QObject* parent) : QObject(parent), m_path(std::move(socketPath))
 {
+    if (m_path.isEmpty()) {
+        const UserSocket::Location location = UserSocket::locate(QStringLiteral("quintaval-widgets.socket"));
+        m_path = location.path;
+        m_problem = location.problem;
+    }
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server.nextPendingConnection()) {
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            if (!UserSocket::peerIsThisUser(*socket)) {
+                socket->abort();
+                continue;
+            }
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
                 if (socket->readAll().startsWith(galleryRequest)) {
                     Q_EMIT galleryRequested();
@@ -28,23 +36,30 @@ HostInstance::HostInstance(QObject* parent)
     });
 }
 
-bool HostInstance::handOverToRunningHost()
+HostInstance::Contact HostInstance::handOverToRunningHost()
 {
-    QLocalSocket socket;
-    socket.connectToServer(m_name);
-    if (!socket.waitForConnected(answerMilliseconds)) {
-        return false;
+    if (!m_problem.isEmpty()) {
+        return Contact::refused;
     }
-    socket.write(galleryRequest);
-    return socket.waitForBytesWritten(answerMilliseconds);
+    const auto socket = UserSocket::connectToOwn(m_path, answerMilliseconds, m_problem);
+    if (!socket) {
+        return m_problem.isEmpty() ? Contact::nobodyThere : Contact::refused;
+    }
+    socket->write(galleryRequest);
+    return socket->waitForBytesWritten(answerMilliseconds) ? Contact::handedOver : Contact::nobodyThere;
 }
 
 bool HostInstance::listen()
 {
-    if (m_server.listen(m_name)) {
+    if (m_server.listen(m_path)) {
         return true;
     }
     // A socket left behind by a host that did not end cleanly; nobody answered on it.
-    QLocalServer::removeServer(m_name);
-    return m_server.listen(m_name);
+    QLocalServer::removeServer(m_path);
+    return m_server.listen(m_path);
+}
+
+QString HostInstance::errorString() const
+{
+    return m_problem.isEmpty() ? m_server.errorString() : m_problem;
 }

@@ -11,18 +11,25 @@ class HostInstance final : public QObject
     Q_OBJECT
 
 public:
-    explicit HostInstance(QObject* parent = nullptr);
+    enum class Contact { handedOver, nobodyThere, refused };
 
-    // True when a host already runs and has been asked to open its gallery.
-    bool handOverToRunningHost();
+    // `socketPath`: where the running host listens; the user's own place unless given.
+    explicit HostInstance(QString socketPath = {}, QObject* parent = nullptr);
+
+    // `handedOver` when a host already runs and has been asked to open its gallery; `refused`
+    // (with the reason in errorString()) when the socket's folder, the socket or whoever listens
+    // on it belongs to another user, which must not pass for a running host.
+    Contact handOverToRunningHost();
     // Becomes the running host; false (with the reason in errorString()) when that fails.
     bool listen();
-    QString errorString() const { return m_server.errorString(); }
+    QString errorString() const;
+    QString socketPath() const { return m_path; }
 
 Q_SIGNALS:
     void galleryRequested();
 
 private:
-    QString m_name;
+    QString m_path;
+    QString m_problem;
     QLocalServer m_server;
 };

@@ -2,6 +2,7 @@
 // quintaval-widgets: the desktop's widget host. Without options it puts back the widgets placed
 // before (or opens the gallery); --render and --timeline are one-off commands.
 
+#include "common/QuitSignals.h"
 #include "widgethost/HostClock.h"
 #include "widgethost/HostCommands.h"
 #include "widgethost/HostInstance.h"
@@ -93,15 +94,24 @@ int main(int argc, char** argv)
     }
 
     HostInstance instance;
-    if (instance.handOverToRunningHost()) {
+    switch (instance.handOverToRunningHost()) {
+    case HostInstance::Contact::handedOver:
         output << "quintaval-widgets is already running; its gallery opens.\n";
         return 0;
+    case HostInstance::Contact::refused:
+        errors << "quintaval-widgets: " << instance.errorString()
+               << "; not starting, as another user could stand in for it.\n";
+        return 1;
+    case HostInstance::Contact::nobodyThere:
+        break;
     }
     if (!instance.listen()) {
         errors << "quintaval-widgets: cannot watch for a second start: " << instance.errorString() << '\n';
         errors.flush();
     }
     QApplication::setQuitOnLastWindowClosed(false);
+    // Ended by a signal, the host still stores the placements and removes its socket.
+    const QuitSignals quitSignals;
     SystemHostClock clock;
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quintaval"),
                        QStringLiteral("QuintavalWidgets"));

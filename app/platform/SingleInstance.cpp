@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/SingleInstance.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include "common/UserSocket.h"
+
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QTimer>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -34,29 +33,30 @@ SingleInstance::SingleInstance(QString socketPath, QObject* parent)
     : QObject(parent), m_socketPath(std::move(socketPath))
 {}
 
-QString SingleInstance::defaultSocketPath()
-{
-    QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (folder.isEmpty() || !QFileInfo(folder).isDir()) {
-        folder = QDir::tempPath();
-    }
-    return QStringLiteral("%1/quintaval-%2.socket").arg(folder).arg(getuid());
-}
-
 SingleInstance::Role SingleInstance::start()
 {
+    if (m_socketPath.isEmpty()) {
+        const UserSocket::Location location = UserSocket::locate(QStringLiteral("quintaval.socket"));
+        if (!location.problem.isEmpty()) {
+            warn(location.problem + QStringLiteral("; not starting, as another user could stand in for Quintaval"));
+            return Role::refused;
+        }
+        m_socketPath = location.path;
+    }
     QLockFile lock(m_socketPath + QStringLiteral(".lock"));
     lock.tryLock(lockTimeoutMs);
 
-    if (askRunningInstance()) {
+    QString problem;
+    if (const auto running = UserSocket::connectToOwn(m_socketPath, connectTimeoutMs, problem)) {
+        running->write(request);
+        running->waitForBytesWritten(connectTimeoutMs);
+        // The answer only confirms the request: a first start that is there counts even if it is slow.
+        running->waitForReadyRead(answerTimeoutMs);
         return Role::secondary;
     }
-    // In a shared temporary folder the name may be taken by someone else's socket, which must
-    // neither be trusted with our request nor removed.
-    const QFileInfo existing(m_socketPath);
-    if (existing.exists() && existing.ownerId() != getuid()) {
-        warn(QStringLiteral("%1 belongs to another user; running without the single-instance guard").arg(m_socketPath));
-        return Role::primary;
+    if (!problem.isEmpty()) {
+        warn(problem + QStringLiteral("; not starting, as it could stand in for Quintaval"));
+        return Role::refused;
     }
     // Nobody answered: whatever socket file is left belongs to a first start that crashed.
     QLocalServer::removeServer(m_socketPath);
@@ -69,24 +69,15 @@ SingleInstance::Role SingleInstance::start()
     }
     connect(m_server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            serve(socket);
+            if (UserSocket::peerIsThisUser(*socket)) {
+                serve(socket);
+            } else {
+                socket->abort();
+                socket->deleteLater();
+            }
         }
     });
     return Role::primary;
-}
-
-bool SingleInstance::askRunningInstance()
-{
-    QLocalSocket socket;
-    socket.connectToServer(m_socketPath);
-    if (!socket.waitForConnected(connectTimeoutMs)) {
-        return false;
-    }
-    socket.write(request);
-    socket.waitForBytesWritten(connectTimeoutMs);
-    // The answer only confirms the request: a first start that is there counts even if it is slow.
-    socket.waitForReadyRead(answerTimeoutMs);
-    return true;
 }
 
 void SingleInstance::serve(QLocalSocket* socket)

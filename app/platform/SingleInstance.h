@@ -14,25 +14,25 @@ class SingleInstance final : public QObject
     Q_OBJECT
 
 public:
-    enum class Role { primary, secondary };
+    enum class Role { primary, secondary, refused };
 
-    // `socketPath`: where the first start listens; per user unless given.
-    explicit SingleInstance(QString socketPath = defaultSocketPath(), QObject* parent = nullptr);
+    // `socketPath`: where the first start listens; the user's own place unless given.
+    explicit SingleInstance(QString socketPath = {}, QObject* parent = nullptr);
 
     // Called once at start. `secondary` once a running first start has been asked to show
-    // itself: the caller should then exit 0. When the socket cannot be set up the program is
-    // let run as `primary`, without the guard, after one line on standard error.
+    // itself: the caller should then exit 0. `refused` when the socket, its folder or whoever
+    // listens there belongs to another user: the caller should exit non-zero; the reason is on
+    // standard error. When the socket merely cannot be set up the program is let run as
+    // `primary`, without the guard, after one line on standard error.
     Role start();
 
-    // In $XDG_RUNTIME_DIR, private to the user, else in the temporary folder; named with the user id.
-    static QString defaultSocketPath();
+    QString socketPath() const { return m_socketPath; }
 
 Q_SIGNALS:
     // A second start asked this one to open its panel.
     void activationRequested();
 
 private:
-    bool askRunningInstance();
     void serve(QLocalSocket* socket);
 
     QString m_socketPath;

@@ -9,10 +9,13 @@
 #include <QProcess>
 #include <QRect>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+
+#include <csignal>
 
 namespace {
 
@@ -160,6 +163,8 @@ private Q_SLOTS:
     void titlePanelCopySettingsSecondStartAndQuit();
     void dateFormatFromThePreferences();
     void withoutAnyTrayThePanelIsAWindow();
+    void signalsEndTheProgramCleanly_data();
+    void signalsEndTheProgramCleanly();
 
 private:
     QString waitForItem();
@@ -298,6 +303,38 @@ void TestEndToEnd::withoutAnyTrayThePanelIsAWindow()
         QString::fromUtf8(quintaval.process().readAllStandardError()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines.first().contains(QStringLiteral("window")), qPrintable(lines.first()));
+}
+
+void TestEndToEnd::signalsEndTheProgramCleanly_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("SIGTERM") << SIGTERM;
+    QTest::newRow("SIGINT") << SIGINT;
+    QTest::newRow("SIGHUP") << SIGHUP;
+}
+
+// A logout or a kill: the program leaves as through its quit control, its item off the bar, its
+// socket removed (so the next start need not wait on it) and the first launch's settings saved.
+void TestEndToEnd::signalsEndTheProgramCleanly()
+{
+    QFETCH(int, signal);
+    QVERIFY(m_host->start());
+    const QTemporaryDir home;
+    Quintaval quintaval(home);
+    quintaval.start();
+    QVERIFY(!waitForItem().isEmpty());
+    const QDir runtime(home.filePath(QStringLiteral("runtime")));
+    QCOMPARE(runtime.entryList({QStringLiteral("*.socket")}, QDir::System).size(), 1);
+
+    QCOMPARE(::kill(static_cast<pid_t>(quintaval.process().processId()), signal), 0);
+    QVERIFY(quintaval.process().waitForFinished(10000));
+    QCOMPARE(quintaval.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(quintaval.process().exitCode(), 0);
+    QCOMPARE(runtime.entryList({QStringLiteral("*.socket")}, QDir::System), QStringList());
+    QTRY_VERIFY(m_host->items().isEmpty());
+    const QSettings stored(home.filePath(QStringLiteral("config/Quintaval/Quintaval.conf")), QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("hasLaunchedBefore")).toString(), QStringLiteral("true"));
+    QCOMPARE(stored.value(QStringLiteral("notificationsConfigured")).toString(), QStringLiteral("true"));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

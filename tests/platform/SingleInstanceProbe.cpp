@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A second program for the single-instance tests: starts the guard on the socket given, prints
-// its role, and with --stay keeps serving as the first instance, printing each activation.
+// A second program for the single-instance tests: starts the guard on the socket given (or the
+// user's own place when it is "-"), prints its role, and with --stay keeps serving as the first
+// instance, printing each activation.
 
 #include "app/platform/SingleInstance.h"
 
@@ -13,19 +14,21 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() < 2) {
-        std::fprintf(stderr, "usage: singleinstance_probe SOCKET [--stay]\n");
+        std::fprintf(stderr, "usage: singleinstance_probe SOCKET|- [--stay]\n");
         return 2;
     }
-    SingleInstance instance(arguments.at(1));
+    SingleInstance instance(arguments.at(1) == QLatin1String("-") ? QString() : arguments.at(1));
     QObject::connect(&instance, &SingleInstance::activationRequested, [] {
         std::printf("activated\n");
         std::fflush(stdout);
     });
-    const bool primary = instance.start() == SingleInstance::Role::primary;
-    std::printf("%s\n", primary ? "primary" : "secondary");
+    const SingleInstance::Role role = instance.start();
+    std::printf("%s\n", role == SingleInstance::Role::primary     ? "primary"
+                        : role == SingleInstance::Role::secondary ? "secondary"
+                                                                  : "refused");
     std::fflush(stdout);
-    if (primary && arguments.contains(QStringLiteral("--stay"))) {
+    if (role == SingleInstance::Role::primary && arguments.contains(QStringLiteral("--stay"))) {
         return QCoreApplication::exec();
     }
-    return primary ? 3 : 0;
+    return role == SingleInstance::Role::primary ? 3 : role == SingleInstance::Role::secondary ? 0 : 1;
 }

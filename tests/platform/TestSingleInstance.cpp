@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/SingleInstance.h"
+#include "common/UserSocket.h"
+#include "tests/support/ProgramRun.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 // The guard between a first start and later ones, each later one a separate process.
@@ -38,12 +45,22 @@ private:
     }
 
 private Q_SLOTS:
-    void defaultSocketIsPerUser()
+    // $XDG_RUNTIME_DIR when it is private, else a folder of the user's own, made private.
+    void socketLivesInAPrivateFolder()
     {
-        const QString path = SingleInstance::defaultSocketPath();
-        QVERIFY2(path.contains(QStringLiteral("-%1.").arg(getuid())), qPrintable(path));
-        qputenv("XDG_RUNTIME_DIR", m_folder.path().toUtf8());
-        QCOMPARE(QFileInfo(SingleInstance::defaultSocketPath()).absolutePath(), m_folder.path());
+        const QTemporaryDir temporary;
+        qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_folder.path()));
+        QCOMPARE(UserSocket::locate(QStringLiteral("x.socket")).path, m_folder.filePath(QStringLiteral("x.socket")));
+
+        QFile::setPermissions(m_folder.path(), QFile::permissions(m_folder.path()) | QFile::ReadOther);
+        const QString own = temporary.filePath(QStringLiteral("quintaval-%1").arg(getuid()));
+        QCOMPARE(UserSocket::locate(QStringLiteral("x.socket")).path, own + QStringLiteral("/x.socket"));
+        qunsetenv("XDG_RUNTIME_DIR");
+        QCOMPARE(UserSocket::locate(QStringLiteral("x.socket")).path, own + QStringLiteral("/x.socket"));
+        QCOMPARE(QFileInfo(own).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qunsetenv("TMPDIR");
     }
 
     void secondStartAsksTheFirst()
@@ -72,19 +89,90 @@ private Q_SLOTS:
         startAgain(activations);
     }
 
-    // In a shared temporary folder another user may hold the name: neither trusted nor removed.
-    void anotherUsersSocketIsLeftAlone()
+    // Another user can make the folder, plant a socket or answer on ours; each is refused with
+    // a reason and a non-zero exit, never taken for a running first start, and left in place.
+    void foreignPlaceIsRefused_data()
     {
-        const QString path = m_folder.filePath("taken.socket");
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        if (chown(QFile::encodeName(path).constData(), 65534, 65534) != 0) {
-            QSKIP("giving a file to another user needs root");
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("reason"); // empty: the start is the first, in its own folder
+        QTest::newRow("nothing there") << ""
+                                       << "";
+        QTest::newRow("folder of another user") << "folder of root"
+                                                << "belongs to user 0";
+        QTest::newRow("folder open to others") << "folder mode 777"
+                                               << "open to other users";
+        QTest::newRow("folder is a link") << "folder link"
+                                          << "is not a folder";
+        QTest::newRow("socket of another user") << "socket of root"
+                                                << "belongs to user 0";
+        QTest::newRow("listener of another user") << "listener of root"
+                                                  << "runs as another user";
+    }
+
+    void foreignPlaceIsRefused()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, reason);
+        if (geteuid() != 0) {
+            QSKIP("making files of another user needs root");
         }
-        SingleInstance instance(path);
-        QCOMPARE(instance.start(), SingleInstance::Role::primary);
-        QCOMPARE(QFileInfo(path).ownerId(), 65534u);
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty()) {
+            QSKIP("setpriv is missing: the probe must run as an unprivileged user");
+        }
+        const QTemporaryDir temporary;
+        // Like /tmp: anyone may make a folder there, and only its owner remove it.
+        QVERIFY(chmod(QFile::encodeName(temporary.path()).constData(), 01777) == 0);
+        const QString own = temporary.filePath(QStringLiteral("quintaval-65534"));
+        const QByteArray ownName = QFile::encodeName(own);
+        const QString elsewhere = temporary.filePath(QStringLiteral("elsewhere"));
+        QLocalServer listener;
+        if (setup == QLatin1String("folder link")) {
+            QVERIFY(QDir().mkdir(elsewhere));
+            QVERIFY(chown(QFile::encodeName(elsewhere).constData(), 65534, 65534) == 0);
+            QVERIFY(QFile::link(elsewhere, own));
+        } else if (!setup.isEmpty()) {
+            QVERIFY(mkdir(ownName.constData(), setup == QLatin1String("folder mode 777") ? 0777 : 0700) == 0);
+            QVERIFY(chmod(ownName.constData(), setup == QLatin1String("folder mode 777") ? 0777 : 0700) == 0);
+            if (setup != QLatin1String("folder of root")) {
+                QVERIFY(chown(ownName.constData(), 65534, 65534) == 0);
+            }
+        }
+        const QString socket = own + QStringLiteral("/quintaval.socket");
+        if (setup == QLatin1String("socket of root") || setup == QLatin1String("listener of root")) {
+            QVERIFY(listener.listen(socket));
+            if (setup == QLatin1String("listener of root")) {
+                QVERIFY(chown(QFile::encodeName(socket).constData(), 65534, 65534) == 0);
+            }
+        }
+
+        QProcess probe;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        environment.insert(QStringLiteral("TMPDIR"), temporary.path());
+        probe.setProcessEnvironment(environment);
+        probe.start(setpriv,
+                    {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"), QStringLiteral("--clear-groups"),
+                     QStringLiteral(SINGLEINSTANCE_PROBE), QStringLiteral("-")});
+        const ProgramRun run = finishRun(probe);
+        if (reason.isEmpty()) {
+            QCOMPARE(run.output.trimmed(), QStringLiteral("primary"));
+            QCOMPARE(QFileInfo(own).ownerId(), 65534u);
+            QCOMPARE(QFileInfo(own).permissions() & 0x7077, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            return;
+        }
+        QCOMPARE(run.output.trimmed(), QStringLiteral("refused"));
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.errors.contains(reason), qPrintable(run.errors));
+        // Nothing was said to the stranger, and nothing of theirs was removed.
+        QTest::qWait(100);
+        QVERIFY(!listener.hasPendingConnections() || setup == QLatin1String("listener of root"));
+        QVERIFY(QFileInfo(own).exists() || QFileInfo(own).isSymLink());
+        if (setup == QLatin1String("listener of root")) {
+            QLocalSocket* accepted = listener.nextPendingConnection();
+            QVERIFY(accepted);
+            QVERIFY(!accepted->waitForReadyRead(200));
+        }
     }
 };
 

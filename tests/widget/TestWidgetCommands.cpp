@@ -23,6 +23,7 @@ QProcessEnvironment hostEnvironment(const QByteArray& zone, const QString& priva
         // Settings and the host's socket kept away from any host the user runs.
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), privateFolder);
         environment.insert(QStringLiteral("TMPDIR"), privateFolder);
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), privateFolder);
     }
     return environment;
 }
@@ -130,6 +131,11 @@ void TestWidgetCommands::renderRefusesWhatItCannotDraw_data()
         << QStringList{"--render", "extraLarge", "--out", "x.png"} << 2 << "comes in: small, medium, large";
     QTest::newRow("no output") << QStringList{"--render", "small"} << 2 << "--out";
     QTest::newRow("bad instant") << QStringList{"--timeline", "--at", "yesterday"} << 2 << "not an ISO 8601";
+    QTest::newRow("week past the year 9999")
+        << QStringList{"--timeline", "--at", "9999-12-31T12:00:00"} << 2 << "outside the days the widgets show";
+    QTest::newRow("before the calendar began")
+        << QStringList{"--render", "small", "--at", "1600-01-01T12:00:00", "--out", "x.png"} << 2
+        << "outside the days the widgets show";
     QTest::newRow("unwritable output") << QStringList{"--render", "small", "--out", "/nonexistent/folder/x.png"} << 1
                                        << "Cannot write";
 }
@@ -171,7 +177,7 @@ void TestWidgetCommands::secondStartHandsOverToTheFirst()
     first.setProcessEnvironment(hostEnvironment("Europe/Paris", folder.path()));
     first.start(QStringLiteral(WIDGET_HOST), {});
     QVERIFY(first.waitForStarted());
-    const QString socket = QDir(folder.path()).filePath(QStringLiteral("quintaval-widgets-%1").arg(getuid()));
+    const QString socket = QDir(folder.path()).filePath(QStringLiteral("quintaval-widgets.socket"));
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), 10000);
 
     const ProgramRun second = runHost({}, "Europe/Paris", {}, folder.path());
@@ -180,8 +186,12 @@ void TestWidgetCommands::secondStartHandsOverToTheFirst()
     QVERIFY2(second.output.contains("already running"), qPrintable(second.output + second.errors));
     QCOMPARE(first.state(), QProcess::Running);
 
+    // Ended by a signal, as at logout, the host leaves no socket behind.
     first.terminate();
     QVERIFY(first.waitForFinished(10000));
+    QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(first.exitCode(), 0);
+    QVERIFY(!QFileInfo::exists(socket));
 }
 
 QTEST_GUILESS_MAIN(TestWidgetCommands)

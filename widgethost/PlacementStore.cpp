@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgethost/PlacementStore.h"
 
+#include <QDebug>
+#include <QSet>
 #include <QSettings>
 #include <QUuid>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -13,11 +18,11 @@ const QString familyKey = QStringLiteral("family");
 const QString xKey = QStringLiteral("x");
 const QString yKey = QStringLiteral("y");
 
-std::optional<int> storedInt(const QSettings& settings, const QString& key)
+std::optional<int> storedCoordinate(const QSettings& settings, const QString& key)
 {
     bool ok = false;
     const int value = settings.value(key).toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return ok && std::abs(value) <= PlacementStore::maximumCoordinate ? std::optional<int>(value) : std::nullopt;
 }
 
 } // namespace
@@ -25,8 +30,15 @@ std::optional<int> storedInt(const QSettings& settings, const QString& key)
 QList<Placement> PlacementStore::load() const
 {
     QList<Placement> placements;
-    const int count = m_settings.beginReadArray(arrayKey);
-    for (int i = 0; i < count; ++i) {
+    QSet<QString> ids;
+    const int stored = m_settings.beginReadArray(arrayKey);
+    if (stored > maximumCount) {
+        qWarning().noquote() << QStringLiteral("quintaval-widgets: the placements file lists %1 widgets; only the "
+                                               "first %2 are placed.")
+                                    .arg(stored)
+                                    .arg(maximumCount);
+    }
+    for (int i = 0; i < std::min(stored, maximumCount); ++i) {
         m_settings.setArrayIndex(i);
         Placement placement;
         placement.kind = m_settings.value(kindKey).toString();
@@ -36,11 +48,17 @@ QList<Placement> PlacementStore::load() const
         }
         placement.family = *family;
         placement.id = m_settings.value(idKey).toString();
+        // The same widget listed twice is one widget: removing goes by the id, and a second
+        // window of it could never be removed on its own.
+        if (ids.contains(placement.id)) {
+            continue;
+        }
         if (placement.id.isEmpty()) {
             placement.id = QUuid::createUuid().toString(QUuid::WithoutBraces);
         }
-        const auto x = storedInt(m_settings, xKey);
-        const auto y = storedInt(m_settings, yKey);
+        ids.insert(placement.id);
+        const auto x = storedCoordinate(m_settings, xKey);
+        const auto y = storedCoordinate(m_settings, yKey);
         if (x && y) {
             placement.position = QPoint(*x, *y);
         }

@@ -23,10 +23,15 @@ struct Placement
 
 // The placed widgets, kept in the host's settings so that they come back at the next start.
 // Bad stored values are skipped, never fatal; placements of widgets whose plug-in is missing
-// for now are kept as they are.
+// for now are kept as they are. A file may ask for anything, so what it asks for is bounded:
+// known sizes only, ids kept once, at most `maximumCount` placements, coordinates a desktop
+// could have.
 class PlacementStore final
 {
 public:
+    static constexpr int maximumCount = 32;
+    static constexpr int maximumCoordinate = 100000;
+
     explicit PlacementStore(QSettings& settings) : m_settings(settings) {}
 
     QList<Placement> load() const;

@@ -14,13 +14,27 @@ namespace {
 constexpr int screenMargin = 24;
 constexpr int storeDelayMilliseconds = 500;
 
-bool onSomeScreen(const QRect& area)
+// The place nearest to `area` where all of it is seen, on the screen that shows most of it; none
+// when no screen shows any of it.
+std::optional<QPoint> keptOnScreen(const QRect& area)
 {
-    const auto screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
-        return screen->availableGeometry().intersected(area).width() >= area.width() / 2 &&
-               screen->availableGeometry().intersected(area).height() >= area.height() / 2;
-    });
+    const QScreen* best = nullptr;
+    qint64 bestOverlap = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect overlap = screen->availableGeometry().intersected(area);
+        const qint64 size = qint64(overlap.width()) * overlap.height();
+        if (size > bestOverlap) {
+            best = screen;
+            bestOverlap = size;
+        }
+    }
+    if (!best) {
+        return std::nullopt;
+    }
+    const QRect available = best->availableGeometry();
+    return QPoint(
+        std::clamp(area.x(), available.left(), std::max(available.left(), available.right() + 1 - area.width())),
+        std::clamp(area.y(), available.top(), std::max(available.top(), available.bottom() + 1 - area.height())));
 }
 
 } // namespace
@@ -57,9 +71,11 @@ void WidgetHost::start()
         if (!widget || !widget->supportedFamilies.contains(placement.family)) {
             continue;
         }
-        const QRect area(placement.position.value_or(QPoint()), WidgetKit::familySize(placement.family));
-        if (!placement.position || !onSomeScreen(area)) {
-            placement.position = freePosition(placement.family);
+        const auto seen = placement.position
+                              ? keptOnScreen(QRect(*placement.position, WidgetKit::familySize(placement.family)))
+                              : std::nullopt;
+        if (seen != placement.position) {
+            placement.position = seen ? *seen : freePosition(placement.family);
             changed = true;
         }
         open(placement);
@@ -156,25 +172,31 @@ WidgetWindow* WidgetHost::open(const Placement& placement)
 
 QPoint WidgetHost::freePosition(WidgetKit::WidgetFamily family) const
 {
-    // Down the right-hand side of the primary screen, next to the widgets already there.
+    // Down the right-hand side of the primary screen, column by column towards the left, next to
+    // the widgets already there; never off the screen.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1280, 800);
     const QSize size = WidgetKit::familySize(family);
-    QPoint candidate(available.right() - screenMargin - size.width(), available.top() + screenMargin);
-    for (int attempt = 0; attempt < 64; ++attempt) {
+    const int left = available.left() + screenMargin;
+    const int top = available.top() + screenMargin;
+    const int right = std::max(left, available.right() + 1 - screenMargin - size.width());
+    const int bottom = std::max(top, available.bottom() + 1 - screenMargin - size.height());
+    const auto taken = [&](const QPoint& candidate) {
         const QRect area(candidate, size);
-        const bool taken = std::any_of(m_placements.begin(), m_placements.end(), [&](const Placement& placed) {
+        return std::any_of(m_placements.begin(), m_placements.end(), [&](const Placement& placed) {
             return placed.position && QRect(*placed.position, WidgetKit::familySize(placed.family)).intersects(area);
         });
-        if (!taken) {
-            return candidate;
-        }
-        candidate.ry() += screenMargin;
-        if (candidate.y() + size.height() > available.bottom()) {
-            candidate = QPoint(candidate.x() - size.width() - screenMargin, available.top() + screenMargin);
+    };
+    for (int x = right; x >= left; x -= size.width() + screenMargin) {
+        for (int y = top; y <= bottom; y += screenMargin) {
+            if (!taken(QPoint(x, y))) {
+                return QPoint(x, y);
+            }
         }
     }
-    return candidate;
+    // A full screen: stack the newcomer over the others, still where it can be seen.
+    const int stacked = static_cast<int>(m_placements.size()) * screenMargin;
+    return QPoint(right - stacked % std::max(1, right - left + 1), top + stacked % std::max(1, bottom - top + 1));
 }
 
 void WidgetHost::moved(const QString& placementId, const QPoint& position)

@@ -8,6 +8,10 @@
 #include "widgethost/WidgetHost.h"
 #include "widgethost/WidgetPluginLoader.h"
 
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -91,6 +95,8 @@ private Q_SLOTS:
     void reloadsAfterAClockJump();
     void placementsSurviveBadValues();
     void placedWidgetsAreRememberedAndRemoved();
+    void placementsFileAsksForBoundedWindows_data();
+    void placementsFileAsksForBoundedWindows();
 };
 
 void TestWidgetHost::loaderExplainsWhatItTurnsAway_data()
@@ -317,6 +323,61 @@ void TestWidgetHost::placedWidgetsAreRememberedAndRemoved()
     QVERIFY(restarted.windows().isEmpty());
     QCOMPARE(store.load().size(), 1);
     QCOMPARE(store.load().front().kind, QStringLiteral("MissingWidget"));
+}
+
+void TestWidgetHost::placementsFileAsksForBoundedWindows_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<int>("windows");
+    const auto entries = [](int count, bool sameId, const QByteArray& x) {
+        QByteArray text("[placements]\n");
+        for (int i = 1; i <= count; ++i) {
+            const QByteArray index = QByteArray::number(i) + '\\';
+            text += index + "id=" + (sameId ? QByteArray("same") : "w" + QByteArray::number(i)) + '\n' + index +
+                    "kind=Scripted\n" + index + "family=small\n" + index + "x=" + x + '\n' + index +
+                    "y=" + QByteArray::number(i * 40) + '\n';
+        }
+        return text + "size=" + QByteArray::number(count) + '\n';
+    };
+    QTest::newRow("a count of two billion") << QByteArray("[placements]\n1\\id=a\n1\\kind=Scripted\n1\\family=small\n"
+                                                          "size=2000000000\n")
+                                            << 1;
+    QTest::newRow("one id two hundred times") << entries(200, true, "-5000") << 1;
+    QTest::newRow("two hundred widgets") << entries(200, false, "100") << PlacementStore::maximumCount;
+    QTest::newRow("far away") << entries(3, false, "2147483000") << 3;
+}
+
+// Each placement becomes a window, so a damaged or hostile file must not ask for endless work,
+// windows that cannot be told apart, or windows where nobody can see them.
+void TestWidgetHost::placementsFileAsksForBoundedWindows()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(int, windows);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("widgets.conf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+    file.close();
+    QSettings settings(path, QSettings::IniFormat);
+    PlacementStore store(settings);
+    FakeHostClock clock(start);
+    const auto widget = scriptedWidget(std::make_shared<ScriptedProvider>(QList<int>{0}, 3600));
+
+    QElapsedTimer elapsed;
+    elapsed.start();
+    WidgetHost host({widget}, {}, store, clock);
+    host.start();
+    QVERIFY(elapsed.elapsed() < 10000);
+    QCOMPARE(host.windows().size(), windows);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const WidgetWindow* window : host.windows()) {
+        QVERIFY2(screen.contains(window->frameGeometry()), qPrintable(QStringLiteral("%1,%2 off %3x%4")
+                                                                          .arg(window->x())
+                                                                          .arg(window->y())
+                                                                          .arg(screen.width())
+                                                                          .arg(screen.height())));
+    }
 }
 
 QTEST_MAIN(TestWidgetHost)

@@ -72,6 +72,22 @@ QDateTime presentOr(const QDateTime& at)
     return at.isValid() ? at.toUTC() : QDateTime::currentDateTimeUtc();
 }
 
+// The days the widgets show: from the first day of the Republican calendar to the last day an
+// ISO 8601 date can name. A later day would print as an empty date and an earlier one as a
+// made-up one, so the command is refused instead.
+bool withinShownDays(const QDateTime& instant, const char* what, QTextStream& errors)
+{
+    const QDate first(1792, 9, 22);
+    const QDate last(9999, 12, 31);
+    const QDate day = instant.toLocalTime().date();
+    if (day >= first && day <= last) {
+        return true;
+    }
+    errors << what << " lies outside the days the widgets show, " << first.toString(Qt::ISODate) << " to "
+           << last.toString(Qt::ISODate) << ".\n";
+    return false;
+}
+
 } // namespace
 
 namespace HostCommands {
@@ -94,6 +110,9 @@ int render(const QList<WidgetKit::WidgetConfiguration>& widgets, const Request& 
     }
     if (request.outputPath.isEmpty()) {
         errors << "--render needs --out FILE.png.\n";
+        return 2;
+    }
+    if (!withinShownDays(presentOr(request.at), request.at.isValid() ? "--at" : "The system clock", errors)) {
         return 2;
     }
     const WidgetKit::TimelineContext context{*family, WidgetKit::familySize(*family), false, presentOr(request.at)};
@@ -119,6 +138,9 @@ int timeline(const QList<WidgetKit::WidgetConfiguration>& widgets, const Request
     if (!widget) {
         return 1;
     }
+    if (!withinShownDays(presentOr(request.at), request.at.isValid() ? "--at" : "The system clock", errors)) {
+        return 2;
+    }
     const WidgetKit::WidgetFamily family = widget->supportedFamilies.front();
     const WidgetKit::TimelineContext context{family, WidgetKit::familySize(family), false, presentOr(request.at)};
     const auto timeline = awaitAnswer<WidgetKit::Timeline>(
@@ -126,6 +148,11 @@ int timeline(const QList<WidgetKit::WidgetConfiguration>& widgets, const Request
     if (!timeline) {
         errors << widget->displayName << " gave no timeline.\n";
         return 1;
+    }
+    for (const auto& entry : timeline->entries) {
+        if (!withinShownDays(entry->date, "The timeline's week", errors)) {
+            return 2;
+        }
     }
     switch (timeline->policy.kind) {
     case WidgetKit::ReloadPolicy::Kind::after:

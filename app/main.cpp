@@ -5,7 +5,7 @@
 #include "app/platform/DBusNotificationCenter.h"
 #include "app/platform/EventLoopTimer.h"
 #include "app/platform/FileResourceDirectory.h"
-#include "app/platform/MultimediaAudioPlayer.h"
+#include "app/platform/LazyAudioPlayer.h"
 #include "app/platform/SettingsPreferences.h"
 #include "app/platform/SingleInstance.h"
 #include "app/platform/SystemClipboard.h"
@@ -42,8 +42,8 @@ int main(int argc, char* argv[])
     const auto clock = std::make_shared<SystemClock>();
     const auto preferences = std::make_shared<SettingsPreferences>();
     const auto resources = std::make_shared<FileResourceDirectory>(FileResourceDirectory::forRunningProgram());
-    SoundManager::configureShared({preferences, resources, std::make_shared<MultimediaAudioPlayer>(),
-                                   std::make_shared<ApplicationBeep>()});
+    SoundManager::configureShared(
+        {preferences, resources, std::make_shared<LazyAudioPlayer>(), std::make_shared<ApplicationBeep>()});
     NotificationManager::configureShared({preferences, std::make_shared<DBusNotificationCenter>(clock), clock});
 
     CalendarManager calendar({clock, std::make_shared<SystemRandomSource>(), std::make_unique<EventLoopTimer>(),

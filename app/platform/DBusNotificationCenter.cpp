@@ -38,11 +38,23 @@ DBusNotificationCenter::DBusNotificationCenter(std::shared_ptr<const Clock> cloc
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &DBusNotificationCenter::deliverDue);
+
+    // Desktops often start their notification server after the programs of the session, and a
+    // user may restart one; either way the server that comes is the one to tell.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        m_serverWatcher.setConnection(bus);
+        m_serverWatcher.setWatchMode(QDBusServiceWatcher::WatchForRegistration);
+        m_serverWatcher.addWatchedService(service);
+        connect(&m_serverWatcher, &QDBusServiceWatcher::serviceRegistered, this,
+                &DBusNotificationCenter::serverAppeared);
+    }
 }
 
 void DBusNotificationCenter::requestAuthorization(QObject* context, std::function<void(bool granted)> answer)
 {
     const QPointer<QObject> guard(context);
+    m_askers.emplace_back(guard, answer);
     const auto reply = [guard, answer = std::move(answer)](bool granted) {
         if (guard) {
             answer(granted);
@@ -54,7 +66,8 @@ void DBusNotificationCenter::requestAuthorization(QObject* context, std::functio
             this, [reply] { reply(false); }, Qt::QueuedConnection);
         return;
     }
-    // Any notification server that answers can show what we send.
+    // Any notification server that answers can show what we send. The call starts a server that
+    // the bus activates on demand, so such a server counts as there.
     auto* watcher =
         new QDBusPendingCallWatcher(bus.asyncCall(notificationsCall(QStringLiteral("GetServerInformation"))), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [reply](QDBusPendingCallWatcher* finished) {
@@ -99,7 +112,7 @@ void DBusNotificationCenter::deliverDue()
             continue;
         }
         if (*fire <= now) {
-            if (now - *fire <= longestLateness && sameLocalDay(*fire, now)) {
+            if (sameLocalDay(*fire, now)) {
                 deliver(request);
             }
             continue;
@@ -137,6 +150,20 @@ void DBusNotificationCenter::deliver(const NotificationRequest& request) const
            << QStringList() << hints << -1;
     // Nobody waits for the answer: a server that is gone or refuses is not ours to report.
     bus.asyncCall(notify);
+}
+
+void DBusNotificationCenter::serverAppeared()
+{
+    // What fell due while nobody could show it goes to the new server before anyone rebuilds the
+    // pending requests, since a rebuild keeps only what is still ahead.
+    deliverDue();
+    std::erase_if(m_askers, [](const auto& asker) { return asker.first.isNull(); });
+    const auto askers = m_askers; // an answer may ask again
+    for (const auto& [context, answer] : askers) {
+        if (context) {
+            answer(true);
+        }
+    }
 }
 
 void DBusNotificationCenter::recheckSoon()

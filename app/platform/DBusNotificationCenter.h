@@ -3,12 +3,16 @@
 
 #include "app/platform/NotificationCenter.h"
 
+#include <QDBusServiceWatcher>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class Clock;
 
@@ -17,14 +21,13 @@ class Clock;
 // clock change, a zone change or a suspend delays a notification by a minute at most.
 //
 // A trigger missed while the machine slept is still shown on waking if that is on the same local
-// day and at most an hour late; an older one would only confuse (a morning reminder in the
-// evening, or for a day already over), so it is dropped.
+// day: the laptop opened at 09:15 shows that morning's 08:00 reminder. One for a day already over
+// would only confuse, so it is dropped.
 class DBusNotificationCenter final : public QObject, public NotificationCenter
 {
     Q_OBJECT
 
 public:
-    static constexpr std::chrono::minutes longestLateness{60};
     static constexpr std::chrono::seconds longestSleep{60};
 
     explicit DBusNotificationCenter(std::shared_ptr<const Clock> clock, QObject* parent = nullptr);
@@ -43,8 +46,12 @@ public:
 private:
     void deliver(const NotificationRequest& request) const;
     void recheckSoon();
+    void serverAppeared();
 
     std::shared_ptr<const Clock> m_clock;
     std::vector<NotificationRequest> m_pending;
     QTimer m_timer;
+    QDBusServiceWatcher m_serverWatcher;
+    // Everyone who asked for permission hears again when a notification server comes later.
+    std::vector<std::pair<QPointer<QObject>, std::function<void(bool)>>> m_askers;
 };

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/DBusNotificationCenter.h"
 
+#include "app/state/NotificationManager.h"
+#include "app/state/PreferenceKeys.h"
 #include "calendar/LocalCalendar.h"
+#include "calendar/RevolutionaryCalendar.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/FakePreferences.h"
 #include "tests/support/StandardOutputCapture.h"
 #include "tests/support/TestNotificationServer.h"
 
@@ -61,6 +65,7 @@ private Q_SLOTS:
     void init();
     void permissionIsGrantedWhenAServerAnswers();
     void answerForAContextGoneIsDropped();
+    void serverStartedLaterGetsTodaysReminder();
     void deliveredAtItsMinute();
     void missedTriggerOnWaking_data();
     void missedTriggerOnWaking();
@@ -104,6 +109,29 @@ void TestDBusNotificationCenter::answerForAContextGoneIsDropped()
     QVERIFY(!answered);
 }
 
+void TestDBusNotificationCenter::serverStartedLaterGetsTodaysReminder()
+{
+    const CivilDateTime reminderTime{2026, 12, 7, 8, 0, 0};
+    m_clock->set(localInstant(reminderTime) - 30min);
+    auto center = std::make_shared<DBusNotificationCenter>(m_clock);
+    auto preferences = std::make_shared<FakePreferences>();
+    NotificationManager reminders({preferences, center, m_clock});
+    reminders.start();
+    // Asked at start, before the desktop's server is up: no server, no permission yet.
+    QTest::qWait(200);
+    QVERIFY(center->pendingRequests().empty());
+
+    const TestNotificationServer server;
+    QVERIFY(server.isRunning());
+    QTRY_COMPARE(center->pendingRequests().size(), std::size_t(NotificationManager::horizon));
+
+    m_clock->set(localInstant(reminderTime));
+    center->deliverDue();
+    QTRY_COMPARE(server.notifications().size(), 1u);
+    QCOMPARE(server.notifications().front().summary,
+             QString::fromStdString(RevolutionaryCalendar::fromGregorian(localInstant(reminderTime)).formatted()));
+}
+
 void TestDBusNotificationCenter::deliveredAtItsMinute()
 {
     const TestNotificationServer server;
@@ -140,8 +168,12 @@ void TestDBusNotificationCenter::missedTriggerOnWaking_data()
     QTest::newRow("a few minutes late") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 7, 8, 5, 0}
                                         << true;
     QTest::newRow("an hour late") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 7, 9, 0, 0} << true;
-    QTest::newRow("over an hour late") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 7, 9, 0, 1}
-                                       << false;
+    QTest::newRow("opened at 09:15") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 7, 9, 15, 0}
+                                     << true;
+    QTest::newRow("late evening") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 7, 23, 59, 0}
+                                  << true;
+    QTest::newRow("next morning") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 8, 7, 0, 0}
+                                  << false;
     QTest::newRow("the day after") << CivilDateTime{2026, 12, 7, 23, 55, 0} << CivilDateTime{2026, 12, 8, 0, 5, 0}
                                    << false;
 }

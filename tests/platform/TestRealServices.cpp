@@ -3,7 +3,7 @@
 #include "app/platform/DBusNotificationCenter.h"
 #include "app/platform/EventLoopTimer.h"
 #include "app/platform/FileResourceDirectory.h"
-#include "app/platform/MultimediaAudioPlayer.h"
+#include "app/platform/LazyAudioPlayer.h"
 #include "app/platform/SettingsPreferences.h"
 #include "app/platform/SystemClock.h"
 #include "app/platform/SystemRandomSource.h"
@@ -40,7 +40,8 @@ void TestRealServices::launchRunsOnTheRealServices()
     auto center = std::make_shared<DBusNotificationCenter>(clock);
     SoundManager sound({preferences,
                         std::make_shared<FileResourceDirectory>(FileResourceDirectory::forRunningProgram()),
-                        std::make_shared<MultimediaAudioPlayer>(), std::make_shared<ApplicationBeep>()});
+                        std::make_shared<LazyAudioPlayer>(QStringLiteral(QUINTAVAL_AUDIO_MODULE)),
+                        std::make_shared<ApplicationBeep>()});
     NotificationManager reminders({preferences, center, clock});
     CalendarManager manager({clock, std::make_shared<SystemRandomSource>(), std::make_unique<EventLoopTimer>(),
                              preferences, std::make_unique<SystemTimeZoneWatcher>()},

@@ -10,6 +10,7 @@
 #include "app/platform/SingleInstance.h"
 #include "app/platform/SystemClipboard.h"
 #include "app/platform/SystemClock.h"
+#include "app/platform/SystemClockChangeWatcher.h"
 #include "app/platform/SystemModifierKeys.h"
 #include "app/platform/SystemRandomSource.h"
 #include "app/platform/SystemStatusItem.h"
@@ -44,7 +45,12 @@ int main(int argc, char* argv[])
     const auto resources = std::make_shared<FileResourceDirectory>(FileResourceDirectory::forRunningProgram());
     SoundManager::configureShared(
         {preferences, resources, std::make_shared<LazyAudioPlayer>(), std::make_shared<ApplicationBeep>()});
-    NotificationManager::configureShared({preferences, std::make_shared<DBusNotificationCenter>(clock), clock});
+    // Reminders sleep until their minute; a clock set, a resume or a zone change wakes them early.
+    const auto clockChanges = std::make_shared<SystemClockChangeWatcher>();
+    NotificationManager::configureShared(
+        {preferences,
+         std::make_shared<DBusNotificationCenter>(clock, clockChanges, std::make_unique<SystemTimeZoneWatcher>()),
+         clock});
 
     CalendarManager calendar({clock, std::make_shared<SystemRandomSource>(), std::make_unique<EventLoopTimer>(),
                               preferences, std::make_unique<SystemTimeZoneWatcher>()});

@@ -2,6 +2,7 @@
 #include "app/platform/DBusNotificationCenter.h"
 
 #include "app/platform/Clock.h"
+#include "app/platform/ClockChangeWatcher.h"
 #include "calendar/LocalCalendar.h"
 
 #include <QDBusConnection>
@@ -32,12 +33,24 @@ bool sameLocalDay(Instant a, Instant b)
 
 } // namespace
 
-DBusNotificationCenter::DBusNotificationCenter(std::shared_ptr<const Clock> clock, QObject* parent)
-    : QObject(parent), m_clock(std::move(clock))
+DBusNotificationCenter::DBusNotificationCenter(std::shared_ptr<const Clock> clock,
+                                               std::shared_ptr<ClockChangeWatcher> clockChanges,
+                                               std::unique_ptr<TimeZoneWatcher> zoneChanges, QObject* parent)
+    : QObject(parent), m_clock(std::move(clock)), m_clockChanges(std::move(clockChanges)),
+      m_zoneChanges(std::move(zoneChanges))
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &DBusNotificationCenter::deliverDue);
+    if (m_clockChanges) {
+        connect(m_clockChanges.get(), &ClockChangeWatcher::clockChanged, this, &DBusNotificationCenter::deliverDue);
+    }
+    if (m_zoneChanges) {
+        m_zoneChanges->onChange([this] {
+            LocalCalendar::zoneChanged();
+            deliverDue();
+        });
+    }
 
     // Desktops often start their notification server after the programs of the session, and a
     // user may restart one; either way the server that comes is the one to tell.
@@ -50,6 +63,8 @@ DBusNotificationCenter::DBusNotificationCenter(std::shared_ptr<const Clock> cloc
                 &DBusNotificationCenter::serverAppeared);
     }
 }
+
+DBusNotificationCenter::~DBusNotificationCenter() = default;
 
 void DBusNotificationCenter::requestAuthorization(QObject* context, std::function<void(bool granted)> answer)
 {
@@ -125,9 +140,9 @@ void DBusNotificationCenter::deliverDue()
         m_timer.stop();
         return;
     }
-    // Round up so the timer does not wake a moment early and go round again.
-    const auto untilEarliest = std::chrono::ceil<std::chrono::milliseconds>(*earliest - now);
-    m_timer.start(std::min<std::chrono::milliseconds>(untilEarliest, longestSleep));
+    // Round up so the timer does not wake a moment early and go round again. The window holds two
+    // weeks, well within what a timer can wait.
+    m_timer.start(std::chrono::ceil<std::chrono::milliseconds>(*earliest - now));
 }
 
 std::optional<std::chrono::milliseconds> DBusNotificationCenter::nextCheckIn() const

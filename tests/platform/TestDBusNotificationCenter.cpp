@@ -6,6 +6,7 @@
 #include "calendar/LocalCalendar.h"
 #include "calendar/RevolutionaryCalendar.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/FakeClockChangeWatcher.h"
 #include "tests/support/FakePreferences.h"
 #include "tests/support/StandardOutputCapture.h"
 #include "tests/support/TestNotificationServer.h"
@@ -69,7 +70,7 @@ private Q_SLOTS:
     void deliveredAtItsMinute();
     void missedTriggerOnWaking_data();
     void missedTriggerOnWaking();
-    void neverSleepsLongerThanAMinute();
+    void sleepsUntilTheEarliestTrigger();
     void noServerIsAbsorbedSilently();
     void noSessionBusIsAbsorbedSilently();
 
@@ -184,31 +185,39 @@ void TestDBusNotificationCenter::missedTriggerOnWaking()
     QFETCH(CivilDateTime, wokeAt);
     QFETCH(bool, shown);
     const TestNotificationServer server;
-    DBusNotificationCenter center(m_clock);
-    m_clock->set(localInstant(wokeAt));
-
+    auto clockChanges = std::make_shared<FakeClockChangeWatcher>();
+    DBusNotificationCenter center(m_clock, clockChanges);
+    m_clock->set(localInstant(trigger) - 1h);
     center.add(request(QStringLiteral("missed"), trigger));
-    // Due this very minute: once it arrives, the missed one has arrived before it or never will.
+    // Due the minute the machine wakes: once it arrives, the missed one has arrived before it or
+    // never will.
     center.add(request(QStringLiteral("now"), wokeAt));
+    QTRY_VERIFY(center.nextCheckIn() > 59min);
+
+    // Asleep: the timer's clock stands still while the wall clock runs on.
+    m_clock->set(localInstant(wokeAt));
+    clockChanges->reportChange();
     QTRY_VERIFY(summaries(server).contains(QStringLiteral("Title of now")));
     QCOMPARE(summaries(server).contains(QStringLiteral("Title of missed")), shown);
     QVERIFY(center.pendingRequests().empty());
 }
 
-void TestDBusNotificationCenter::neverSleepsLongerThanAMinute()
+void TestDBusNotificationCenter::sleepsUntilTheEarliestTrigger()
 {
     DBusNotificationCenter center(m_clock);
     const CivilDateTime morning{2026, 12, 7, 8, 0, 0};
     m_clock->set(localInstant(morning) - 5h);
     center.add(request(QStringLiteral("later"), morning));
     center.add(request(QStringLiteral("later"), morning)); // the same identifier replaces
-    QCOMPARE(center.pendingRequests().size(), 1u);
-    QTRY_VERIFY(center.nextCheckIn() > 59s);
-    QVERIFY(center.nextCheckIn() <= 60s);
+    center.add(request(QStringLiteral("tomorrow"), {2026, 12, 8, 8, 0, 0}));
+    QCOMPARE(center.pendingRequests().size(), 2u);
+    QTRY_VERIFY(center.nextCheckIn() > 5h - 1s);
+    QVERIFY(center.nextCheckIn() <= 5h);
 
     m_clock->set(localInstant(morning) - 10s);
     center.deliverDue();
     QVERIFY(center.nextCheckIn() <= 10s && center.nextCheckIn() > 9s);
+    QCOMPARE(center.pendingRequests().size(), 2u);
 
     center.removeAllPending();
     QVERIFY(center.pendingRequests().empty());

@@ -3,7 +3,6 @@
 
 #include "app/platform/ApplicationBeep.h"
 #include "app/platform/DBusNotificationCenter.h"
-#include "app/platform/EventLoopTimer.h"
 #include "app/platform/FileResourceDirectory.h"
 #include "app/platform/LazyAudioPlayer.h"
 #include "app/platform/SettingsPreferences.h"
@@ -15,6 +14,7 @@
 #include "app/platform/SystemRandomSource.h"
 #include "app/platform/SystemStatusItem.h"
 #include "app/platform/SystemTimeZoneWatcher.h"
+#include "app/platform/WallClockDeadlineTimer.h"
 #include "app/platform/XdgAutostartLoginItem.h"
 #include "app/state/CalendarManager.h"
 #include "app/state/NotificationManager.h"
@@ -52,8 +52,8 @@ int main(int argc, char* argv[])
          std::make_shared<DBusNotificationCenter>(clock, clockChanges, std::make_unique<SystemTimeZoneWatcher>()),
          clock});
 
-    CalendarManager calendar({clock, std::make_shared<SystemRandomSource>(), std::make_unique<EventLoopTimer>(),
-                              preferences, std::make_unique<SystemTimeZoneWatcher>()});
+    CalendarManager calendar({clock, std::make_shared<SystemRandomSource>(), std::make_unique<WallClockDeadlineTimer>(),
+                              preferences, std::make_unique<SystemTimeZoneWatcher>(), clockChanges});
     SystemStatusItem statusItem;
     XdgAutostartLoginItem loginItem;
     SystemClipboard clipboard;

@@ -137,6 +137,12 @@ void CalendarManager::setTooltipShowsTime(bool shows)
 void CalendarManager::tick()
 {
     update();
+    // Loading the chime takes longer than its hour may wait, so the updates shortly before the
+    // hour get it ready (while only the date is shown there are none, and it loads on the hour).
+    const Instant now = m_services.clock->now();
+    if (DecimalBoundaries::next(now, DecimalBoundaries::Unit::hour) - now <= chimePreparation) {
+        m_soundManager->prepareHourChime();
+    }
     scheduleNextTick();
 }
 

@@ -53,6 +53,8 @@ public:
 
     // A new slogan comes on the first tick more than this long after the last one.
     static constexpr std::chrono::seconds sloganLifetime{300};
+    // Two decimal minutes.
+    static constexpr std::chrono::milliseconds chimePreparation{172800};
 
     // Without managers given, the shared ones are used (and created if need be).
     explicit CalendarManager(Services services, SoundManager* soundManager = nullptr,

@@ -39,6 +39,7 @@ class TestCalendarManager : public QObject
 private Q_SLOTS:
     void launchBuildsTodayWithoutChimeOrPublication();
     void firstChimeComesWithTheFirstHourChange();
+    void chimeIsGotReadyShortlyBeforeTheHour();
     void midnightMovesTodayAndItsFollowers_data();
     void midnightMovesTodayAndItsFollowers();
     void clockMovedByWholeYearsIsNoDayChange();
@@ -107,6 +108,20 @@ void TestCalendarManager::firstChimeComesWithTheFirstHourChange()
     harness.tickAt(hour + tick);
     harness.tickAt(hour + 2 * tick);
     QCOMPARE(harness.player->played().size(), 1);
+}
+
+void TestCalendarManager::chimeIsGotReadyShortlyBeforeTheHour()
+{
+    StateHarness harness;
+    const Instant hour = localInstant(2026, 12, 7, 12, 0);
+    harness.launch(hour - CalendarManager::chimePreparation - 86400ms);
+    harness.sleepUntil(hour - CalendarManager::chimePreparation - 1ms);
+    QVERIFY(harness.player->prepared().isEmpty());
+
+    harness.sleepUntil(hour - 1ms);
+    QVERIFY(!harness.player->prepared().isEmpty());
+    QCOMPARE(harness.player->prepared().constLast(), QStringLiteral("res:marseillaise.wav"));
+    QVERIFY(harness.player->played().isEmpty());
 }
 
 void TestCalendarManager::midnightMovesTodayAndItsFollowers_data()

@@ -4,7 +4,6 @@
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QFile>
-#include <QFileInfo>
 #include <QLocalSocket>
 #include <QMediaDevices>
 #include <QtEndian>

@@ -131,6 +131,18 @@
     </message>
 </context>
 <context>
+    <name>GuillotineSection</name>
+    <message>
+        <source>Days Since Last Guillotine</source>
+        <translation>Jours depuis la dernière guillotine</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <comment>date format of the last execution</comment>
+        <translation>d MMM yyyy</translation>
+    </message>
+</context>
+<context>
     <name>MenuBarFormat</name>
     <message>
         <source>Date &amp; decimal time</source>
@@ -162,6 +174,77 @@
     <message>
         <source>Next day</source>
         <translation>Jour suivant</translation>
+    </message>
+</context>
+<context>
+    <name>PanelText</name>
+    <message>
+        <source>%1st</source>
+        <translation>%1er</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>Month of Grape Harvest</source>
+        <translation>Mois des vendanges</translation>
+    </message>
+    <message>
+        <source>Month of Fog</source>
+        <translation>Mois des brumes</translation>
+    </message>
+    <message>
+        <source>Month of Frost</source>
+        <translation>Mois des frimas</translation>
+    </message>
+    <message>
+        <source>Month of Snow</source>
+        <translation>Mois de la neige</translation>
+    </message>
+    <message>
+        <source>Month of Rain</source>
+        <translation>Mois des pluies</translation>
+    </message>
+    <message>
+        <source>Month of Wind</source>
+        <translation>Mois du vent</translation>
+    </message>
+    <message>
+        <source>Month of Germination</source>
+        <translation>Mois de la germination</translation>
+    </message>
+    <message>
+        <source>Month of Flowers</source>
+        <translation>Mois des fleurs</translation>
+    </message>
+    <message>
+        <source>Month of Meadows</source>
+        <translation>Mois des prairies</translation>
+    </message>
+    <message>
+        <source>Month of Harvest</source>
+        <translation>Mois des moissons</translation>
+    </message>
+    <message>
+        <source>Month of Heat</source>
+        <translation>Mois de la chaleur</translation>
+    </message>
+    <message>
+        <source>Month of Fruit</source>
+        <translation>Mois des fruits</translation>
+    </message>
+    <message>
+        <source>Complementary Days</source>
+        <translation>Jours complémentaires</translation>
     </message>
 </context>
 <context>

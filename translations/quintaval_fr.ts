@@ -100,6 +100,26 @@
     </message>
 </context>
 <context>
+    <name>DateHeader</name>
+    <message>
+        <source>The Revolutionary calendar replaced the 7-day week with a 10-day &apos;décade&apos;. Workers got 1 rest day per 10 instead of per 7.</source>
+        <translation>Le calendrier révolutionnaire remplaça la semaine de 7 jours par une «&#xa0;décade&#xa0;» de 10 jours. Les travailleurs eurent 1 jour de repos sur 10 au lieu de 1 sur 7.</translation>
+    </message>
+    <message>
+        <source>Gregorian</source>
+        <translation>Grégorien</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>The month&apos;s meaning in quotation marks; French sets them as « ».</extracomment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 of décade</source>
+        <translation>%1 jour de la décade</translation>
+    </message>
+</context>
+<context>
     <name>GalleryWindow</name>
     <message>
         <source>Small</source>
@@ -174,6 +194,28 @@
     <message>
         <source>Next day</source>
         <translation>Jour suivant</translation>
+    </message>
+</context>
+<context>
+    <name>OnThisDaySection</name>
+    <message>
+        <source>ON THIS DAY</source>
+        <translation>EN CE JOUR</translation>
+    </message>
+</context>
+<context>
+    <name>PanelFooter</name>
+    <message>
+        <source>Click to toggle • Alt-click to test chime</source>
+        <translation>Clic&#x202f;: activer ou couper • Alt-clic&#x202f;: essayer le carillon</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Copied!</source>
+        <translation>Copié&#x202f;!</translation>
     </message>
 </context>
 <context>
@@ -307,6 +349,17 @@
     <message>
         <source>Sound</source>
         <translation>Son</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSection</name>
+    <message>
+        <source>Decimal Time</source>
+        <translation>Heure décimale</translation>
+    </message>
+    <message>
+        <source>Standard Time</source>
+        <translation>Heure usuelle</translation>
     </message>
 </context>
 <context>

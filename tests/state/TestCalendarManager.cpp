@@ -194,8 +194,9 @@ void TestCalendarManager::goToTodayOnTodayPublishesNothing()
 
 void TestCalendarManager::steppedDayKeepsTheTimeOfDayAcrossDaylightSaving()
 {
-    StateHarness harness;
     // Paris moves to summer time in the night of 28 to 29 March 2026: that day has 23 hours.
+    const ScopedTimeZone paris("Europe/Paris");
+    StateHarness harness;
     harness.launch(localInstant(2026, 3, 28, 23, 30));
     CalendarManager& manager = *harness.calendar;
 

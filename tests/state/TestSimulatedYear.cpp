@@ -2,6 +2,7 @@
 #include "tests/state/StateHarness.h"
 
 #include "calendar/LocalCalendar.h"
+#include "tests/support/ScopedTimeZone.h"
 
 #include <QTest>
 
@@ -15,6 +16,9 @@ using namespace std::chrono_literals;
 class TestSimulatedYear : public QObject
 {
     Q_OBJECT
+
+    // Instants in these tests are Paris times, also when the test runs without ctest's TZ.
+    ScopedTimeZone m_zone{"Europe/Paris"};
 
 private Q_SLOTS:
     void oneDayChangeTenChimesAndAFullWindowEachDay();

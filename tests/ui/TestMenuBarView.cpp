@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMap>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -78,40 +79,12 @@ double reach(const QImage& image, const QRect& area, QColor background, QColor f
 }
 
 // A colour laid over an opaque background.
-QColor over(QColor top, QColor background)
+QColor over(const QColor& top, const QColor& background)
 {
-    const double a = top.alphaF();
-    return QColor::fromRgbF(float(top.redF() * a + background.redF() * (1 - a)),
-                            float(top.greenF() * a + background.greenF() * (1 - a)),
-                            float(top.blueF() * a + background.blueF() * (1 - a)));
-}
-
-bool isNewYear(Instant instant)
-{
-    const RevolutionaryDate date = RevolutionaryCalendar::fromGregorian(instant);
-    return date.month == 1 && date.day == 1;
-}
-
-// 1 Vendémiaire of the Republican year that holds 7 December 2026, or of the first year from
-// there that has `days` days.
-Instant startOfYear(int days = 0)
-{
-    constexpr std::chrono::hours day(24);
-    Instant start = localInstant(2026, 12, 7, 10, 40, 0);
-    while (!isNewYear(start)) {
-        start -= day;
-    }
-    for (int year = 0; days != 0 && year < 8; ++year) {
-        Instant next = start + day;
-        while (!isNewYear(next)) {
-            next += day;
-        }
-        if (std::chrono::round<std::chrono::days>(next - start).count() == days) {
-            break;
-        }
-        start = next;
-    }
-    return start;
+    QImage pixel(1, 1, QImage::Format_RGB32);
+    pixel.fill(background);
+    QPainter(&pixel).fillRect(pixel.rect(), top);
+    return pixel.pixelColor(0, 0);
 }
 
 } // namespace
@@ -119,6 +92,9 @@ Instant startOfYear(int days = 0)
 class TestMenuBarView : public QObject
 {
     Q_OBJECT
+
+    // Instants in these tests are Paris times, also when the test runs without ctest's TZ.
+    ScopedTimeZone m_zone{"Europe/Paris"};
 
 private Q_SLOTS:
     void initTestCase();
@@ -263,20 +239,23 @@ void TestMenuBarView::controlSymbolsDrawWithoutTheResourceFolder()
 
 void TestMenuBarView::nothingIsCutOnAnyDay_data()
 {
+    // From 1 Vendémiaire: an CCXXXV has six complementary days, an CCXXXVI five.
     QTest::addColumn<QString>("locale");
+    QTest::addColumn<QDate>("firstDay");
     QTest::addColumn<int>("days");
     for (const char* locale : {"C", "en_US", "fr_FR"}) {
-        QTest::addRow("%s, common year", locale) << QString::fromLatin1(locale) << 365;
-        QTest::addRow("%s, leap year", locale) << QString::fromLatin1(locale) << 366;
+        QTest::addRow("%s, common year", locale) << QString::fromLatin1(locale) << QDate(2027, 9, 25) << 365;
+        QTest::addRow("%s, leap year", locale) << QString::fromLatin1(locale) << QDate(2026, 9, 24) << 366;
     }
 }
 
 void TestMenuBarView::nothingIsCutOnAnyDay()
 {
     QFETCH(QString, locale);
+    QFETCH(QDate, firstDay);
     QFETCH(int, days);
     QLocale::setDefault(QLocale(locale));
-    UiFixture fixture(startOfYear(days));
+    UiFixture fixture(localInstant(firstDay.year(), firstDay.month(), firstDay.day(), 10, 40, 0));
     MenuBarView panel(fixture.panelServices());
     panel.show();
     // The font the panel is measured in: Debian's default.
@@ -318,7 +297,7 @@ void TestMenuBarView::headerKeepsItsHeightFromMonthToMonth()
 {
     // The first day of every month, the complementary days' included. Beside the Republican date,
     // which takes a second line when it must, nothing in the header changes its height.
-    UiFixture fixture(startOfYear());
+    UiFixture fixture(localInstant(2026, 9, 24, 10, 40, 0));
     MenuBarView panel(fixture.panelServices());
     panel.show();
     const auto* header = panel.findChild<QWidget*>(QStringLiteral("headerSection"));

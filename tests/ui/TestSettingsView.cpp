@@ -39,6 +39,9 @@ class TestSettingsView : public QObject
 {
     Q_OBJECT
 
+    // Instants in these tests are Paris times, also when the test runs without ctest's TZ.
+    ScopedTimeZone m_zone{"Europe/Paris"};
+
 private Q_SLOTS:
     void sectionsAndChoicesInOrder();
     void appearanceReachesManagerPreferencesAndTitle();

@@ -196,6 +196,7 @@ void MenuBarView::keyPressEvent(QKeyEvent* event)
 
 void MenuBarView::showEvent(QShowEvent* event)
 {
+    m_services.calendar.setPanelOpen(true);
     refresh();
     QWidget::showEvent(event);
 }
@@ -203,6 +204,7 @@ void MenuBarView::showEvent(QShowEvent* event)
 void MenuBarView::hideEvent(QHideEvent* event)
 {
     m_sinceHidden.start();
+    m_services.calendar.setPanelOpen(false);
     QWidget::hideEvent(event);
 }
 

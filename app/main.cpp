@@ -14,6 +14,7 @@
 #include "app/platform/SystemRandomSource.h"
 #include "app/platform/SystemStatusItem.h"
 #include "app/platform/SystemTimeZoneWatcher.h"
+#include "app/platform/TranslationLoader.h"
 #include "app/platform/WallClockDeadlineTimer.h"
 #include "app/platform/XdgAutostartLoginItem.h"
 #include "app/state/CalendarManager.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quintaval"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quintaval"));
     QApplication::setDesktopFileName(QStringLiteral("quintaval"));
+    TranslationLoader::install(TranslationLoader::directoryForRunningProgram());
     // The program lives in the status bar: closing the settings window or the panel ends nothing.
     QApplication::setQuitOnLastWindowClosed(false);
 

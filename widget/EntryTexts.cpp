@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widget/EntryTexts.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -167,7 +169,21 @@ QString civilDateText(const QDate& date, const QLocale& locale)
 
 QString categoryText(const WidgetDailyItem& item)
 {
+    // The words and their context are the program's, so one translation serves both.
+    static constexpr std::array<const char*, 4> categories{
+        QT_TRANSLATE_NOOP("DailyItem", "Plant"), QT_TRANSLATE_NOOP("DailyItem", "Animal"),
+        QT_TRANSLATE_NOOP("DailyItem", "Tool"), QT_TRANSLATE_NOOP("DailyItem", "Mineral")};
+    for (const char* category : categories) {
+        if (item.category == category) {
+            return QCoreApplication::translate("DailyItem", category).toLower();
+        }
+    }
     return fromUtf8(item.category).toLower();
+}
+
+bool showsEnglishName()
+{
+    return QCoreApplication::translate("DailyItem", "ENGLISH_NAME_SHOWN") != QLatin1String("no");
 }
 
 } // namespace EntryTexts

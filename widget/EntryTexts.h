@@ -20,8 +20,11 @@ QString yearText(const WidgetRevolutionaryDate& date);
 QString weekdayText(const WidgetRevolutionaryDate& date);
 // The locale's long date without the weekday: "December 7, 2026", "7 décembre 2026".
 QString civilDateText(const QDate& date, const QLocale& locale = QLocale());
-// "plant".
+// "plant", in the interface's language.
 QString categoryText(const WidgetDailyItem& item);
+// Whether the item's English name is shown beside its French one: not in French, where it tells
+// the reader nothing.
+bool showsEnglishName();
 
 QString fromUtf8(std::string_view text);
 

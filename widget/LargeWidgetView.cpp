@@ -40,15 +40,21 @@ LargeWidgetView::LargeWidgetView(const RevolutionaryDateEntry& entry, const QStr
         auto* itemRow = new QHBoxLayout;
         itemRow->setSpacing(12);
         itemRow->addWidget(new EngravingThumbnail(*item, 64, resourceDirectory), 0, Qt::AlignVCenter);
+        // Where the English name tells the reader nothing, the category takes its place.
+        const bool english = EntryTexts::showsEnglishName();
+        const QString category = EntryTexts::categoryText(*item);
+        const QString underName =
+            english ? EntryTexts::fromUtf8(item->name) : category.left(1).toUpper() + category.mid(1);
         itemRow->addWidget(
-            WidgetStyle::column(
-                {WidgetStyle::label(EntryTexts::fromUtf8(item->frenchName), 15, QFont::Medium),
-                 WidgetStyle::label(EntryTexts::fromUtf8(item->name), 13, QFont::Normal, Level::secondary)},
-                Qt::AlignLeft, 2),
+            WidgetStyle::column({WidgetStyle::label(EntryTexts::fromUtf8(item->frenchName), 15, QFont::Medium),
+                                 WidgetStyle::label(underName, 13, QFont::Normal, Level::secondary)},
+                                Qt::AlignLeft, 2),
             0, Qt::AlignVCenter);
         itemRow->addStretch(1);
-        itemRow->addWidget(WidgetStyle::label(EntryTexts::categoryText(*item), 11, QFont::Normal, Level::tertiary), 0,
-                           Qt::AlignVCenter);
+        if (english) {
+            itemRow->addWidget(WidgetStyle::label(EntryTexts::categoryText(*item), 11, QFont::Normal, Level::tertiary),
+                               0, Qt::AlignVCenter);
+        }
         stack->addLayout(itemRow);
     }
 

@@ -5,12 +5,15 @@
 #include "widget/QuintavalWidgetEntryView.h"
 #include "widget/WidgetStyle.h"
 
+#include <QCoreApplication>
+
 WidgetKit::WidgetConfiguration QuintavalWidget::configuration(const QString& resourceDirectory) const
 {
     WidgetKit::WidgetConfiguration configuration;
     configuration.kind = kind;
-    configuration.displayName = QStringLiteral("Revolutionary Calendar");
-    configuration.description = QStringLiteral("Display today's date in the French Revolutionary Calendar.");
+    configuration.displayName = QCoreApplication::translate("QuintavalWidget", "Revolutionary Calendar");
+    configuration.description =
+        QCoreApplication::translate("QuintavalWidget", "Display today's date in the French Revolutionary Calendar.");
     configuration.supportedFamilies = {WidgetKit::WidgetFamily::small, WidgetKit::WidgetFamily::medium,
                                        WidgetKit::WidgetFamily::large};
     configuration.provider = std::make_shared<const Provider>();

@@ -3,6 +3,7 @@
 
 #include "widgethost/WidgetKit.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,8 @@ class QPluginLoader;
 // plug-ins stay loaded for the life of the loader's process.
 class WidgetPluginLoader final
 {
+    Q_DECLARE_TR_FUNCTIONS(WidgetPluginLoader)
+
 public:
     WidgetPluginLoader();
     ~WidgetPluginLoader();

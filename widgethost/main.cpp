@@ -2,6 +2,7 @@
 // quintaval-widgets: the desktop's widget host. Without options it puts back the widgets placed
 // before (or opens the gallery); --render and --timeline are one-off commands.
 
+#include "app/platform/TranslationLoader.h"
 #include "common/QuitSignals.h"
 #include "widgethost/HostClock.h"
 #include "widgethost/HostCommands.h"
@@ -19,6 +20,12 @@
 #include <cstring>
 
 namespace {
+
+// The texts of the command line, which belong to no window.
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
 bool isOneOffCommand(int argc, char** argv)
 {
@@ -41,25 +48,27 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quintaval-widgets"));
     QApplication::setOrganizationName(QStringLiteral("Quintaval"));
+    TranslationLoader::install(TranslationLoader::directoryForRunningProgram());
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Shows desktop widgets, such as the Revolutionary Calendar."));
+    parser.setApplicationDescription(CommandLine::tr("Shows desktop widgets, such as the Revolutionary Calendar."));
     parser.addHelpOption();
-    const QCommandLineOption renderOption(QStringLiteral("render"), QStringLiteral("Draw a face into a PNG file."),
+    const QCommandLineOption renderOption(QStringLiteral("render"), CommandLine::tr("Draw a face into a PNG file."),
                                           QStringLiteral("small|medium|large"));
-    const QCommandLineOption timelineOption(QStringLiteral("timeline"), QStringLiteral("Print the widget's timeline."));
-    const QCommandLineOption atOption(QStringLiteral("at"),
-                                      QStringLiteral("The instant to draw or list for (ISO 8601, local time unless "
-                                                     "an offset is given)."),
-                                      QStringLiteral("date-time"));
-    const QCommandLineOption darkOption(QStringLiteral("dark"), QStringLiteral("Draw as on a dark desktop."));
-    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Where --render writes."),
-                                       QStringLiteral("FILE.png"));
-    const QCommandLineOption kindOption(QStringLiteral("kind"), QStringLiteral("The widget, when several are loaded."),
-                                        QStringLiteral("kind"));
+    const QCommandLineOption timelineOption(QStringLiteral("timeline"),
+                                            CommandLine::tr("Print the widget's timeline."));
+    const QCommandLineOption atOption(
+        QStringLiteral("at"),
+        CommandLine::tr("The instant to draw or list for (ISO 8601, local time unless an offset is given)."),
+        CommandLine::tr("date-time"));
+    const QCommandLineOption darkOption(QStringLiteral("dark"), CommandLine::tr("Draw as on a dark desktop."));
+    const QCommandLineOption outOption(QStringLiteral("out"), CommandLine::tr("Where --render writes."),
+                                       CommandLine::tr("FILE.png"));
+    const QCommandLineOption kindOption(QStringLiteral("kind"), CommandLine::tr("The widget, when several are loaded."),
+                                        CommandLine::tr("kind"));
     const QCommandLineOption pluginOption(QStringLiteral("plugin-dir"),
-                                          QStringLiteral("Load widget plug-ins from this folder instead."),
-                                          QStringLiteral("folder"));
+                                          CommandLine::tr("Load widget plug-ins from this folder instead."),
+                                          CommandLine::tr("folder"));
     parser.addOptions({renderOption, timelineOption, atOption, darkOption, outOption, kindOption, pluginOption});
     parser.process(application);
 
@@ -79,7 +88,8 @@ int main(int argc, char** argv)
     if (parser.isSet(atOption)) {
         request.at = QDateTime::fromString(parser.value(atOption), Qt::ISODate);
         if (!request.at.isValid()) {
-            errors << "quintaval-widgets: \"" << parser.value(atOption) << "\" is not an ISO 8601 date and time.\n";
+            errors << "quintaval-widgets: "
+                   << CommandLine::tr("\"%1\" is not an ISO 8601 date and time.").arg(parser.value(atOption)) << '\n';
             return 2;
         }
     }
@@ -96,7 +106,7 @@ int main(int argc, char** argv)
     HostInstance instance;
     switch (instance.handOverToRunningHost()) {
     case HostInstance::Contact::handedOver:
-        output << "quintaval-widgets is already running; its gallery opens.\n";
+        output << CommandLine::tr("quintaval-widgets is already running; its gallery opens.") << '\n';
         return 0;
     case HostInstance::Contact::refused:
         errors << "quintaval-widgets: " << instance.errorString()
@@ -106,7 +116,8 @@ int main(int argc, char** argv)
         break;
     }
     if (!instance.listen()) {
-        errors << "quintaval-widgets: cannot watch for a second start: " << instance.errorString() << '\n';
+        errors << "quintaval-widgets: "
+               << CommandLine::tr("cannot watch for a second start: %1").arg(instance.errorString()) << '\n';
         errors.flush();
     }
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/state/AppTheme.h"
 
+#include <QtGlobal>
+
 namespace AppThemes {
 
 std::string_view rawValue(AppTheme theme)
@@ -10,7 +12,8 @@ std::string_view rawValue(AppTheme theme)
 
 std::string_view displayName(AppTheme theme)
 {
-    return theme == AppTheme::sepiaNight ? "Sepia night" : "Light parchment";
+    return theme == AppTheme::sepiaNight ? QT_TRANSLATE_NOOP("AppTheme", "Sepia night")
+                                         : QT_TRANSLATE_NOOP("AppTheme", "Light parchment");
 }
 
 std::optional<AppTheme> fromRawValue(std::string_view raw)

@@ -16,7 +16,7 @@ inline constexpr std::array<AppTheme, 2> allCases{AppTheme::light, AppTheme::sep
 // "light", "sepiaNight".
 std::string_view rawValue(AppTheme theme);
 
-// "Light parchment", "Sepia night".
+// "Light parchment", "Sepia night", in English; translated in the context "AppTheme".
 std::string_view displayName(AppTheme theme);
 
 // The theme whose raw value is exactly `raw` (case-sensitive), or none.

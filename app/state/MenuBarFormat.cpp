@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/state/MenuBarFormat.h"
 
+#include <QtGlobal>
+
 namespace {
 
 struct FormatNames
@@ -10,10 +12,10 @@ struct FormatNames
 };
 
 constexpr std::array<FormatNames, 4> names{{
-    {"dateAndTime", "Date & decimal time"},
-    {"date", "Date only"},
-    {"decimalTime", "Decimal time only"},
-    {"dayNumber", "Day number only"},
+    {"dateAndTime", QT_TRANSLATE_NOOP("MenuBarFormat", "Date & decimal time")},
+    {"date", QT_TRANSLATE_NOOP("MenuBarFormat", "Date only")},
+    {"decimalTime", QT_TRANSLATE_NOOP("MenuBarFormat", "Decimal time only")},
+    {"dayNumber", QT_TRANSLATE_NOOP("MenuBarFormat", "Day number only")},
 }};
 
 const FormatNames& namesOf(MenuBarFormat format)

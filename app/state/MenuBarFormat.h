@@ -17,7 +17,8 @@ inline constexpr std::array<MenuBarFormat, 4> allCases{MenuBarFormat::dateAndTim
 // "dateAndTime", "date", "decimalTime", "dayNumber".
 std::string_view rawValue(MenuBarFormat format);
 
-// The label of the settings window, "Date & decimal time" and so on.
+// The label of the settings window, "Date & decimal time" and so on, in English; its translation
+// is in the context "MenuBarFormat".
 std::string_view displayName(MenuBarFormat format);
 
 // The format whose raw value is exactly `raw` (case-sensitive), or none.

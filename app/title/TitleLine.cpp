@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/title/TitleLine.h"
 
+#include "app/state/DailyItemTexts.h"
 #include "app/state/DecimalBoundaries.h"
 #include "app/state/TitleText.h"
 #include "calendar/DailyItems.h"
@@ -46,9 +47,7 @@ std::string tooltip(const RevolutionaryDate& date, const DecimalTime& time)
     if (const auto item = DailyItems::item(date)) {
         text += item->emoji;
         text += ' ';
-        text += item->frenchName;
-        text += " \u2014 ";
-        text += item->name;
+        text += DailyItemTexts::nameLine(*item).toStdString();
     } else {
         text += RevolutionaryCalendar::monthEmojis.at(static_cast<std::size_t>(date.month - 1));
         text += ' ';

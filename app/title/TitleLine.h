@@ -15,7 +15,7 @@ namespace TitleLine {
 std::string render(Instant now, MenuBarFormat format, bool json);
 
 // Three lines: "Quintidi 15 Frimaire an CCXXXV", "4:44 décimal", and the day's item
-// "🐖 Cochon — Pig" or the festival of a complementary day.
+// "🐖 Cochon — Pig" ("🐖 Cochon — Animal" in French) or the festival of a complementary day.
 std::string tooltip(const RevolutionaryDate& date, const DecimalTime& time);
 
 // The month's name in lower-case ASCII, for style sheets: "frimaire", "nivose", "sansculottides".

@@ -1,14 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/title/TitleOptions.h"
 
+#include <QCoreApplication>
+
 #include <string_view>
 
 namespace {
 
-ParsedTitleOptions failure(std::string message)
+ParsedTitleOptions failure(const QString& message)
 {
-    return {{}, std::move(message)};
+    return {{}, message.toStdString()};
 }
+
+QString text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+class Messages
+{
+    Q_DECLARE_TR_FUNCTIONS(TitleOptions)
+};
 
 } // namespace
 
@@ -16,15 +28,15 @@ namespace TitleOptionsParser {
 
 std::string formatChoices()
 {
-    std::string choices;
+    QString choices;
     const auto& formats = MenuBarFormats::allCases;
-    for (std::size_t index = 0; index < formats.size(); ++index) {
+    for (std::size_t index = 0; index + 1 < formats.size(); ++index) {
         if (index > 0) {
-            choices += index + 1 == formats.size() ? " or " : ", ";
+            choices += QStringLiteral(", ");
         }
-        choices += MenuBarFormats::rawValue(formats[index]);
+        choices += text(MenuBarFormats::rawValue(formats[index]));
     }
-    return choices;
+    return Messages::tr("%1 or %2").arg(choices, text(MenuBarFormats::rawValue(formats.back()))).toStdString();
 }
 
 ParsedTitleOptions parse(const std::vector<std::string>& arguments)
@@ -45,11 +57,11 @@ ParsedTitleOptions parse(const std::vector<std::string>& arguments)
             } else if (index + 1 < arguments.size()) {
                 value = arguments[++index];
             } else {
-                return failure("--format needs a value: " + formatChoices());
+                return failure(Messages::tr("--format needs a value: %1").arg(text(formatChoices())));
             }
             options.format = MenuBarFormats::fromRawValue(value);
             if (!options.format) {
-                return failure("unknown format '" + std::string{value} + "'; use " + formatChoices());
+                return failure(Messages::tr("unknown format '%1'; use %2").arg(text(value), text(formatChoices())));
             }
             continue;
         }
@@ -66,11 +78,12 @@ ParsedTitleOptions parse(const std::vector<std::string>& arguments)
         }
         if (!flag) {
             const bool isOption = argument.starts_with('-') && argument.size() > 1;
-            return failure((isOption ? "unknown option '" : "unexpected argument '") + std::string{name} +
-                           "'; see quintaval-title --help");
+            return failure((isOption ? Messages::tr("unknown option '%1'; see quintaval-title --help")
+                                     : Messages::tr("unexpected argument '%1'; see quintaval-title --help"))
+                               .arg(text(name)));
         }
         if (hasAttached) {
-            return failure(std::string{name} + " takes no value");
+            return failure(Messages::tr("%1 takes no value").arg(text(name)));
         }
         *flag = true;
     }

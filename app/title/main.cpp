@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quintaval-title: Quintaval's status-bar title for bars that run a command.
 
+#include "app/platform/TranslationLoader.h"
 #include "app/state/TitleText.h"
 #include "app/title/FollowLoop.h"
 #include "app/title/LineOutput.h"
 #include "app/title/TitleOptions.h"
 #include "app/title/TitleSource.h"
+
+#include <QCoreApplication>
 
 #include <unistd.h>
 
@@ -15,6 +18,11 @@
 #include <vector>
 
 namespace {
+
+class Help
+{
+    Q_DECLARE_TR_FUNCTIONS(TitleHelp)
+};
 
 std::string usage()
 {
@@ -27,35 +35,38 @@ std::string usage()
         name.resize(14, ' ');
         formats += "                     " + name + TitleText::menuBarText(sampleDay, sampleTime, format) + '\n';
     }
-    return "Usage: quintaval-title [--format FORMAT] [--json] [--follow]\n"
-           "\n"
-           "Prints Quintaval's status-bar title for the present moment: the day in the French\n"
-           "Republican calendar and the time in decimal time (10 hours of 100 minutes).\n"
-           "\n"
-           "  --format FORMAT    the title's format, one of\n" +
-           formats +
-           "                     Without it, the format chosen in Quintaval's settings is used\n"
-           "                     ($XDG_CONFIG_HOME/Quintaval/Quintaval.conf; dateAndTime if none).\n"
-           "  --follow           keep running and print a new line each time the text changes:\n"
-           "                     each decimal minute (86.4 s) or, for date and dayNumber, at\n"
-           "                     midnight; also when the clock is set, the time zone or the\n"
-           "                     chosen format changes. Ends quietly when its reader goes away.\n"
-           "  --json             print waybar's JSON object instead: \"text\" (the title),\n"
-           "                     \"tooltip\" (the full date, the day of the décade, the decimal\n"
-           "                     time and the day's plant, animal, tool or mineral) and \"class\"\n"
-           "                     (the month, such as \"frimaire\"); one object per line.\n"
-           "  -h, --help         show this help and exit\n"
-           "  --version          show the version and exit\n"
-           "\n"
-           "Examples:\n"
-           "  waybar    \"custom/quintaval\": {\"exec\": \"quintaval-title --json --follow\",\n"
-           "                                  \"return-type\": \"json\"}\n"
-           "  polybar   exec = quintaval-title --follow   with   tail = true\n"
-           "  i3blocks  command=quintaval-title --follow   with   interval=persist\n"
-           "  tmux      set -g status-right '#(quintaval-title --format decimalTime)'\n"
-           "  conky     ${execi 10 quintaval-title}\n"
-           "\n"
-           "Exit status: 0 on success, 1 when the title cannot be written, 2 for a bad option.\n";
+    const QString text =
+        Help::tr("Usage: quintaval-title [--format FORMAT] [--json] [--follow]\n"
+                 "\n"
+                 "Prints Quintaval's status-bar title for the present moment: the day in the French\n"
+                 "Republican calendar and the time in decimal time (10 hours of 100 minutes).\n"
+                 "\n"
+                 "  --format FORMAT    the title's format, one of\n"
+                 "%1"
+                 "                     Without it, the format chosen in Quintaval's settings is used\n"
+                 "                     ($XDG_CONFIG_HOME/Quintaval/Quintaval.conf; dateAndTime if none).\n"
+                 "  --follow           keep running and print a new line each time the text changes:\n"
+                 "                     each decimal minute (86.4 s) or, for date and dayNumber, at\n"
+                 "                     midnight; also when the clock is set, the time zone or the\n"
+                 "                     chosen format changes. Ends quietly when its reader goes away.\n"
+                 "  --json             print waybar's JSON object instead: \"text\" (the title),\n"
+                 "                     \"tooltip\" (the full date, the day of the décade, the decimal\n"
+                 "                     time and the day's plant, animal, tool or mineral) and \"class\"\n"
+                 "                     (the month, such as \"frimaire\"); one object per line.\n"
+                 "  -h, --help         show this help and exit\n"
+                 "  --version          show the version and exit\n"
+                 "\n"
+                 "Examples:\n"
+                 "  waybar    \"custom/quintaval\": {\"exec\": \"quintaval-title --json --follow\",\n"
+                 "                                  \"return-type\": \"json\"}\n"
+                 "  polybar   exec = quintaval-title --follow   with   tail = true\n"
+                 "  i3blocks  command=quintaval-title --follow   with   interval=persist\n"
+                 "  tmux      set -g status-right '#(quintaval-title --format decimalTime)'\n"
+                 "  conky     ${execi 10 quintaval-title}\n"
+                 "\n"
+                 "Exit status: 0 on success, 1 when the title cannot be written, 2 for a bad option.\n",
+                 "%1 is the list of formats, one per line with a sample");
+    return text.arg(QString::fromStdString(formats)).toStdString();
 }
 
 } // namespace
@@ -64,6 +75,9 @@ int main(int argc, char* argv[])
 {
     // A reader that goes away shows up as EPIPE from write(), which ends the program quietly.
     std::signal(SIGPIPE, SIG_IGN);
+    // For the translations only: the program runs no event loop.
+    QCoreApplication application(argc, argv);
+    TranslationLoader::install(TranslationLoader::directoryForRunningProgram());
 
     const ParsedTitleOptions parsed = TitleOptionsParser::parse(std::vector<std::string>(argv + 1, argv + argc));
     if (parsed.error) {

@@ -3,6 +3,7 @@
 
 #include "app/platform/ResourceDirectory.h"
 #include "app/state/CalendarManager.h"
+#include "app/state/DailyItemTexts.h"
 #include "app/ui/EngravingView.h"
 #include "app/ui/PanelText.h"
 #include "app/ui/PanelWidgets.h"
@@ -48,8 +49,7 @@ void DailyItemSection::refresh(const CalendarManager& calendar, const PanelStyle
     }
     m_engraving->setContent(m_loadedImage, PanelText::fromUtf8(item->emoji));
     PanelWidgets::setText(m_frenchName, PanelText::fromUtf8(item->frenchName));
-    PanelWidgets::setText(m_details, PanelText::fromUtf8(item->name) + QStringLiteral(" • ") +
-                                         PanelText::fromUtf8(DailyItems::categoryText(item->category)));
+    PanelWidgets::setText(m_details, DailyItemTexts::details(*item));
 
     if (m_styledNight == style.isNight()) {
         return;

@@ -24,8 +24,8 @@ DateHeader::DateHeader(QWidget* parent) : PanelSection(parent)
 
     m_decadeLine = new QWidget(this);
     m_decadeLine->setObjectName(QStringLiteral("decadeLine"));
-    m_decadeLine->setToolTip(QStringLiteral("The Revolutionary calendar replaced the 7-day week with a 10-day "
-                                            "'décade'. Workers got 1 rest day per 10 instead of per 7."));
+    m_decadeLine->setToolTip(tr("The Revolutionary calendar replaced the 7-day week with a 10-day 'décade'. "
+                                "Workers got 1 rest day per 10 instead of per 7."));
     m_weekday = label(m_decadeLine, "weekday", PanelStyle::font(13));
     m_bullet = label(m_decadeLine, "decadeBullet", PanelStyle::font(13));
     m_bullet->setText(QStringLiteral("•"));
@@ -41,7 +41,7 @@ DateHeader::DateHeader(QWidget* parent) : PanelSection(parent)
     // The civil date and its caption keep their whole width; the Republican date wraps instead.
     m_gregorianDate = label(this, "gregorianDate", PanelStyle::font(PanelStyle::TextStyle::caption));
     m_gregorianCaption = label(this, "gregorianCaption", PanelStyle::font(PanelStyle::TextStyle::caption2));
-    m_gregorianCaption->setText(QStringLiteral("Gregorian"));
+    m_gregorianCaption->setText(tr("Gregorian"));
     for (QLabel* trailing : {m_gregorianDate, m_gregorianCaption}) {
         trailing->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         trailing->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -90,14 +90,13 @@ void DateHeader::refresh(const CalendarManager& calendar, const PanelStyle& styl
     const RevolutionaryDate& date = calendar.currentDate();
     const auto month = static_cast<std::size_t>(date.month - 1);
     PanelWidgets::setText(m_monthName, PanelText::fromUtf8(RevolutionaryCalendar::monthNames.at(month)).toUpper());
-    PanelWidgets::setText(m_monthMeaning, QLatin1Char('"') +
-                                              PanelText::fromUtf8(RevolutionaryCalendar::monthMeanings.at(month)) +
-                                              QLatin1Char('"'));
+    //: The month's meaning in quotation marks; French sets them as « ».
+    PanelWidgets::setText(m_monthMeaning, tr("\"%1\"").arg(PanelText::monthMeaning(date.month)));
     PanelWidgets::setText(m_monthEmoji, PanelText::fromUtf8(RevolutionaryCalendar::monthEmojis.at(month)));
     PanelWidgets::setText(m_fullDate, QString::fromStdString(date.formatted()));
     PanelWidgets::setText(m_weekday, PanelText::fromUtf8(RevolutionaryCalendar::dayNames.at(
                                          static_cast<std::size_t>(date.decadeDay - 1))));
-    PanelWidgets::setText(m_decadeOrdinal, PanelText::ordinal(date.decadeDay) + QStringLiteral(" of décade"));
+    PanelWidgets::setText(m_decadeOrdinal, tr("%1 of décade").arg(PanelText::ordinal(date.decadeDay)));
     PanelWidgets::setText(m_gregorianDate, PanelText::gregorianDate(calendar.viewedGregorianDate()));
     fitFullDate();
 

@@ -7,8 +7,10 @@
 #include "app/ui/SymbolImages.h"
 #include "calendar/HistoricalData.h"
 
+#include <QDate>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QVBoxLayout>
 
 using PanelWidgets::label;
@@ -22,10 +24,11 @@ GuillotineSection::GuillotineSection(const Clock& clock, SymbolImages& images, Q
     m_picture->setFixedSize(28, 28);
     m_picture->setAlignment(Qt::AlignCenter);
     m_caption = label(this, "guillotineCaption", PanelStyle::font(PanelStyle::TextStyle::caption));
-    m_caption->setText(QStringLiteral("Days Since Last Guillotine"));
+    m_caption->setText(tr("Days Since Last Guillotine"));
     m_count = label(this, "guillotineCount", PanelStyle::font(18, QFont::Bold));
     m_date = label(this, "guillotineDate", PanelStyle::font(PanelStyle::TextStyle::caption2));
-    m_date->setText(QStringLiteral("Sep 10, 1977"));
+    // Month names come from the locale, their order from the language.
+    m_date->setText(QLocale().toString(QDate(1977, 9, 10), tr("MMM d, yyyy", "date format of the last execution")));
     m_place = label(this, "guillotinePlace", PanelStyle::font(PanelStyle::TextStyle::caption2));
     m_place->setText(QStringLiteral("Marseille"));
     for (QLabel* trailing : {m_date, m_place}) {

@@ -16,7 +16,7 @@ OnThisDaySection::OnThisDaySection(QWidget* parent) : PanelSection(parent)
     m_heading = PanelWidgets::label(
         this, "onThisDayHeading",
         PanelWidgets::tracked(PanelStyle::font(PanelStyle::TextStyle::caption, QFont::DemiBold), 1));
-    m_heading->setText(QStringLiteral("ON THIS DAY"));
+    m_heading->setText(tr("ON THIS DAY"));
     m_rows = new QVBoxLayout;
     m_rows->setSpacing(8);
     auto* stack = new QVBoxLayout(this);

@@ -29,12 +29,11 @@ PanelFooter::PanelFooter(const SoundManager& sound, SymbolImages& symbols, QWidg
     sloganFont.setItalic(true);
     m_slogan->setFont(sloganFont);
 
-    m_soundButton =
-        PanelWidgets::plainButton(this, "soundButton", QStringLiteral("Click to toggle • Alt-click to test chime"));
+    m_soundButton = PanelWidgets::plainButton(this, "soundButton", tr("Click to toggle • Alt-click to test chime"));
     m_copyButton = PanelWidgets::plainButton(this, "copyButton");
     m_copyButton->setFont(PanelStyle::font(PanelStyle::TextStyle::caption2));
     m_copyButton->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_preferencesButton = PanelWidgets::plainButton(this, "preferencesButton", QStringLiteral("Preferences"));
+    m_preferencesButton = PanelWidgets::plainButton(this, "preferencesButton", tr("Preferences"));
     m_quitButton = PanelWidgets::plainButton(this, "quitButton");
     for (QToolButton* button : {m_soundButton, m_copyButton, m_preferencesButton, m_quitButton}) {
         button->setIconSize(QSize(symbolSize, symbolSize));
@@ -95,7 +94,7 @@ void PanelFooter::setCopiedFeedback(bool shown)
         return;
     }
     m_copiedShown = shown;
-    m_copyButton->setText(shown ? QStringLiteral("Copied!") : QString());
+    m_copyButton->setText(shown ? tr("Copied!") : QString());
     m_copyButton->setToolButtonStyle(shown ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
     m_copyColor.stop();
     m_copyColor.setStartValue(shown ? m_style->secondaryLabel() : m_style->systemGreen());

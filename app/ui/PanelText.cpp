@@ -3,23 +3,60 @@
 
 #include "calendar/LocalCalendar.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QRegularExpression>
 #include <QTime>
+
+#include <array>
+
+namespace {
+
+class Texts
+{
+    Q_DECLARE_TR_FUNCTIONS(PanelText)
+};
+
+} // namespace
 
 namespace PanelText {
 
 QString ordinal(qint64 number)
 {
-    const char* suffix = "th";
+    // Each language has its own rule; English's four forms are the keys ("1er", "2e" in French).
     if (number == 1) {
-        suffix = "st";
-    } else if (number == 2) {
-        suffix = "nd";
-    } else if (number == 3) {
-        suffix = "rd";
+        return Texts::tr("%1st").arg(number);
     }
-    return QString::number(number) + QLatin1String(suffix);
+    if (number == 2) {
+        return Texts::tr("%1nd").arg(number);
+    }
+    if (number == 3) {
+        return Texts::tr("%1rd").arg(number);
+    }
+    return Texts::tr("%1th").arg(number);
+}
+
+QString monthMeaning(qint64 month)
+{
+    // The calendar's table, in the words of the interface's language.
+    static constexpr std::array<const char*, 13> meanings{
+        QT_TRANSLATE_NOOP("PanelText", "Month of Grape Harvest"), QT_TRANSLATE_NOOP("PanelText", "Month of Fog"),
+        QT_TRANSLATE_NOOP("PanelText", "Month of Frost"),         QT_TRANSLATE_NOOP("PanelText", "Month of Snow"),
+        QT_TRANSLATE_NOOP("PanelText", "Month of Rain"),          QT_TRANSLATE_NOOP("PanelText", "Month of Wind"),
+        QT_TRANSLATE_NOOP("PanelText", "Month of Germination"),   QT_TRANSLATE_NOOP("PanelText", "Month of Flowers"),
+        QT_TRANSLATE_NOOP("PanelText", "Month of Meadows"),       QT_TRANSLATE_NOOP("PanelText", "Month of Harvest"),
+        QT_TRANSLATE_NOOP("PanelText", "Month of Heat"),          QT_TRANSLATE_NOOP("PanelText", "Month of Fruit"),
+        QT_TRANSLATE_NOOP("PanelText", "Complementary Days")};
+    if (month < 1 || month > static_cast<qint64>(meanings.size())) {
+        return {};
+    }
+    const auto index = static_cast<std::size_t>(month - 1);
+    const std::string_view source = RevolutionaryCalendar::monthMeanings.at(index);
+    // The table above must say what the calendar's does, or the English would change.
+    if (source != meanings.at(index)) {
+        return fromUtf8(source);
+    }
+    return Texts::tr(meanings.at(index));
 }
 
 QString decimalClock(const DecimalTime& time)

@@ -10,8 +10,12 @@
 // How the panel writes numbers, dates and times.
 namespace PanelText {
 
-// "1st", "2nd", "3rd", then "th" for every other number (11th, 12th, 13th, 0th too).
+// "1st", "2nd", "3rd", then "th" for every other number (11th, 12th, 13th, 0th too); in French
+// "1er", then "e" ("2e", "11e").
 QString ordinal(qint64 number);
+
+// The month's meaning in the interface's language: "Month of Frost", "Mois des frimas".
+QString monthMeaning(qint64 month);
 
 // "7:05:09": the decimal hour as is, minutes and seconds in two digits.
 QString decimalClock(const DecimalTime& time);

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -28,11 +29,12 @@ QGroupBox* section(QWidget* parent, const QString& title, const char* objectName
     return box;
 }
 
+// The names are the state layer's English ones (string literals), translated in `context`.
 template <typename Enum, std::size_t Count, typename Names>
-void fillPicker(QComboBox* picker, const std::array<Enum, Count>& cases, Names displayName)
+void fillPicker(QComboBox* picker, const std::array<Enum, Count>& cases, Names displayName, const char* context)
 {
     for (const Enum value : cases) {
-        picker->addItem(PanelText::fromUtf8(displayName(value)), static_cast<int>(value));
+        picker->addItem(QCoreApplication::translate(context, displayName(value).data()), static_cast<int>(value));
     }
 }
 
@@ -52,13 +54,13 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
 
     m_themePicker = new QComboBox;
     m_themePicker->setObjectName(QStringLiteral("themePicker"));
-    fillPicker(m_themePicker, AppThemes::allCases, AppThemes::displayName);
+    fillPicker(m_themePicker, AppThemes::allCases, AppThemes::displayName, "AppTheme");
     auto* appearance = section(this, tr("Appearance"), "appearanceSection");
     (new QFormLayout(appearance))->addRow(tr("Theme"), m_themePicker);
 
     m_formatPicker = new QComboBox;
     m_formatPicker->setObjectName(QStringLiteral("formatPicker"));
-    fillPicker(m_formatPicker, MenuBarFormats::allCases, MenuBarFormats::displayName);
+    fillPicker(m_formatPicker, MenuBarFormats::allCases, MenuBarFormats::displayName, "MenuBarFormat");
     auto* menuBar = section(this, tr("Menu bar"), "menuBarSection");
     (new QFormLayout(menuBar))->addRow(tr("Show"), m_formatPicker);
 

@@ -17,11 +17,11 @@ TimeSection::TimeSection(const Clock& clock, QWidget* parent) : PanelSection(par
     setObjectName(QStringLiteral("timeSection"));
     m_decimalTime = label(this, "decimalTime", PanelStyle::font(28, QFont::Bold, PanelStyle::Design::monospaced));
     m_decimalCaption = label(this, "decimalCaption", PanelStyle::font(PanelStyle::TextStyle::caption2));
-    m_decimalCaption->setText(QStringLiteral("Decimal Time"));
+    m_decimalCaption->setText(tr("Decimal Time"));
     m_divider = PanelWidgets::separator(this, Qt::Vertical, 40);
     m_standardTime = label(this, "standardTime", PanelStyle::font(18, QFont::Normal, PanelStyle::Design::monospaced));
     m_standardCaption = label(this, "standardCaption", PanelStyle::font(PanelStyle::TextStyle::caption2));
-    m_standardCaption->setText(QStringLiteral("Standard Time"));
+    m_standardCaption->setText(tr("Standard Time"));
 
     const auto column = [](QLabel* value, QLabel* caption) {
         auto* stack = new QVBoxLayout;

@@ -34,6 +34,7 @@ private Q_SLOTS:
         QTest::newRow("chime") << "marseillaise.wav";
         QTest::newRow("Guillotine") << "images/Guillotine.svg";
         QTest::newRow("icon") << "icons/quintaval.svg";
+        QTest::newRow("French") << "translations/quintaval_fr.qm";
         for (const char* symbol : {"chevron.left", "chevron.right", "arrow.uturn.left", "speaker.wave.2",
                                    "speaker.slash", "doc.on.doc", "checkmark", "gearshape", "xmark.circle"}) {
             QTest::newRow(symbol) << QStringLiteral("symbols/%1.svg").arg(QLatin1String(symbol));

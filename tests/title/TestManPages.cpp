@@ -34,6 +34,8 @@ void TestManPages::groffFindsNothingToSay_data()
     QTest::addColumn<QString>("name");
     QTest::newRow("quintaval(1)") << "quintaval.1";
     QTest::newRow("quintaval-title(1)") << "quintaval-title.1";
+    QTest::newRow("quintaval(1), French") << "fr/quintaval.1";
+    QTest::newRow("quintaval-title(1), French") << "fr/quintaval-title.1";
 }
 
 void TestManPages::groffFindsNothingToSay()

@@ -4,6 +4,7 @@
 #include "app/ui/MenuBarView.h"
 #include "app/ui/PanelStyle.h"
 #include "app/ui/PanelText.h"
+#include "tests/ui/PanelInspection.h"
 #include "tests/ui/UiFixture.h"
 
 #include <QFontInfo>
@@ -53,49 +54,6 @@ QStringList eventTitles(const QWidget& panel)
         }
         titles << title;
     }
-}
-
-// Lets every layout of the panel take the sizes its new texts ask for, as the event loop would
-// before the next paint.
-void settle()
-{
-    for (int pass = 0; pass < 4; ++pass) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    }
-}
-
-// The labels of the panel whose text is cut: an ellipsis, a box smaller than the text, or a box
-// reaching past one of the widgets that hold it. The events' descriptions may end in an
-// ellipsis on their second line, and only there.
-QStringList cutTexts(const QWidget& panel)
-{
-    QStringList cut;
-    for (const QLabel* label : panel.findChildren<QLabel*>()) {
-        if (!label->isVisibleTo(&panel) || label->text().isEmpty()) {
-            continue;
-        }
-        const QRect box = label->contentsRect();
-        const QFontMetrics metrics(label->font());
-        const QRect needed = metrics.boundingRect(QRect(QPoint(), QSize(box.width(), QWIDGETSIZE_MAX)),
-                                                  label->wordWrap() ? int(Qt::TextWordWrap) : 0, label->text());
-        bool whole = needed.width() <= box.width() && needed.height() <= box.height();
-        if (const auto* elided = qobject_cast<const ElidedLabel*>(label)) {
-            whole = whole && (!elided->isElided() || label->objectName() == QLatin1String("eventDescription"));
-        }
-        for (const QWidget* holder = label->parentWidget(); whole && holder; holder = holder->parentWidget()) {
-            whole = holder->rect().contains(QRect(label->mapTo(holder, box.topLeft()), box.size()));
-            if (holder == &panel) {
-                break;
-            }
-        }
-        if (!whole) {
-            cut << QStringLiteral("%1 \"%2\" (%3x%4)")
-                       .arg(label->objectName(), label->text())
-                       .arg(box.width())
-                       .arg(box.height());
-        }
-    }
-    return cut;
 }
 
 // How far the most inked pixel of `area` goes from the background towards `full`, the colour the

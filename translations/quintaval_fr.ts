@@ -1,0 +1,501 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>AppTheme</name>
+    <message>
+        <source>Sepia night</source>
+        <translation>Nuit sépia</translation>
+    </message>
+    <message>
+        <source>Light parchment</source>
+        <translation>Parchemin clair</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Shows desktop widgets, such as the Revolutionary Calendar.</source>
+        <translation>Montre des widgets de bureau, comme le calendrier républicain.</translation>
+    </message>
+    <message>
+        <source>Draw a face into a PNG file.</source>
+        <translation>Dessiner une face dans un fichier PNG.</translation>
+    </message>
+    <message>
+        <source>Print the widget&apos;s timeline.</source>
+        <translation>Écrire la chronologie du widget.</translation>
+    </message>
+    <message>
+        <source>The instant to draw or list for (ISO 8601, local time unless an offset is given).</source>
+        <translation>L’instant à dessiner ou à lister (ISO 8601, en heure locale sauf décalage donné).</translation>
+    </message>
+    <message>
+        <source>date-time</source>
+        <translation>date-heure</translation>
+    </message>
+    <message>
+        <source>Draw as on a dark desktop.</source>
+        <translation>Dessiner comme sur un bureau sombre.</translation>
+    </message>
+    <message>
+        <source>Where --render writes.</source>
+        <translation>Où --render écrit.</translation>
+    </message>
+    <message>
+        <source>FILE.png</source>
+        <translation>FICHIER.png</translation>
+    </message>
+    <message>
+        <source>The widget, when several are loaded.</source>
+        <translation>Le widget, quand plusieurs sont chargés.</translation>
+    </message>
+    <message>
+        <source>kind</source>
+        <translation>type</translation>
+    </message>
+    <message>
+        <source>Load widget plug-ins from this folder instead.</source>
+        <translation>Charger les greffons de widgets depuis ce dossier à la place.</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>dossier</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an ISO 8601 date and time.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date et heure ISO 8601.</translation>
+    </message>
+    <message>
+        <source>quintaval-widgets is already running; its gallery opens.</source>
+        <translation>quintaval-widgets tourne déjà&#x202f;; sa galerie s’ouvre.</translation>
+    </message>
+    <message>
+        <source>cannot watch for a second start: %1</source>
+        <translation>impossible de guetter un second lancement&#x202f;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DailyItem</name>
+    <message>
+        <source>Plant</source>
+        <translation>Plante</translation>
+    </message>
+    <message>
+        <source>Animal</source>
+        <translation>Animal</translation>
+    </message>
+    <message>
+        <source>Tool</source>
+        <translation>Outil</translation>
+    </message>
+    <message>
+        <source>Mineral</source>
+        <translation>Minéral</translation>
+    </message>
+    <message>
+        <source>ENGLISH_NAME_SHOWN</source>
+        <extracomment>&quot;no&quot; where the English name of a day&apos;s item tells the reader nothing, so that the interface shows its category alone under the French name.</extracomment>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>DateHeader</name>
+    <message>
+        <source>The Revolutionary calendar replaced the 7-day week with a 10-day &apos;décade&apos;. Workers got 1 rest day per 10 instead of per 7.</source>
+        <translation>Le calendrier révolutionnaire remplaça la semaine de 7 jours par une «&#xa0;décade&#xa0;» de 10 jours. Les travailleurs eurent 1 jour de repos sur 10 au lieu de 1 sur 7.</translation>
+    </message>
+    <message>
+        <source>Gregorian</source>
+        <translation>Grégorien</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;</source>
+        <extracomment>The month&apos;s meaning in quotation marks; French sets them as « ».</extracomment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>%1 of décade</source>
+        <translation>%1 jour de la décade</translation>
+    </message>
+</context>
+<context>
+    <name>GalleryWindow</name>
+    <message>
+        <source>Small</source>
+        <translation>Petit</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grand</translation>
+    </message>
+    <message>
+        <source>Extra Large</source>
+        <translation>Très grand</translation>
+    </message>
+    <message>
+        <source>Add Widget</source>
+        <translation>Ajouter le widget</translation>
+    </message>
+    <message>
+        <source>Widgets</source>
+        <translation>Widgets</translation>
+    </message>
+    <message>
+        <source>No widgets are available.</source>
+        <translation>Aucun widget n’est disponible.</translation>
+    </message>
+</context>
+<context>
+    <name>GuillotineSection</name>
+    <message>
+        <source>Days Since Last Guillotine</source>
+        <translation>Jours depuis la dernière guillotine</translation>
+    </message>
+    <message>
+        <source>MMM d, yyyy</source>
+        <comment>date format of the last execution</comment>
+        <translation>d MMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>MenuBarFormat</name>
+    <message>
+        <source>Date &amp; decimal time</source>
+        <translation>Date et heure décimale</translation>
+    </message>
+    <message>
+        <source>Date only</source>
+        <translation>Date seule</translation>
+    </message>
+    <message>
+        <source>Decimal time only</source>
+        <translation>Heure décimale seule</translation>
+    </message>
+    <message>
+        <source>Day number only</source>
+        <translation>Numéro du jour seul</translation>
+    </message>
+</context>
+<context>
+    <name>NavigationBar</name>
+    <message>
+        <source>Previous day</source>
+        <translation>Jour précédent</translation>
+    </message>
+    <message>
+        <source>Return to today</source>
+        <translation>Revenir à aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Next day</source>
+        <translation>Jour suivant</translation>
+    </message>
+</context>
+<context>
+    <name>OnThisDaySection</name>
+    <message>
+        <source>ON THIS DAY</source>
+        <translation>EN CE JOUR</translation>
+    </message>
+</context>
+<context>
+    <name>PanelFooter</name>
+    <message>
+        <source>Click to toggle • Alt-click to test chime</source>
+        <translation>Clic&#x202f;: activer ou couper • Alt-clic&#x202f;: essayer le carillon</translation>
+    </message>
+    <message>
+        <source>Preferences</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Copied!</source>
+        <translation>Copié&#x202f;!</translation>
+    </message>
+</context>
+<context>
+    <name>PanelText</name>
+    <message>
+        <source>%1st</source>
+        <translation>%1er</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1e</translation>
+    </message>
+    <message>
+        <source>Month of Grape Harvest</source>
+        <translation>Mois des vendanges</translation>
+    </message>
+    <message>
+        <source>Month of Fog</source>
+        <translation>Mois des brumes</translation>
+    </message>
+    <message>
+        <source>Month of Frost</source>
+        <translation>Mois des frimas</translation>
+    </message>
+    <message>
+        <source>Month of Snow</source>
+        <translation>Mois de la neige</translation>
+    </message>
+    <message>
+        <source>Month of Rain</source>
+        <translation>Mois des pluies</translation>
+    </message>
+    <message>
+        <source>Month of Wind</source>
+        <translation>Mois du vent</translation>
+    </message>
+    <message>
+        <source>Month of Germination</source>
+        <translation>Mois de la germination</translation>
+    </message>
+    <message>
+        <source>Month of Flowers</source>
+        <translation>Mois des fleurs</translation>
+    </message>
+    <message>
+        <source>Month of Meadows</source>
+        <translation>Mois des prairies</translation>
+    </message>
+    <message>
+        <source>Month of Harvest</source>
+        <translation>Mois des moissons</translation>
+    </message>
+    <message>
+        <source>Month of Heat</source>
+        <translation>Mois de la chaleur</translation>
+    </message>
+    <message>
+        <source>Month of Fruit</source>
+        <translation>Mois des fruits</translation>
+    </message>
+    <message>
+        <source>Complementary Days</source>
+        <translation>Jours complémentaires</translation>
+    </message>
+</context>
+<context>
+    <name>QuintavalWidget</name>
+    <message>
+        <source>Revolutionary Calendar</source>
+        <translation>Calendrier républicain</translation>
+    </message>
+    <message>
+        <source>Display today&apos;s date in the French Revolutionary Calendar.</source>
+        <translation>Affiche la date du jour dans le calendrier républicain.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsView</name>
+    <message>
+        <source>Quintaval Settings</source>
+        <translation>Réglages de Quintaval</translation>
+    </message>
+    <message>
+        <source>Launch at login</source>
+        <translation>Lancer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message>
+        <source>Theme</source>
+        <translation>Thème</translation>
+    </message>
+    <message>
+        <source>Menu bar</source>
+        <translation>Barre d’état</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Notify me each morning</source>
+        <translation>Me prévenir chaque matin</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Daily reminder</source>
+        <translation>Rappel quotidien</translation>
+    </message>
+    <message>
+        <source>Hourly chimes (La Marseillaise)</source>
+        <translation>Carillon des heures (La Marseillaise)</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+</context>
+<context>
+    <name>TimeSection</name>
+    <message>
+        <source>Decimal Time</source>
+        <translation>Heure décimale</translation>
+    </message>
+    <message>
+        <source>Standard Time</source>
+        <translation>Heure usuelle</translation>
+    </message>
+</context>
+<context>
+    <name>TitleHelp</name>
+    <message>
+        <source>Usage: quintaval-title [--format FORMAT] [--json] [--follow]
+
+Prints Quintaval&apos;s status-bar title for the present moment: the day in the French
+Republican calendar and the time in decimal time (10 hours of 100 minutes).
+
+  --format FORMAT    the title&apos;s format, one of
+%1                     Without it, the format chosen in Quintaval&apos;s settings is used
+                     ($XDG_CONFIG_HOME/Quintaval/Quintaval.conf; dateAndTime if none).
+  --follow           keep running and print a new line each time the text changes:
+                     each decimal minute (86.4 s) or, for date and dayNumber, at
+                     midnight; also when the clock is set, the time zone or the
+                     chosen format changes. Ends quietly when its reader goes away.
+  --json             print waybar&apos;s JSON object instead: &quot;text&quot; (the title),
+                     &quot;tooltip&quot; (the full date, the day of the décade, the decimal
+                     time and the day&apos;s plant, animal, tool or mineral) and &quot;class&quot;
+                     (the month, such as &quot;frimaire&quot;); one object per line.
+  -h, --help         show this help and exit
+  --version          show the version and exit
+
+Examples:
+  waybar    &quot;custom/quintaval&quot;: {&quot;exec&quot;: &quot;quintaval-title --json --follow&quot;,
+                                  &quot;return-type&quot;: &quot;json&quot;}
+  polybar   exec = quintaval-title --follow   with   tail = true
+  i3blocks  command=quintaval-title --follow   with   interval=persist
+  tmux      set -g status-right &apos;#(quintaval-title --format decimalTime)&apos;
+  conky     ${execi 10 quintaval-title}
+
+Exit status: 0 on success, 1 when the title cannot be written, 2 for a bad option.
+</source>
+        <comment>%1 is the list of formats, one per line with a sample</comment>
+        <translation>Utilisation&#x202f;: quintaval-title [--format FORMAT] [--json] [--follow]
+
+Écrit le titre de Quintaval dans la barre d’état pour l’instant présent&#x202f;: le jour
+dans le calendrier républicain et l’heure en temps décimal (10 heures de 100 minutes).
+
+  --format FORMAT    le format du titre, l’un de
+%1                     Sans cette option, le format choisi dans les réglages de
+                     Quintaval ($XDG_CONFIG_HOME/Quintaval/Quintaval.conf&#x202f;;
+                     dateAndTime à défaut).
+  --follow           continuer et écrire une nouvelle ligne à chaque changement du
+                     texte&#x202f;: chaque minute décimale (86,4 s) ou, pour date et
+                     dayNumber, à minuit&#x202f;; aussi quand l’horloge est réglée, quand
+                     le fuseau horaire ou le format choisi change. S’arrête sans
+                     bruit quand son lecteur s’en va.
+  --json             écrire à la place l’objet JSON de waybar&#x202f;: &quot;text&quot; (le titre),
+                     &quot;tooltip&quot; (la date complète, le jour de la décade, l’heure
+                     décimale et la plante, l’animal, l’outil ou le minéral du jour)
+                     et &quot;class&quot; (le mois, comme «&#xa0;frimaire&#xa0;»)&#x202f;; un objet par ligne.
+  -h, --help         afficher cette aide et s’arrêter
+  --version          afficher la version et s’arrêter
+
+Exemples&#x202f;:
+  waybar    &quot;custom/quintaval&quot;: {&quot;exec&quot;: &quot;quintaval-title --json --follow&quot;,
+                                  &quot;return-type&quot;: &quot;json&quot;}
+  polybar   exec = quintaval-title --follow   avec   tail = true
+  i3blocks  command=quintaval-title --follow   avec   interval=persist
+  tmux      set -g status-right &apos;#(quintaval-title --format decimalTime)&apos;
+  conky     ${execi 10 quintaval-title}
+
+Code de retour&#x202f;: 0 en cas de succès, 1 quand le titre ne peut être écrit, 2 pour
+une mauvaise option.
+</translation>
+    </message>
+</context>
+<context>
+    <name>TitleOptions</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>--format needs a value: %1</source>
+        <translation>--format demande une valeur&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>unknown format &apos;%1&apos;; use %2</source>
+        <translation>format inconnu «&#xa0;%1&#xa0;»&#x202f;; utilisez %2</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see quintaval-title --help</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»&#x202f;; voyez quintaval-title --help</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;; see quintaval-title --help</source>
+        <translation>argument inattendu «&#xa0;%1&#xa0;»&#x202f;; voyez quintaval-title --help</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 ne prend pas de valeur</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetPluginLoader</name>
+    <message>
+        <source>No widget plug-in found in %1.</source>
+        <translation>Aucun greffon de widget trouvé dans %1.</translation>
+    </message>
+    <message>
+        <source>Widget plug-in %1 does not exist.</source>
+        <translation>Le greffon de widget %1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Cannot load widget plug-in %1: %2</source>
+        <translation>Impossible de charger le greffon de widget %1&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a widget plug-in: it does not implement %2.</source>
+        <translation>%1 n’est pas un greffon de widget&#x202f;: il n’implémente pas %2.</translation>
+    </message>
+    <message>
+        <source>Widget plug-in %1 declares an incomplete widget &quot;%2&quot;; it is left out.</source>
+        <translation>Le greffon de widget %1 déclare un widget incomplet «&#xa0;%2&#xa0;»&#x202f;; il est écarté.</translation>
+    </message>
+    <message>
+        <source>Widget &quot;%1&quot; of %2 is already loaded from another plug-in.</source>
+        <translation>Le widget «&#xa0;%1&#xa0;» de %2 est déjà chargé depuis un autre greffon.</translation>
+    </message>
+    <message>
+        <source>Widget plug-in %1 declares no usable widget.</source>
+        <translation>Le greffon de widget %1 ne déclare aucun widget utilisable.</translation>
+    </message>
+</context>
+<context>
+    <name>WidgetWindow</name>
+    <message>
+        <source>Add Widgets…</source>
+        <translation>Ajouter des widgets…</translation>
+    </message>
+    <message>
+        <source>Remove Widget</source>
+        <translation>Retirer le widget</translation>
+    </message>
+</context>
+</TS>

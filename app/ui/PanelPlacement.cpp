@@ -26,20 +26,20 @@ bool nearAnEdge(QPoint point, const QRect& screen)
     return screen.contains(point) && distanceToEdge(point, screen) < edgeBand;
 }
 
+// Bars along the top or the bottom are the usual ones, so a click in a corner counts as theirs.
 Edge nearestEdge(QPoint point, const QRect& screen)
 {
     const int top = point.y() - screen.top();
     const int bottom = screen.bottom() - point.y();
+    if (std::min(top, bottom) < edgeBand) {
+        return top <= bottom ? Edge::top : Edge::bottom;
+    }
     const int left = point.x() - screen.left();
     const int right = screen.right() - point.x();
-    const int nearest = std::min({top, bottom, left, right});
-    if (nearest == top) {
-        return Edge::top;
+    if (std::min(left, right) < edgeBand) {
+        return left <= right ? Edge::left : Edge::right;
     }
-    if (nearest == bottom) {
-        return Edge::bottom;
-    }
-    return nearest == left ? Edge::left : Edge::right;
+    return top <= bottom ? Edge::top : Edge::bottom;
 }
 
 } // namespace

@@ -71,7 +71,7 @@ private Q_SLOTS:
         SystemStatusItem item;
         QCOMPARE(item.presence(), StatusItem::Presence::systemTray);
         item.setIcon(icon());
-        item.setToolTip(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
+        item.setToolTip(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"), QStringLiteral("4:44 décimal"));
         QVERIFY(!QString::fromUtf8(standardError->text()).contains("quintaval: "));
         standardError.reset();
 

@@ -26,6 +26,7 @@ private Q_SLOTS:
         QVERIFY(host.start());
         const StandardOutputCapture standardError(STDERR_FILENO);
         SystemStatusItem item;
+        item.start();
         QCOMPARE(item.presence(), StatusItem::Presence::statusNotifier);
         QCOMPARE(ourLines(QString::fromUtf8(standardError.text())), QStringList());
 
@@ -42,6 +43,7 @@ private Q_SLOTS:
     {
         const StandardOutputCapture standardError(STDERR_FILENO);
         SystemStatusItem item;
+        item.start();
         QCOMPARE(item.presence(), StatusItem::Presence::none);
         // Ticks keep setting the title; the explanation is not repeated.
         for (int tick = 0; tick < 3; ++tick) {
@@ -72,6 +74,7 @@ private Q_SLOTS:
         StatusBarHostProcess host;
         QVERIFY(host.start());
         SystemStatusItem item;
+        item.start();
         QCOMPARE(item.presence(), StatusItem::Presence::statusNotifier);
         QTRY_COMPARE(host.items().size(), 1);
         const StandardOutputCapture standardError(STDERR_FILENO);

@@ -53,8 +53,10 @@ bool pointerFollowsClicks()
 
 QPoint anchor(QPoint hint, QPoint pointer, bool pointerReliable, const QRect& screen, const QRect& available)
 {
+    // A pointer away from every edge was not on a bar: the click came from the keyboard, or from
+    // a host that clicks for the user (tests do), and the host's point is all there is.
     QPoint click = pointer;
-    if (!pointerReliable && nearAnEdge(hint, screen)) {
+    if ((!pointerReliable || !nearAnEdge(pointer, screen)) && nearAnEdge(hint, screen)) {
         click = hint;
     } else if (!screen.contains(click)) {
         click = screen.contains(hint) ? hint : screen.center();

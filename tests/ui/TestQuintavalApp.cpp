@@ -64,6 +64,8 @@ private Q_SLOTS:
             << QPoint(1750, 15) << QPoint(400, 600) << false << QRect(0, 32, 1920, 1048) << QRect(1590, 32, 320, 600);
         QTest::newRow("XWayland, waybar: bar-relative hint, nothing reserved")
             << QPoint(9, 17) << QPoint(700, 500) << false << screen << QRect(0, 32, 320, 600);
+        QTest::newRow("X11, pointer away from the bars: the host's point")
+            << QPoint(1700, 28) << QPoint(960, 540) << true << QRect(0, 28, 1920, 1052) << QRect(1540, 28, 320, 600);
         QTest::newRow("XWayland, hint far from any edge: the pointer")
             << QPoint(900, 500) << QPoint(1200, 10) << false << QRect(0, 30, 1920, 1050) << QRect(1040, 30, 320, 600);
     }

@@ -24,7 +24,7 @@ QuintavalApp::QuintavalApp(Services services, QObject* parent)
     m_panel->setWindowIcon(m_icon);
     m_binding = std::make_unique<StatusItemBinding>(services.calendar, services.statusItem);
 
-    connect(addMenuAction(tr("Open Quintaval")), &QAction::triggered, this, &QuintavalApp::openPanel);
+    connect(addMenuAction(tr("Open Quintaval")), &QAction::triggered, this, &QuintavalApp::openPanelFromMenu);
     connect(addMenuAction(tr("Copy Date")), &QAction::triggered, m_panel.get(), &MenuBarView::copyToClipboard);
     addMenuAction({});
     connect(addMenuAction(tr("Settings…")), &QAction::triggered, this, &QuintavalApp::openSettings);
@@ -72,7 +72,7 @@ QAction* QuintavalApp::addMenuAction(const QString& text)
     return action;
 }
 
-void QuintavalApp::itemActivated(QPoint hint)
+QPoint QuintavalApp::anchorFor(QPoint hint) const
 {
     // Read now: by the time the panel shows, the pointer may have moved on.
     const QPoint pointer = QCursor::pos();
@@ -84,18 +84,35 @@ void QuintavalApp::itemActivated(QPoint hint)
     if (!screen) {
         screen = QGuiApplication::primaryScreen();
     }
-    if (screen) {
-        QRect available = screen->availableGeometry();
-        // Under XWayland sway reserves its bars' room without telling X clients.
-        if (available == screen->geometry()) {
-            available = SwayWorkArea::query(qEnvironmentVariable("SWAYSOCK"), screen->geometry()).value_or(available);
-        }
-        m_lastAnchor = PanelPlacement::anchor(hint, pointer, pointerReliable, screen->geometry(), available);
-    } else {
-        m_lastAnchor = pointer;
+    if (!screen) {
+        return pointer;
     }
+    QRect available = screen->availableGeometry();
+    // Under XWayland sway reserves its bars' room without telling X clients.
+    if (available == screen->geometry()) {
+        available = SwayWorkArea::query(qEnvironmentVariable("SWAYSOCK"), screen->geometry()).value_or(available);
+    }
+    return PanelPlacement::anchor(hint, pointer, pointerReliable, screen->geometry(), available);
+}
+
+void QuintavalApp::itemActivated(QPoint hint)
+{
+    m_lastAnchor = anchorFor(hint);
     m_hasActivation = true;
     m_panel->toggleAt(m_lastAnchor);
+}
+
+// The menu's entry was chosen just under the item, where the pointer still is (GNOME's extension
+// shows the menu on a single click and activates only on a double one).
+void QuintavalApp::openPanelFromMenu()
+{
+    if (m_services.statusItem.presence() == StatusItem::Presence::none) {
+        m_panel->showAsWindow();
+        return;
+    }
+    m_lastAnchor = anchorFor(QCursor::pos());
+    m_hasActivation = true;
+    m_panel->showAt(m_lastAnchor);
 }
 
 void QuintavalApp::openPanel()

@@ -63,7 +63,10 @@ Q_SIGNALS:
     void quitRequested();
 
 private:
+    // Where the panel hangs for a click the status bar reports at `hint`.
+    QPoint anchorFor(QPoint hint) const;
     void itemActivated(QPoint hint);
+    void openPanelFromMenu();
     void presenceChanged();
     QAction* addMenuAction(const QString& text);
 

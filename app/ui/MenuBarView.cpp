@@ -190,6 +190,7 @@ void MenuBarView::showAsWindow()
 
 void MenuBarView::placeOnScreen(QPoint globalPosition)
 {
+    m_anchor = globalPosition;
     QScreen* screen = QGuiApplication::screenAt(globalPosition);
     if (!screen) {
         screen = QGuiApplication::primaryScreen();
@@ -220,6 +221,16 @@ void MenuBarView::showEvent(QShowEvent* event)
 {
     refresh();
     QWidget::showEvent(event);
+}
+
+void MenuBarView::resizeEvent(QResizeEvent* event)
+{
+    // The layout may settle a pixel taller after the first showing (fonts, styles): a drop-down
+    // opening upwards would then cover the top row of a bottom bar.
+    if (isVisible() && isDropDown()) {
+        placeOnScreen(m_anchor);
+    }
+    QWidget::resizeEvent(event);
 }
 
 void MenuBarView::changeEvent(QEvent* event)

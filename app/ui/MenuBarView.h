@@ -65,6 +65,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void refresh();
@@ -86,4 +87,6 @@ private:
     // A click on the status item while the panel is open first closes it (a click outside a
     // drop-down); the activation that follows must not open it again.
     QElapsedTimer m_sinceHidden;
+    // The point the drop-down hangs from, kept so that it stays there when its size changes.
+    QPoint m_anchor;
 };

@@ -27,6 +27,7 @@
 namespace {
 // How soon after the panel closed an activation counts as the click that closed it.
 constexpr qint64 reopenGuardMilliseconds = 250;
+constexpr qint64 focusSettleMilliseconds = 400;
 
 // In an X11 session a pop-up grabs the keyboard and the pointer, so it has the focus and sees the
 // click outside. Under XWayland the grab fails whenever the compositor's own bar was clicked, and
@@ -219,6 +220,7 @@ void MenuBarView::keyPressEvent(QKeyEvent* event)
 
 void MenuBarView::showEvent(QShowEvent* event)
 {
+    m_sinceShown.start();
     refresh();
     QWidget::showEvent(event);
 }
@@ -237,8 +239,10 @@ void MenuBarView::changeEvent(QEvent* event)
 {
     // A pop-up sees the click outside by itself; the window kind used under XWayland sees it as
     // the loss of the focus.
+    // Compositors may hand the focus around once while a window maps; only a loss after that is the
+    // user's click elsewhere.
     if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && isDropDown() &&
-        windowType() != Qt::Popup) {
+        windowType() != Qt::Popup && m_sinceShown.isValid() && m_sinceShown.elapsed() > focusSettleMilliseconds) {
         hide();
     }
     QWidget::changeEvent(event);

@@ -87,6 +87,7 @@ private:
     // A click on the status item while the panel is open first closes it (a click outside a
     // drop-down); the activation that follows must not open it again.
     QElapsedTimer m_sinceHidden;
+    QElapsedTimer m_sinceShown;
     // The point the drop-down hangs from, kept so that it stays there when its size changes.
     QPoint m_anchor;
 };

@@ -3,17 +3,18 @@
 
 #include "app/platform/ApplicationBeep.h"
 #include "app/platform/DBusNotificationCenter.h"
-#include "app/platform/EventLoopTimer.h"
 #include "app/platform/FileResourceDirectory.h"
-#include "app/platform/MultimediaAudioPlayer.h"
+#include "app/platform/LazyAudioPlayer.h"
 #include "app/platform/SettingsPreferences.h"
 #include "app/platform/SingleInstance.h"
 #include "app/platform/SystemClipboard.h"
 #include "app/platform/SystemClock.h"
+#include "app/platform/SystemClockChangeWatcher.h"
 #include "app/platform/SystemModifierKeys.h"
 #include "app/platform/SystemRandomSource.h"
 #include "app/platform/SystemStatusItem.h"
 #include "app/platform/SystemTimeZoneWatcher.h"
+#include "app/platform/WallClockDeadlineTimer.h"
 #include "app/platform/XdgAutostartLoginItem.h"
 #include "app/state/CalendarManager.h"
 #include "app/state/NotificationManager.h"
@@ -50,11 +51,16 @@ int main(int argc, char* argv[])
     const auto resources = std::make_shared<FileResourceDirectory>(FileResourceDirectory::forRunningProgram());
     QApplication::setWindowIcon(QuintavalApp::applicationIcon(*resources));
     SoundManager::configureShared(
-        {preferences, resources, std::make_shared<MultimediaAudioPlayer>(), std::make_shared<ApplicationBeep>()});
-    NotificationManager::configureShared({preferences, std::make_shared<DBusNotificationCenter>(clock), clock});
+        {preferences, resources, std::make_shared<LazyAudioPlayer>(), std::make_shared<ApplicationBeep>()});
+    // Reminders sleep until their minute; a clock set, a resume or a zone change wakes them early.
+    const auto clockChanges = std::make_shared<SystemClockChangeWatcher>();
+    NotificationManager::configureShared(
+        {preferences,
+         std::make_shared<DBusNotificationCenter>(clock, clockChanges, std::make_unique<SystemTimeZoneWatcher>()),
+         clock});
 
-    CalendarManager calendar({clock, std::make_shared<SystemRandomSource>(), std::make_unique<EventLoopTimer>(),
-                              preferences, std::make_unique<SystemTimeZoneWatcher>()});
+    CalendarManager calendar({clock, std::make_shared<SystemRandomSource>(), std::make_unique<WallClockDeadlineTimer>(),
+                              preferences, std::make_unique<SystemTimeZoneWatcher>(), clockChanges});
     SystemStatusItem statusItem;
     XdgAutostartLoginItem loginItem;
     SystemClipboard clipboard;

@@ -3,8 +3,14 @@
 # everything the install rules put in place, under /usr.
 set(CPACK_PACKAGE_NAME quintaval)
 set(CPACK_PACKAGE_VENDOR "The Quintaval developers")
-set(QUINTAVAL_PACKAGE_MAINTAINER "The Quintaval developers <noreply@quintaval.invalid>"
-    CACHE STRING "Maintainer field of the Debian package")
+# The project, not a person, maintains the package. Whoever publishes it sets the address that
+# really reaches the project's maintainers: -DQUINTAVAL_PACKAGE_MAINTAINER="Name <address>".
+set(quintaval_default_maintainer "The Quintaval developers <developers@quintaval.org>")
+set(QUINTAVAL_PACKAGE_MAINTAINER ${quintaval_default_maintainer} CACHE STRING "Maintainer field of the Debian package")
+# Build folders configured before kept the earlier default, an address that reached nobody.
+if(QUINTAVAL_PACKAGE_MAINTAINER STREQUAL "The Quintaval developers <noreply@quintaval.invalid>")
+    set_property(CACHE QUINTAVAL_PACKAGE_MAINTAINER PROPERTY VALUE ${quintaval_default_maintainer})
+endif()
 set(CPACK_PACKAGE_CONTACT ${QUINTAVAL_PACKAGE_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${PROJECT_DESCRIPTION})
 # Debian wants the long description in lines of under 80 columns; CPack indents each one.
@@ -22,6 +28,9 @@ set(CPACK_STRIP_FILES ON)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# The Debian revision makes the package non-native, as it is: the program has releases of its own,
+# and its changelog is the packaging's (changelog.Debian.gz).
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
@@ -50,5 +59,28 @@ set(quintaval_recommended_packages
 list(JOIN quintaval_recommended_packages ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 # GNOME Shell shows status items only with this extension.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS gnome-shell-extension-appindicator)
+
+# What Debian asks of every package: the copyright in the machine-readable format and the
+# packaging's changelog, gzipped without name or time stamp so that the bytes stay the same from
+# build to build, and lintian's overrides, each with the reason it does not apply.
+set(packaging_dir ${PROJECT_SOURCE_DIR}/packaging)
+set(packaging_build_dir ${PROJECT_BINARY_DIR}/packaging)
+set(package_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+file(STRINGS ${packaging_dir}/changelog.in changelog_head LIMIT_COUNT 1)
+set(package_version "${PROJECT_VERSION}-${CPACK_DEBIAN_PACKAGE_RELEASE}")
+if(NOT changelog_head MATCHES "^${CPACK_PACKAGE_NAME} \\(${package_version}\\) ")
+    message(FATAL_ERROR "packaging/changelog.in does not start with version ${package_version}: add its entry.")
+endif()
+configure_file(${packaging_dir}/copyright.in ${packaging_build_dir}/copyright @ONLY)
+configure_file(${packaging_dir}/changelog.in ${packaging_build_dir}/changelog.Debian @ONLY)
+find_program(GZIP_PROGRAM gzip REQUIRED)
+add_custom_command(OUTPUT ${packaging_build_dir}/changelog.Debian.gz
+    COMMAND ${GZIP_PROGRAM} -9 -n -c ${packaging_build_dir}/changelog.Debian > ${packaging_build_dir}/changelog.Debian.gz
+    DEPENDS ${packaging_build_dir}/changelog.Debian
+    VERBATIM)
+add_custom_target(package-changelog ALL DEPENDS ${packaging_build_dir}/changelog.Debian.gz)
+install(FILES ${packaging_build_dir}/copyright ${packaging_build_dir}/changelog.Debian.gz DESTINATION ${package_doc_dir})
+install(FILES ${packaging_dir}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+    RENAME ${CPACK_PACKAGE_NAME})
 
 include(CPack)

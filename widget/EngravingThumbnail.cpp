@@ -47,6 +47,19 @@ QPainterPath EngravingThumbnail::continuousRoundedRect(const QRectF& rect, qreal
     return path;
 }
 
+const QImage& EngravingThumbnail::scaledPlate(QSize pixels, qreal ratio)
+{
+    // A plate is ten times the thumbnail's size: sampling it while drawing would drop its one-pixel
+    // frame, hatching and caption lines, so it is shrunk once by averaging every source pixel, to
+    // the device pixels it covers.
+    const QSize fitted = m_engraving.size().scaled(pixels, Qt::KeepAspectRatio);
+    if (m_scaledEngraving.size() != fitted || m_scaledEngraving.devicePixelRatio() != ratio) {
+        m_scaledEngraving = m_engraving.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaledEngraving.setDevicePixelRatio(ratio);
+    }
+    return m_scaledEngraving;
+}
+
 void EngravingThumbnail::paintEvent(QPaintEvent*)
 {
     // Composed apart from the widget so that the multiply sees only the parchment below it and
@@ -62,12 +75,11 @@ void EngravingThumbnail::paintEvent(QPaintEvent*)
         // corners are cut afterwards.
         painter.fillRect(QRectF(rect()), WidgetStyle::parchment());
         if (!m_engraving.isNull()) {
-            QSizeF fitted = m_engraving.size();
-            fitted.scale(QSizeF(size()), Qt::KeepAspectRatio);
-            QRectF target(QPointF(), fitted);
-            target.moveCenter(QRectF(rect()).center());
+            const QImage& plate = scaledPlate(tile.size(), ratio);
+            // Centred on whole device pixels, so that nothing samples the shrunk plate again.
+            const QSize margin = (tile.size() - plate.size()) / 2;
             painter.setCompositionMode(QPainter::CompositionMode_Multiply);
-            painter.drawImage(target, m_engraving);
+            painter.drawImage(QPointF(margin.width(), margin.height()) / ratio, plate);
         }
         QImage mask(tile.size(), QImage::Format_ARGB32_Premultiplied);
         mask.setDevicePixelRatio(ratio);

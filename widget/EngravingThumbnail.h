@@ -28,5 +28,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const QImage& scaledPlate(QSize pixels, qreal ratio);
+
     QImage m_engraving;
+    QImage m_scaledEngraving;
 };

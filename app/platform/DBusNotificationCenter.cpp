@@ -2,6 +2,7 @@
 #include "app/platform/DBusNotificationCenter.h"
 
 #include "app/platform/Clock.h"
+#include "app/platform/ClockChangeWatcher.h"
 #include "calendar/LocalCalendar.h"
 
 #include <QDBusConnection>
@@ -32,17 +33,43 @@ bool sameLocalDay(Instant a, Instant b)
 
 } // namespace
 
-DBusNotificationCenter::DBusNotificationCenter(std::shared_ptr<const Clock> clock, QObject* parent)
-    : QObject(parent), m_clock(std::move(clock))
+DBusNotificationCenter::DBusNotificationCenter(std::shared_ptr<const Clock> clock,
+                                               std::shared_ptr<ClockChangeWatcher> clockChanges,
+                                               std::unique_ptr<TimeZoneWatcher> zoneChanges, QObject* parent)
+    : QObject(parent), m_clock(std::move(clock)), m_clockChanges(std::move(clockChanges)),
+      m_zoneChanges(std::move(zoneChanges))
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &DBusNotificationCenter::deliverDue);
+    if (m_clockChanges) {
+        connect(m_clockChanges.get(), &ClockChangeWatcher::clockChanged, this, &DBusNotificationCenter::deliverDue);
+    }
+    if (m_zoneChanges) {
+        m_zoneChanges->onChange([this] {
+            LocalCalendar::zoneChanged();
+            deliverDue();
+        });
+    }
+
+    // Desktops often start their notification server after the programs of the session, and a
+    // user may restart one; either way the server that comes is the one to tell.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        m_serverWatcher.setConnection(bus);
+        m_serverWatcher.setWatchMode(QDBusServiceWatcher::WatchForRegistration);
+        m_serverWatcher.addWatchedService(service);
+        connect(&m_serverWatcher, &QDBusServiceWatcher::serviceRegistered, this,
+                &DBusNotificationCenter::serverAppeared);
+    }
 }
+
+DBusNotificationCenter::~DBusNotificationCenter() = default;
 
 void DBusNotificationCenter::requestAuthorization(QObject* context, std::function<void(bool granted)> answer)
 {
     const QPointer<QObject> guard(context);
+    m_askers.emplace_back(guard, answer);
     const auto reply = [guard, answer = std::move(answer)](bool granted) {
         if (guard) {
             answer(granted);
@@ -54,7 +81,8 @@ void DBusNotificationCenter::requestAuthorization(QObject* context, std::functio
             this, [reply] { reply(false); }, Qt::QueuedConnection);
         return;
     }
-    // Any notification server that answers can show what we send.
+    // Any notification server that answers can show what we send. The call starts a server that
+    // the bus activates on demand, so such a server counts as there.
     auto* watcher =
         new QDBusPendingCallWatcher(bus.asyncCall(notificationsCall(QStringLiteral("GetServerInformation"))), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [reply](QDBusPendingCallWatcher* finished) {
@@ -99,7 +127,7 @@ void DBusNotificationCenter::deliverDue()
             continue;
         }
         if (*fire <= now) {
-            if (now - *fire <= longestLateness && sameLocalDay(*fire, now)) {
+            if (sameLocalDay(*fire, now)) {
                 deliver(request);
             }
             continue;
@@ -112,9 +140,9 @@ void DBusNotificationCenter::deliverDue()
         m_timer.stop();
         return;
     }
-    // Round up so the timer does not wake a moment early and go round again.
-    const auto untilEarliest = std::chrono::ceil<std::chrono::milliseconds>(*earliest - now);
-    m_timer.start(std::min<std::chrono::milliseconds>(untilEarliest, longestSleep));
+    // Round up so the timer does not wake a moment early and go round again. The window holds two
+    // weeks, well within what a timer can wait.
+    m_timer.start(std::chrono::ceil<std::chrono::milliseconds>(*earliest - now));
 }
 
 std::optional<std::chrono::milliseconds> DBusNotificationCenter::nextCheckIn() const
@@ -137,6 +165,20 @@ void DBusNotificationCenter::deliver(const NotificationRequest& request) const
            << QStringList() << hints << -1;
     // Nobody waits for the answer: a server that is gone or refuses is not ours to report.
     bus.asyncCall(notify);
+}
+
+void DBusNotificationCenter::serverAppeared()
+{
+    // What fell due while nobody could show it goes to the new server before anyone rebuilds the
+    // pending requests, since a rebuild keeps only what is still ahead.
+    deliverDue();
+    std::erase_if(m_askers, [](const auto& asker) { return asker.first.isNull(); });
+    const auto askers = m_askers; // an answer may ask again
+    for (const auto& [context, answer] : askers) {
+        if (context) {
+            answer(true);
+        }
+    }
 }
 
 void DBusNotificationCenter::recheckSoon()

@@ -2,32 +2,41 @@
 #pragma once
 
 #include "app/platform/NotificationCenter.h"
+#include "app/platform/TimeZoneWatcher.h"
 
+#include <QDBusServiceWatcher>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class Clock;
+class ClockChangeWatcher;
 
 // Notifications held by the program and shown through org.freedesktop.Notifications on the
-// session bus. One timer aims at the earliest trigger but never sleeps longer than a minute, so a
-// clock change, a zone change or a suspend delays a notification by a minute at most.
+// session bus. One timer aims at the earliest trigger. It runs on the monotonic clock, which
+// stands still while the machine sleeps and knows nothing of the wall clock or the zone, so the
+// pending requests are looked at again whenever the wall clock is set, the machine wakes or the
+// zone changes.
 //
 // A trigger missed while the machine slept is still shown on waking if that is on the same local
-// day and at most an hour late; an older one would only confuse (a morning reminder in the
-// evening, or for a day already over), so it is dropped.
+// day: the laptop opened at 09:15 shows that morning's 08:00 reminder. One for a day already over
+// would only confuse, so it is dropped.
 class DBusNotificationCenter final : public QObject, public NotificationCenter
 {
     Q_OBJECT
 
 public:
-    static constexpr std::chrono::minutes longestLateness{60};
-    static constexpr std::chrono::seconds longestSleep{60};
-
-    explicit DBusNotificationCenter(std::shared_ptr<const Clock> clock, QObject* parent = nullptr);
+    // Either watcher may be left out where nothing can change (tests).
+    explicit DBusNotificationCenter(std::shared_ptr<const Clock> clock,
+                                    std::shared_ptr<ClockChangeWatcher> clockChanges = nullptr,
+                                    std::unique_ptr<TimeZoneWatcher> zoneChanges = nullptr, QObject* parent = nullptr);
+    ~DBusNotificationCenter() override;
 
     void requestAuthorization(QObject* context, std::function<void(bool granted)> answer) override;
     void add(const NotificationRequest& request) override;
@@ -43,8 +52,14 @@ public:
 private:
     void deliver(const NotificationRequest& request) const;
     void recheckSoon();
+    void serverAppeared();
 
     std::shared_ptr<const Clock> m_clock;
+    std::shared_ptr<ClockChangeWatcher> m_clockChanges;
+    std::unique_ptr<TimeZoneWatcher> m_zoneChanges;
     std::vector<NotificationRequest> m_pending;
     QTimer m_timer;
+    QDBusServiceWatcher m_serverWatcher;
+    // Everyone who asked for permission hears again when a notification server comes later.
+    std::vector<std::pair<QPointer<QObject>, std::function<void(bool)>>> m_askers;
 };

@@ -11,7 +11,8 @@ public:
     explicit FileResourceDirectory(QString root);
 
     // The folder of the program that runs, found from its executable's location; an empty root
-    // (every lookup absent) when there is none.
+    // (every lookup absent) when there is none. A folder missing or unreadable gets one line on
+    // standard error.
     static FileResourceDirectory forExecutable(const QString& executableDirectory);
     static FileResourceDirectory forRunningProgram();
 

@@ -44,8 +44,8 @@ class NotificationCenter
 public:
     virtual ~NotificationCenter() = default;
 
-    // Asks whether notifications can be shown. `answer` runs later on the main thread, unless
-    // `context` has been destroyed by then.
+    // Asks whether notifications can be shown. `answer` runs later on the main thread, and again
+    // with true whenever notifications become possible afterwards, until `context` is destroyed.
     virtual void requestAuthorization(QObject* context, std::function<void(bool granted)> answer) = 0;
 
     // Adds a request; one with the identifier of a pending request replaces it.

@@ -2,15 +2,18 @@
 #include "app/state/CalendarManager.h"
 
 #include "app/platform/Clock.h"
+#include "app/platform/ClockChangeWatcher.h"
+#include "app/platform/DeadlineTimer.h"
 #include "app/platform/RandomSource.h"
-#include "app/platform/RepeatingTimer.h"
 #include "app/platform/TimeZoneWatcher.h"
+#include "app/state/DecimalBoundaries.h"
 #include "app/state/NotificationManager.h"
 #include "app/state/PreferenceKeys.h"
 #include "app/state/SoundManager.h"
 #include "app/state/TitleText.h"
 #include "calendar/LocalCalendar.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -41,11 +44,14 @@ CalendarManager::CalendarManager(Services services, SoundManager* soundManager,
     // The hour the program starts in is not a change of hour: no chime at launch.
     m_lastDecimalHour = m_currentTime.hours;
 
-    // The timer and the watcher belong to this object and die with it, so their callbacks never
-    // find it gone.
-    m_services.timer->start(tickInterval, [this] { tick(); });
+    // The timer and the zone watcher belong to this object and die with it, so their callbacks
+    // never find it gone; the clock watcher may be shared, hence the connection's context.
+    scheduleNextTick();
     if (m_services.timeZoneWatcher) {
         m_services.timeZoneWatcher->onChange([this] { timeZoneChanged(); });
+    }
+    if (m_services.clockChangeWatcher) {
+        connect(m_services.clockChangeWatcher.get(), &ClockChangeWatcher::clockChanged, this, &CalendarManager::tick);
     }
 
     m_notificationManager = notificationManager ? notificationManager : &NotificationManager::shared();
@@ -66,8 +72,14 @@ QString CalendarManager::shareableText() const
 
 void CalendarManager::setMenuBarFormat(MenuBarFormat format)
 {
+    // While nothing showed the time it was not kept current; a format that shows it must not
+    // show the one of the last update, maybe hours old.
+    if (!timeShown() && TitleText::showsTime(format)) {
+        update();
+    }
     publish(m_menuBarFormat, format);
     m_services.preferences->write(PreferenceKeys::menuBarFormat, format);
+    scheduleNextTick();
 }
 
 void CalendarManager::setTheme(AppTheme theme)
@@ -96,7 +108,65 @@ void CalendarManager::goToToday()
     refreshViewed();
 }
 
+void CalendarManager::setPanelOpen(bool open)
+{
+    if (open == m_panelOpen) {
+        return;
+    }
+    m_panelOpen = open;
+    if (open) {
+        tick();
+    } else {
+        scheduleNextTick();
+    }
+}
+
+void CalendarManager::setTooltipShowsTime(bool shows)
+{
+    if (shows == m_tooltipShowsTime) {
+        return;
+    }
+    const bool wasShown = timeShown();
+    m_tooltipShowsTime = shows;
+    if (!wasShown && shows) {
+        update();
+    }
+    scheduleNextTick();
+}
+
 void CalendarManager::tick()
+{
+    update();
+    // Loading the chime takes longer than its hour may wait, so the updates shortly before the
+    // hour get it ready (while only the date is shown there are none, and it loads on the hour).
+    const Instant now = m_services.clock->now();
+    if (DecimalBoundaries::next(now, DecimalBoundaries::Unit::hour) - now <= chimePreparation) {
+        m_soundManager->prepareHourChime();
+    }
+    scheduleNextTick();
+}
+
+void CalendarManager::scheduleNextTick()
+{
+    using DecimalBoundaries::Unit;
+    const Instant now = m_services.clock->now();
+    // Every decimal hour even with the chime off: the hour seen last must stay current, or a
+    // chime switched on later would ring at the next update instead of on the hour.
+    Instant next = std::min(DecimalBoundaries::next(now, Unit::hour), DecimalBoundaries::next(now, Unit::day));
+    if (m_panelOpen) {
+        next = DecimalBoundaries::next(now, Unit::second);
+    } else if (timeShown()) {
+        next = std::min(next, DecimalBoundaries::next(now, Unit::minute));
+    }
+    m_services.timer->wakeAt(next, [this] { tick(); });
+}
+
+bool CalendarManager::timeShown() const
+{
+    return m_panelOpen || m_tooltipShowsTime || TitleText::showsTime(m_menuBarFormat);
+}
+
+void CalendarManager::update()
 {
     const Instant now = m_services.clock->now();
     const RevolutionaryDate today = RevolutionaryCalendar::fromGregorian(now);

@@ -17,16 +17,22 @@
 #include <vector>
 
 class Clock;
+class ClockChangeWatcher;
+class DeadlineTimer;
 class NotificationManager;
 class Preferences;
 class RandomSource;
-class RepeatingTimer;
 class SoundManager;
 class TimeZoneWatcher;
 
-// The program's one state object: today's Republican date and decimal time, refreshed every
-// decimal second, the slogan of the moment, the day the panel looks at, and the two appearance
-// choices. The tick also starts the hourly chime and moves the morning reminders on each day.
+// The program's one state object: today's Republican date and decimal time, the slogan of the
+// moment, the day the panel looks at, and the two appearance choices. Each update also starts
+// the hourly chime and moves the morning reminders on each day.
+//
+// It updates when something shown can change and sleeps in between: on every second while the
+// panel is open; otherwise on the next decimal minute while the status item shows the time, and
+// on every decimal hour and local midnight. A clock set, a resume and a zone change update at
+// once.
 //
 // changed() is emitted once for every assignment to a published property, after the value is
 // stored, also when the value is the same.
@@ -39,15 +45,16 @@ public:
     {
         std::shared_ptr<const Clock> clock;
         std::shared_ptr<RandomSource> random;
-        std::unique_ptr<RepeatingTimer> timer;
+        std::unique_ptr<DeadlineTimer> timer;
         std::shared_ptr<Preferences> preferences;
         std::unique_ptr<TimeZoneWatcher> timeZoneWatcher;
+        std::shared_ptr<ClockChangeWatcher> clockChangeWatcher;
     };
 
-    // One decimal second.
-    static constexpr std::chrono::milliseconds tickInterval{864};
     // A new slogan comes on the first tick more than this long after the last one.
     static constexpr std::chrono::seconds sloganLifetime{300};
+    // Two decimal minutes.
+    static constexpr std::chrono::milliseconds chimePreparation{172800};
 
     // Without managers given, the shared ones are used (and created if need be).
     explicit CalendarManager(Services services, SoundManager* soundManager = nullptr,
@@ -81,13 +88,23 @@ public:
     // Back to today; nothing happens (and nothing is published) when already there.
     void goToToday();
 
-    // One decimal second: the work of each timer firing.
+    // While the panel is open the time updates on every second; opening it updates at once.
+    void setPanelOpen(bool open);
+    // Whether the status item's tooltip shows the decimal time, which then keeps the updates on
+    // every decimal minute whatever the title's format. Assumed until told otherwise.
+    void setTooltipShowsTime(bool shows);
+
+    // The update, then the wait for the next one: the work of each wake.
     void tick();
 
 Q_SIGNALS:
     void changed();
 
 private:
+    void update();
+    void scheduleNextTick();
+    // Whether anything on screen shows the decimal time, which must then stay current.
+    bool timeShown() const;
     void refreshViewed();
     void timeZoneChanged();
     QString randomSlogan();
@@ -116,4 +133,6 @@ private:
 
     Instant m_lastSloganChange = Instant::min();
     std::int64_t m_lastDecimalHour = -1;
+    bool m_panelOpen = false;
+    bool m_tooltipShowsTime = true;
 };

@@ -36,6 +36,12 @@ QString reminderBody(const RevolutionaryDate& date)
            fromUtf8(RevolutionaryCalendar::monthNames.at(monthIndex));
 }
 
+bool outOfRange(const Preferences& preferences, const PreferenceKey<int>& key)
+{
+    const std::optional<int> stored = PreferenceCodec<int>::decode(preferences.value(key.name));
+    return stored && (*stored < key.lowest.value_or(*stored) || *stored > key.highest.value_or(*stored));
+}
+
 } // namespace
 
 bool NotificationManager::configureShared(Services services)
@@ -56,6 +62,14 @@ NotificationManager::NotificationManager(Services services, QObject* parent)
         m_enabled = preferences.read(PreferenceKeys::notificationsEnabled);
         m_hour = preferences.read(PreferenceKeys::notificationHour);
         m_minute = preferences.read(PreferenceKeys::notificationMinute);
+        // A time no clock shows (hand-edited, or written by something else) is no choice of the
+        // user's: it gets the time a first launch would have given, not the midnight that an
+        // absent value reads as.
+        if (outOfRange(preferences, PreferenceKeys::notificationHour) ||
+            outOfRange(preferences, PreferenceKeys::notificationMinute)) {
+            m_hour = firstLaunchHour;
+            m_minute = firstLaunchMinute;
+        }
         return;
     }
     m_enabled = true;

@@ -53,13 +53,31 @@ void SoundManager::playHourChime()
     if (!m_soundEnabled) {
         return;
     }
+    if (const auto file = chimeFile()) {
+        playSound(*file);
+    } else {
+        m_services.beep->beep();
+    }
+}
+
+void SoundManager::prepareHourChime()
+{
+    if (!m_soundEnabled) {
+        return;
+    }
+    if (const auto file = chimeFile()) {
+        m_services.player->prepare(*file, chimeVolume);
+    }
+}
+
+std::optional<QString> SoundManager::chimeFile() const
+{
     for (const char* extension : {"mp3", "m4a", "wav"}) {
         if (const auto file = m_services.resources->find(QStringLiteral("marseillaise"), QLatin1String(extension))) {
-            playSound(*file);
-            return;
+            return file;
         }
     }
-    m_services.beep->beep();
+    return std::nullopt;
 }
 
 void SoundManager::playSound(const QString& file)

@@ -3,7 +3,10 @@
 
 #include <QObject>
 
+#include <QString>
+
 #include <memory>
+#include <optional>
 
 class AudioPlayer;
 class Preferences;
@@ -42,11 +45,14 @@ public:
     // Plays the chime from its beginning if chimes are on; a system beep stands in when the
     // sound is missing or cannot be played.
     void playHourChime();
+    // Gets the chime ready ahead of the hour, if chimes are on, so that it starts on the hour.
+    void prepareHourChime();
 
 Q_SIGNALS:
     void changed();
 
 private:
+    std::optional<QString> chimeFile() const;
     void playSound(const QString& file);
 
     Services m_services;

@@ -58,6 +58,11 @@ std::string menuBarText(const RevolutionaryDate& today, const DecimalTime& time,
     return text;
 }
 
+bool showsTime(MenuBarFormat format)
+{
+    return format == MenuBarFormat::dateAndTime || format == MenuBarFormat::decimalTime;
+}
+
 std::string shareableText(const RevolutionaryDate& viewed, const DecimalTime& time)
 {
     std::string text{RevolutionaryCalendar::monthEmojis.at(tableIndex(viewed.month))};

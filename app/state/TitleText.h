@@ -19,6 +19,9 @@ std::string timeText(const DecimalTime& time);
 // "🥶 15 Frimaire · Quintidi · 4:44", "🥶 15 Frim.", "🥶 4:44" or "🥶 15".
 std::string menuBarText(const RevolutionaryDate& today, const DecimalTime& time, MenuBarFormat format);
 
+// Whether the title in `format` shows the decimal time (otherwise it changes only with the day).
+bool showsTime(MenuBarFormat format);
+
 // The text copied for a viewed day at the present decimal time:
 // "🥶 15 Frimaire an CCXXXV · 4:44 décimal".
 std::string shareableText(const RevolutionaryDate& viewed, const DecimalTime& time);

@@ -10,7 +10,6 @@
 #include <sys/inotify.h>
 #include <sys/signalfd.h>
 #include <sys/stat.h>
-#include <sys/timerfd.h>
 #include <unistd.h>
 
 #include <array>
@@ -20,7 +19,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <optional>
 #include <vector>
 
@@ -75,26 +73,34 @@ std::vector<std::string> zoneFiles()
     return ::stat(file.c_str(), &status) == 0 ? std::vector<std::string>{file} : std::vector<std::string>{};
 }
 
-
-itimerspec alarmAt(Instant instant)
-{
-    const auto sinceEpoch = instant.time_since_epoch();
-    const auto whole = std::chrono::floor<std::chrono::seconds>(sinceEpoch);
-    itimerspec alarm{};
-    alarm.it_value.tv_sec = static_cast<time_t>(whole.count());
-    alarm.it_value.tv_nsec = static_cast<long>(std::chrono::nanoseconds{sinceEpoch - whole}.count());
-    return alarm;
-}
-
 int setupFailure(const char* what)
 {
     std::fprintf(stderr, "quintaval-title: cannot %s: %s\n", what, std::strerror(errno));
     return 1;
 }
 
+// The kernel's: a wall-clock alarm that is cancelled when the clock is set, which also happens
+// when the machine resumes, and fires on time after a suspend.
+class SystemFollowClock final : public FollowLoop::Clock
+{
+public:
+    Instant now() const override { return currentInstant(); }
+    int descriptor() const override { return m_timer.descriptor(); }
+    bool setAlarm(Instant at) override { return m_timer.setAlarm(at); }
+    WallClockTimer::Wake take() override { return m_timer.take(); }
+
+private:
+    WallClockTimer m_timer{true};
+};
+
 } // namespace
 
-FollowLoop::FollowLoop(TitleSource& source, int output) : m_source(source), m_output(output) {}
+FollowLoop::FollowLoop(TitleSource& source, int output, Clock* clock)
+    : m_source(source), m_output(output), m_systemClock(clock ? nullptr : std::make_unique<SystemFollowClock>()),
+      m_clock(clock ? clock : m_systemClock.get())
+{}
+
+FollowLoop::~FollowLoop() = default;
 
 int FollowLoop::run()
 {
@@ -105,9 +111,8 @@ int FollowLoop::run()
     }
     sigprocmask(SIG_BLOCK, &stops, nullptr);
     const Descriptor signals{signalfd(-1, &stops, SFD_CLOEXEC | SFD_NONBLOCK)};
-    const Descriptor alarm{timerfd_create(CLOCK_REALTIME, TFD_CLOEXEC | TFD_NONBLOCK)};
     const Descriptor inotify{inotify_init1(IN_CLOEXEC | IN_NONBLOCK)};
-    if (!signals.valid() || !alarm.valid()) {
+    if (!signals.valid() || m_clock->descriptor() < 0) {
         return setupFailure("set up the timer");
     }
 
@@ -140,7 +145,7 @@ int FollowLoop::run()
             zoneChanged = settingsChanged = false;
         }
 
-        const Instant now = currentInstant();
+        const Instant now = m_clock->now();
         const std::string line = m_source.line(now);
         if (line != shown) {
             if (!LineOutput::write(m_output, line)) {
@@ -149,11 +154,14 @@ int FollowLoop::run()
             shown = line;
         }
 
-        // An absolute alarm on the wall clock fires on time after a suspend, and CANCEL_ON_SET
-        // wakes it as soon as someone sets the clock.
-        const itimerspec wake = alarmAt(m_source.nextChange(now));
-        if (timerfd_settime(alarm.get(), TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &wake, nullptr) != 0) {
+        if (!m_clock->setAlarm(m_source.nextChange(now))) {
             return setupFailure("set the timer");
+        }
+        // Arming clears the alarm's readable state, so a clock set since the clock was read
+        // would otherwise go unseen until the alarm, on its stale time; the kernel still
+        // reports it to a read. So does an alarm already past.
+        if (m_clock->take() != WallClockTimer::Wake::none) {
+            continue;
         }
 
         int timeout = -1;
@@ -162,8 +170,10 @@ int FollowLoop::run()
             timeout = static_cast<int>(std::max<std::chrono::milliseconds::rep>(left.count(), 0));
         }
         // The output is polled for nothing but its errors: a pipe whose reader has gone reports one.
-        std::array<pollfd, 4> waits{
-            {{signals.get(), POLLIN, 0}, {alarm.get(), POLLIN, 0}, {inotify.get(), POLLIN, 0}, {m_output, 0, 0}}};
+        std::array<pollfd, 4> waits{{{signals.get(), POLLIN, 0},
+                                     {m_clock->descriptor(), POLLIN, 0},
+                                     {inotify.get(), POLLIN, 0},
+                                     {m_output, 0, 0}}};
         if (poll(waits.data(), waits.size(), timeout) < 0) {
             if (errno == EINTR) {
                 continue;
@@ -177,9 +187,8 @@ int FollowLoop::run()
             return 0;
         }
         if ((waits[1].revents & POLLIN) != 0) {
-            // Fails with ECANCELED after a clock change; either way the loop reads the clock anew.
-            std::uint64_t expirations = 0;
-            [[maybe_unused]] const ssize_t ignored = ::read(alarm.get(), &expirations, sizeof expirations);
+            // Due or the clock was set: either way the loop reads the clock anew.
+            m_clock->take();
         }
         if ((waits[2].revents & POLLIN) != 0) {
             alignas(inotify_event) std::array<char, 4096> buffer{};

@@ -2,10 +2,10 @@
 #include "app/ui/DateHeader.h"
 
 #include "app/state/CalendarManager.h"
-#include "app/ui/ElidedLabel.h"
 #include "app/ui/PanelText.h"
 #include "app/ui/PanelWidgets.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -38,17 +38,23 @@ DateHeader::DateHeader(QWidget* parent) : PanelSection(parent)
     decadeRow->addWidget(m_decadeOrdinal);
     decadeRow->addStretch();
 
-    // A wide system font may not leave room for all of the civil date: the Republican one wins.
-    m_gregorianDate = new ElidedLabel(1, this);
-    m_gregorianDate->setObjectName(QStringLiteral("gregorianDate"));
-    m_gregorianDate->setFont(PanelStyle::font(PanelStyle::TextStyle::caption));
-    m_gregorianCaption = new ElidedLabel(1, this);
-    m_gregorianCaption->setObjectName(QStringLiteral("gregorianCaption"));
-    m_gregorianCaption->setFont(PanelStyle::font(PanelStyle::TextStyle::caption2));
-    m_gregorianCaption->setFullText(QStringLiteral("Gregorian"));
-    for (QLabel* trailing : std::initializer_list<QLabel*>{m_gregorianDate, m_gregorianCaption}) {
+    // The civil date and its caption keep their whole width; the Republican date wraps instead.
+    m_gregorianDate = label(this, "gregorianDate", PanelStyle::font(PanelStyle::TextStyle::caption));
+    m_gregorianCaption = label(this, "gregorianCaption", PanelStyle::font(PanelStyle::TextStyle::caption2));
+    m_gregorianCaption->setText(QStringLiteral("Gregorian"));
+    for (QLabel* trailing : {m_gregorianDate, m_gregorianCaption}) {
         trailing->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        trailing->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     }
+    // An emoji with a variation selector lays out taller than one without: one box, as tall as the
+    // tallest month's, keeps the header still from month to month.
+    const QFontMetrics emojiMetrics(m_monthEmoji->font());
+    int emojiHeight = emojiMetrics.height();
+    for (const std::string_view emoji : RevolutionaryCalendar::monthEmojis) {
+        emojiHeight = std::max(emojiHeight, emojiMetrics.size(0, PanelText::fromUtf8(emoji)).height());
+    }
+    m_monthEmoji->setFixedHeight(emojiHeight);
+    m_monthEmoji->setAlignment(Qt::AlignCenter);
 
     auto* monthColumn = new QVBoxLayout;
     monthColumn->setSpacing(2);
@@ -67,15 +73,16 @@ DateHeader::DateHeader(QWidget* parent) : PanelSection(parent)
     civilColumn->setSpacing(4);
     civilColumn->addWidget(m_gregorianDate);
     civilColumn->addWidget(m_gregorianCaption);
-    auto* secondRow = new QHBoxLayout;
-    secondRow->addLayout(dateColumn);
-    secondRow->addLayout(civilColumn, 1);
+    m_dateRow = new QHBoxLayout;
+    m_dateRow->addLayout(dateColumn);
+    m_dateRow->addStretch();
+    m_dateRow->addLayout(civilColumn);
 
     auto* rows = new QVBoxLayout(this);
     rows->setContentsMargins(PanelWidgets::inset, PanelWidgets::inset, PanelWidgets::inset, PanelWidgets::inset);
     rows->setSpacing(8);
     rows->addLayout(firstRow);
-    rows->addLayout(secondRow);
+    rows->addLayout(m_dateRow);
 }
 
 void DateHeader::refresh(const CalendarManager& calendar, const PanelStyle& style)
@@ -91,7 +98,8 @@ void DateHeader::refresh(const CalendarManager& calendar, const PanelStyle& styl
     PanelWidgets::setText(m_weekday, PanelText::fromUtf8(RevolutionaryCalendar::dayNames.at(
                                          static_cast<std::size_t>(date.decadeDay - 1))));
     PanelWidgets::setText(m_decadeOrdinal, PanelText::ordinal(date.decadeDay) + QStringLiteral(" of décade"));
-    m_gregorianDate->setFullText(PanelText::gregorianDate(calendar.viewedGregorianDate()));
+    PanelWidgets::setText(m_gregorianDate, PanelText::gregorianDate(calendar.viewedGregorianDate()));
+    fitFullDate();
 
     if (m_styledNight == style.isNight()) {
         return;
@@ -106,4 +114,30 @@ void DateHeader::refresh(const CalendarManager& calendar, const PanelStyle& styl
     PanelStyle::setForeground(m_decadeOrdinal, style.foreground(Level::tertiary));
     PanelStyle::setForeground(m_gregorianDate, style.foreground(Level::tertiary));
     PanelStyle::setForeground(m_gregorianCaption, style.foreground(Level::quaternary));
+}
+
+void DateHeader::resizeEvent(QResizeEvent* event)
+{
+    PanelSection::resizeEvent(event);
+    fitFullDate();
+}
+
+void DateHeader::fitFullDate()
+{
+    const int civilWidth = std::max(m_gregorianDate->sizeHint().width(), m_gregorianCaption->sizeHint().width());
+    const int room = width() - 2 * PanelWidgets::inset - m_dateRow->spacing() - civilWidth;
+    const QFontMetrics metrics(m_fullDate->font());
+    const QString& text = m_fullDate->text();
+    // The width the label draws, bearings included, which can pass the advance by a pixel.
+    if (metrics.boundingRect(QRect(0, 0, QWIDGETSIZE_MAX, QWIDGETSIZE_MAX), 0, text).width() <= room || room <= 0) {
+        m_fullDate->setWordWrap(false);
+        m_fullDate->setMinimumSize(0, 0);
+        m_fullDate->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        return;
+    }
+    // Both dates do not fit on one row: the Republican one takes a second line, and the header
+    // grows by it.
+    m_fullDate->setWordWrap(true);
+    m_fullDate->setFixedSize(room,
+                             metrics.boundingRect(QRect(0, 0, room, QWIDGETSIZE_MAX), Qt::TextWordWrap, text).height());
 }

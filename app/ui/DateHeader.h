@@ -5,7 +5,7 @@
 
 #include <optional>
 
-class ElidedLabel;
+class QHBoxLayout;
 class QLabel;
 
 // The viewed day: its month, the month's meaning and emoji, the full Republican date, the
@@ -19,7 +19,12 @@ public:
 
     void refresh(const CalendarManager& calendar, const PanelStyle& style) override;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void fitFullDate();
+
     QLabel* m_monthName;
     QLabel* m_monthMeaning;
     QLabel* m_monthEmoji;
@@ -28,7 +33,8 @@ private:
     QLabel* m_weekday;
     QLabel* m_bullet;
     QLabel* m_decadeOrdinal;
-    ElidedLabel* m_gregorianDate;
-    ElidedLabel* m_gregorianCaption;
+    QLabel* m_gregorianDate;
+    QLabel* m_gregorianCaption;
+    QHBoxLayout* m_dateRow;
     std::optional<bool> m_styledNight;
 };

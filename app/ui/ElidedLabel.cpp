@@ -3,7 +3,10 @@
 
 #include <QEvent>
 #include <QFontMetrics>
+#include <QResizeEvent>
 #include <QTextLayout>
+
+#include <algorithm>
 
 ElidedLabel::ElidedLabel(int maximumLines, QWidget* parent) : QLabel(parent), m_maximumLines(maximumLines)
 {
@@ -22,9 +25,12 @@ void ElidedLabel::setFullText(const QString& text)
     updateGeometry();
 }
 
-QString ElidedLabel::elided(int width, int* lineCount) const
+QString ElidedLabel::elided(int width, int* lineCount, bool* cut) const
 {
     const QFontMetrics metrics(font());
+    if (cut) {
+        *cut = false;
+    }
     if (width <= 0) {
         if (lineCount) {
             *lineCount = 1;
@@ -40,13 +46,14 @@ QString ElidedLabel::elided(int width, int* lineCount) const
             break;
         }
         line.setLineWidth(width);
-        if (index == m_maximumLines - 1) {
-            // The last line takes the rest of the text, shortened to fit.
-            lines << metrics.elidedText(m_fullText.mid(line.textStart()).trimmed(), Qt::ElideRight, width);
-        } else {
-            // A word longer than the line cannot wrap: it is shortened too.
-            lines << metrics.elidedText(m_fullText.mid(line.textStart(), line.textLength()).trimmed(), Qt::ElideRight,
-                                        width);
+        // The last line takes the rest of the text, shortened to fit; on the others, a word
+        // longer than the line cannot wrap and is shortened too.
+        const QString whole = (index == m_maximumLines - 1 ? m_fullText.mid(line.textStart())
+                                                           : m_fullText.mid(line.textStart(), line.textLength()))
+                                  .trimmed();
+        lines << metrics.elidedText(whole, Qt::ElideRight, width);
+        if (cut && lines.back() != whole) {
+            *cut = true;
         }
     }
     layout.endLayout();
@@ -58,9 +65,13 @@ QString ElidedLabel::elided(int width, int* lineCount) const
 
 int ElidedLabel::heightForWidth(int width) const
 {
-    int lines = 1;
-    elided(width - contentsMargins().left() - contentsMargins().right(), &lines);
-    return lines * QFontMetrics(font()).lineSpacing() + contentsMargins().top() + contentsMargins().bottom();
+    const QMargins margins = contentsMargins();
+    const int room = width - margins.left() - margins.right();
+    // Measured as the label draws it: lines after the first take a little more than the font's
+    // line spacing.
+    const QRect drawn = QFontMetrics(font()).boundingRect(QRect(0, 0, std::max(room, 1), QWIDGETSIZE_MAX),
+                                                          Qt::AlignLeft | Qt::AlignTop, elided(room));
+    return drawn.height() + margins.top() + margins.bottom();
 }
 
 QSize ElidedLabel::sizeHint() const
@@ -79,6 +90,10 @@ void ElidedLabel::resizeEvent(QResizeEvent* event)
 {
     QLabel::resizeEvent(event);
     relayout();
+    // The height this label asks for depends on its width: a new width is a new request.
+    if (event->oldSize().width() != event->size().width()) {
+        updateGeometry();
+    }
 }
 
 void ElidedLabel::changeEvent(QEvent* event)
@@ -91,7 +106,7 @@ void ElidedLabel::changeEvent(QEvent* event)
 
 void ElidedLabel::relayout()
 {
-    const QString shown = elided(contentsRect().width());
+    const QString shown = elided(contentsRect().width(), nullptr, &m_elided);
     if (shown != text()) {
         setText(shown);
     }

@@ -14,6 +14,8 @@ public:
 
     void setFullText(const QString& text);
     const QString& fullText() const { return m_fullText; }
+    // True while the text shown is shorter than the full text.
+    bool isElided() const { return m_elided; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -25,9 +27,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QString elided(int width, int* lines = nullptr) const;
+    QString elided(int width, int* lines = nullptr, bool* cut = nullptr) const;
     void relayout();
 
     int m_maximumLines;
     QString m_fullText;
+    bool m_elided = false;
 };

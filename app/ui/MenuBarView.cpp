@@ -221,6 +221,7 @@ void MenuBarView::keyPressEvent(QKeyEvent* event)
 void MenuBarView::showEvent(QShowEvent* event)
 {
     m_sinceShown.start();
+    m_services.calendar.setPanelOpen(true);
     refresh();
     QWidget::showEvent(event);
 }
@@ -251,6 +252,7 @@ void MenuBarView::changeEvent(QEvent* event)
 void MenuBarView::hideEvent(QHideEvent* event)
 {
     m_sinceHidden.start();
+    m_services.calendar.setPanelOpen(false);
     QWidget::hideEvent(event);
 }
 

@@ -50,12 +50,16 @@ void NavigationBar::refresh(const CalendarManager& calendar, const PanelStyle& s
         return;
     }
     m_styledNight = style.isNight();
+    // The whole bar at the secondary level: texts, the way back and the arrows alike.
     const QColor color = style.foreground(PanelStyle::Level::secondary);
     const qreal ratio = devicePixelRatioF();
-    PanelStyle::setForeground(this, color);
-    m_previous->setIcon(m_symbols.pixmap(QStringLiteral("chevron.left"), color, 13, ratio));
-    m_next->setIcon(m_symbols.pixmap(QStringLiteral("chevron.right"), color, 13, ratio));
-    m_returnToToday->setIcon(m_symbols.pixmap(QStringLiteral("arrow.uturn.left"), color, 11, ratio));
+    for (QWidget* part : std::initializer_list<QWidget*>{this, m_todayMarker, m_returnToToday, m_previous, m_next}) {
+        PanelStyle::setForeground(part, color);
+    }
+    m_previous->setIcon(m_symbols.pixmap(QStringLiteral("chevron.left"), color, 13, ratio, true, QFont::DemiBold));
+    m_next->setIcon(m_symbols.pixmap(QStringLiteral("chevron.right"), color, 13, ratio, true, QFont::DemiBold));
+    m_returnToToday->setIcon(
+        m_symbols.pixmap(QStringLiteral("arrow.uturn.left"), color, 11, ratio, true, QFont::Medium));
     for (QToolButton* button : {m_previous, m_next}) {
         button->setIconSize(QSize(13, 13));
     }

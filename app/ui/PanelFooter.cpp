@@ -21,14 +21,16 @@ PanelFooter::PanelFooter(const SoundManager& sound, SymbolImages& symbols, QWidg
     : PanelSection(parent), m_sound(sound), m_symbols(symbols)
 {
     setObjectName(QStringLiteral("footerSection"));
-    m_slogan = new ElidedLabel(1, this);
+    // The longer slogans need more than the room the controls leave: they take a second line
+    // rather than lose their end.
+    m_slogan = new ElidedLabel(2, this);
     m_slogan->setObjectName(QStringLiteral("slogan"));
     QFont sloganFont = PanelStyle::font(10, QFont::Normal, PanelStyle::Design::serif);
     sloganFont.setItalic(true);
     m_slogan->setFont(sloganFont);
 
     m_soundButton =
-        PanelWidgets::plainButton(this, "soundButton", QStringLiteral("Click to toggle • Option-click to test chime"));
+        PanelWidgets::plainButton(this, "soundButton", QStringLiteral("Click to toggle • Alt-click to test chime"));
     m_copyButton = PanelWidgets::plainButton(this, "copyButton");
     m_copyButton->setFont(PanelStyle::font(PanelStyle::TextStyle::caption2));
     m_copyButton->setToolButtonStyle(Qt::ToolButtonIconOnly);

@@ -47,11 +47,16 @@ QString gregorianDate(Instant instant, const QLocale& locale)
 QString standardTime(Instant instant, const QLocale& locale)
 {
     const CivilDateTime civil = LocalCalendar::components(instant);
+    return locale.toString(QTime(civil.hour, civil.minute), shortTimeFormat(locale));
+}
+
+QString shortTimeFormat(const QLocale& locale)
+{
     QString format = locale.timeFormat(QLocale::ShortFormat);
     // Some locales' short style still shows seconds.
     static const QRegularExpression seconds(QStringLiteral("[:.]ss?"));
     format.remove(seconds);
-    return locale.toString(QTime(civil.hour, civil.minute), format);
+    return format;
 }
 
 QString groupedNumber(qint64 number, const QLocale& locale)

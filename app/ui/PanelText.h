@@ -24,6 +24,8 @@ QString gregorianDate(Instant instant, const QLocale& locale = QLocale());
 
 // The local time of day of an instant in the locale's short style (hours and minutes).
 QString standardTime(Instant instant, const QLocale& locale = QLocale());
+// The locale's short time format with hours and minutes only: "h:mm AP", "HH:mm".
+QString shortTimeFormat(const QLocale& locale = QLocale());
 
 // A whole number with the locale's digit grouping; the C locale writes it as English does.
 QString groupedNumber(qint64 number, const QLocale& locale = QLocale());

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -65,7 +66,7 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
     m_reminderToggle->setObjectName(QStringLiteral("reminderToggle"));
     m_reminderTime = new QTimeEdit;
     m_reminderTime->setObjectName(QStringLiteral("reminderTime"));
-    m_reminderTime->setDisplayFormat(QStringLiteral("HH:mm"));
+    m_reminderTime->setDisplayFormat(PanelText::shortTimeFormat());
     m_reminderTimeLabel = new QLabel(tr("Time"));
     auto* reminder = section(this, tr("Daily reminder"), "reminderSection");
     auto* reminderForm = new QFormLayout(reminder);
@@ -134,7 +135,6 @@ void SettingsView::refresh()
     if (m_reminderTime->isVisibleTo(this) != notifications.enabled()) {
         m_reminderTimeLabel->setVisible(notifications.enabled());
         m_reminderTime->setVisible(notifications.enabled());
-        adjustSize();
     }
     QTime shown(notifications.hour(), notifications.minute());
     if (!shown.isValid()) {
@@ -146,6 +146,21 @@ void SettingsView::refresh()
         m_reminderTime->setTime(shown);
     }
     m_chimeToggle->setChecked(m_services.sound.soundEnabled());
+}
+
+bool SettingsView::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // A control shown or hidden deep in the form reaches the window as a layout request once the
+    // sections have taken their new sizes: only then is the form's height known.
+    if (event->type() == QEvent::LayoutRequest && layout()) {
+        const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(formWidth)
+                                                         : layout()->totalSizeHint().height();
+        if (height != this->height() || minimumHeight() != maximumHeight()) {
+            setFixedHeight(height);
+        }
+    }
+    return handled;
 }
 
 void SettingsView::launchAtLoginToggled(bool wanted)

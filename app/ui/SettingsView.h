@@ -39,6 +39,9 @@ public:
 
     bool launchAtLogin() const { return m_launchAtLogin; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void refresh();
     void launchAtLoginToggled(bool wanted);

@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/DBusNotificationCenter.h"
 
+#include "app/state/NotificationManager.h"
+#include "app/state/PreferenceKeys.h"
 #include "calendar/LocalCalendar.h"
+#include "calendar/RevolutionaryCalendar.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/FakeClockChangeWatcher.h"
+#include "tests/support/FakePreferences.h"
 #include "tests/support/StandardOutputCapture.h"
 #include "tests/support/TestNotificationServer.h"
 
@@ -61,10 +66,11 @@ private Q_SLOTS:
     void init();
     void permissionIsGrantedWhenAServerAnswers();
     void answerForAContextGoneIsDropped();
+    void serverStartedLaterGetsTodaysReminder();
     void deliveredAtItsMinute();
     void missedTriggerOnWaking_data();
     void missedTriggerOnWaking();
-    void neverSleepsLongerThanAMinute();
+    void sleepsUntilTheEarliestTrigger();
     void noServerIsAbsorbedSilently();
     void noSessionBusIsAbsorbedSilently();
 
@@ -104,6 +110,29 @@ void TestDBusNotificationCenter::answerForAContextGoneIsDropped()
     QVERIFY(!answered);
 }
 
+void TestDBusNotificationCenter::serverStartedLaterGetsTodaysReminder()
+{
+    const CivilDateTime reminderTime{2026, 12, 7, 8, 0, 0};
+    m_clock->set(localInstant(reminderTime) - 30min);
+    auto center = std::make_shared<DBusNotificationCenter>(m_clock);
+    auto preferences = std::make_shared<FakePreferences>();
+    NotificationManager reminders({preferences, center, m_clock});
+    reminders.start();
+    // Asked at start, before the desktop's server is up: no server, no permission yet.
+    QTest::qWait(200);
+    QVERIFY(center->pendingRequests().empty());
+
+    const TestNotificationServer server;
+    QVERIFY(server.isRunning());
+    QTRY_COMPARE(center->pendingRequests().size(), std::size_t(NotificationManager::horizon));
+
+    m_clock->set(localInstant(reminderTime));
+    center->deliverDue();
+    QTRY_COMPARE(server.notifications().size(), 1u);
+    QCOMPARE(server.notifications().front().summary,
+             QString::fromStdString(RevolutionaryCalendar::fromGregorian(localInstant(reminderTime)).formatted()));
+}
+
 void TestDBusNotificationCenter::deliveredAtItsMinute()
 {
     const TestNotificationServer server;
@@ -140,8 +169,12 @@ void TestDBusNotificationCenter::missedTriggerOnWaking_data()
     QTest::newRow("a few minutes late") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 7, 8, 5, 0}
                                         << true;
     QTest::newRow("an hour late") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 7, 9, 0, 0} << true;
-    QTest::newRow("over an hour late") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 7, 9, 0, 1}
-                                       << false;
+    QTest::newRow("opened at 09:15") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 7, 9, 15, 0}
+                                     << true;
+    QTest::newRow("late evening") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 7, 23, 59, 0}
+                                  << true;
+    QTest::newRow("next morning") << CivilDateTime{2026, 12, 7, 8, 0, 0} << CivilDateTime{2026, 12, 8, 7, 0, 0}
+                                  << false;
     QTest::newRow("the day after") << CivilDateTime{2026, 12, 7, 23, 55, 0} << CivilDateTime{2026, 12, 8, 0, 5, 0}
                                    << false;
 }
@@ -152,31 +185,39 @@ void TestDBusNotificationCenter::missedTriggerOnWaking()
     QFETCH(CivilDateTime, wokeAt);
     QFETCH(bool, shown);
     const TestNotificationServer server;
-    DBusNotificationCenter center(m_clock);
-    m_clock->set(localInstant(wokeAt));
-
+    auto clockChanges = std::make_shared<FakeClockChangeWatcher>();
+    DBusNotificationCenter center(m_clock, clockChanges);
+    m_clock->set(localInstant(trigger) - 1h);
     center.add(request(QStringLiteral("missed"), trigger));
-    // Due this very minute: once it arrives, the missed one has arrived before it or never will.
+    // Due the minute the machine wakes: once it arrives, the missed one has arrived before it or
+    // never will.
     center.add(request(QStringLiteral("now"), wokeAt));
+    QTRY_VERIFY(center.nextCheckIn() > 59min);
+
+    // Asleep: the timer's clock stands still while the wall clock runs on.
+    m_clock->set(localInstant(wokeAt));
+    clockChanges->reportChange();
     QTRY_VERIFY(summaries(server).contains(QStringLiteral("Title of now")));
     QCOMPARE(summaries(server).contains(QStringLiteral("Title of missed")), shown);
     QVERIFY(center.pendingRequests().empty());
 }
 
-void TestDBusNotificationCenter::neverSleepsLongerThanAMinute()
+void TestDBusNotificationCenter::sleepsUntilTheEarliestTrigger()
 {
     DBusNotificationCenter center(m_clock);
     const CivilDateTime morning{2026, 12, 7, 8, 0, 0};
     m_clock->set(localInstant(morning) - 5h);
     center.add(request(QStringLiteral("later"), morning));
     center.add(request(QStringLiteral("later"), morning)); // the same identifier replaces
-    QCOMPARE(center.pendingRequests().size(), 1u);
-    QTRY_VERIFY(center.nextCheckIn() > 59s);
-    QVERIFY(center.nextCheckIn() <= 60s);
+    center.add(request(QStringLiteral("tomorrow"), {2026, 12, 8, 8, 0, 0}));
+    QCOMPARE(center.pendingRequests().size(), 2u);
+    QTRY_VERIFY(center.nextCheckIn() > 5h - 1s);
+    QVERIFY(center.nextCheckIn() <= 5h);
 
     m_clock->set(localInstant(morning) - 10s);
     center.deliverDue();
     QVERIFY(center.nextCheckIn() <= 10s && center.nextCheckIn() > 9s);
+    QCOMPARE(center.pendingRequests().size(), 2u);
 
     center.removeAllPending();
     QVERIFY(center.pendingRequests().empty());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/FileResourceDirectory.h"
+#include "tests/support/StandardOutputCapture.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -52,18 +53,21 @@ void TestFileResourceDirectory::rootIsFoundFromTheExecutable_data()
     QTest::addColumn<QStringList>("files");
     QTest::addColumn<QString>("executableFolder");
     QTest::addColumn<QString>("expectedRoot"); // empty: none
+    QTest::addColumn<QString>("complaint");    // about this folder, on standard error
 
     QTest::newRow("installed") << QStringList{"prefix/share/quintaval/marseillaise.wav", "prefix/bin/quintaval"}
                                << "prefix/bin"
-                               << "prefix/share/quintaval";
+                               << "prefix/share/quintaval" << QString();
     QTest::newRow("program in a build tree")
-        << QStringList{"build/CMakeCache.txt", "build/app/quintaval"} << "build/app"
-        << "build/resources";
+        << QStringList{"build/CMakeCache.txt", "build/app/quintaval", "build/resources/marseillaise.wav"} << "build/app"
+        << "build/resources" << QString();
     QTest::newRow("tool in a build tree")
         << QStringList{"build/CMakeCache.txt", "build/tools/host/host"} << "build/tools/host"
-        << "build/resources";
+        << "build/resources"
+        << "missing";
     // The source tree's resources/ holds what the files are made from, never the files themselves.
-    QTest::newRow("neither") << QStringList{"resources/marseillaise.notes", "bin/quintaval"} << "bin" << QString();
+    QTest::newRow("neither") << QStringList{"resources/marseillaise.notes", "bin/quintaval"} << "bin" << QString()
+                             << "missing";
 }
 
 void TestFileResourceDirectory::rootIsFoundFromTheExecutable()
@@ -71,13 +75,24 @@ void TestFileResourceDirectory::rootIsFoundFromTheExecutable()
     QFETCH(QStringList, files);
     QFETCH(QString, executableFolder);
     QFETCH(QString, expectedRoot);
+    QFETCH(QString, complaint);
     const QTemporaryDir tree;
     for (const QString& file : files) {
         touch(tree.filePath(file));
     }
 
+    StandardOutputCapture errors(STDERR_FILENO);
     const FileResourceDirectory found = FileResourceDirectory::forExecutable(tree.filePath(executableFolder));
     QCOMPARE(found.root(), expectedRoot.isEmpty() ? QString() : tree.filePath(expectedRoot));
+    const QString said = QString::fromUtf8(errors.text());
+    if (complaint.isEmpty()) {
+        QCOMPARE(said, QString());
+    } else {
+        // One line, naming the folder the user should look at.
+        QCOMPARE(said.count(QLatin1Char('\n')), 1);
+        const QString folder = expectedRoot.isEmpty() ? QStringLiteral("share/quintaval") : expectedRoot;
+        QVERIFY2(said.contains(complaint) && said.contains(tree.filePath(folder)), qPrintable(said));
+    }
 }
 
 void TestFileResourceDirectory::testsFindTheBuildTreesResources()

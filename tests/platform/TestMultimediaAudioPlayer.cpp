@@ -5,44 +5,17 @@
 #include "tests/support/FakePreferences.h"
 #include "tests/support/FakeSystemBeep.h"
 #include "tests/support/StandardOutputCapture.h"
+#include "tests/support/ToneFile.h"
 
 #include <QAudioOutput>
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
-
-#include <cmath>
 
 namespace {
-
-// A mono 16-bit PCM WAV of a sine tone.
-void writeTone(const QString& path, double frequency, double seconds)
-{
-    constexpr quint32 rate = 22050;
-    const auto samples = static_cast<quint32>(rate * seconds);
-    QByteArray data;
-    for (quint32 i = 0; i < samples; ++i) {
-        const auto value = static_cast<qint16>(6000 * std::sin(2 * M_PI * frequency * i / rate));
-        data.append(reinterpret_cast<const char*>(&value), 2); // x86: little-endian already
-    }
-    const auto le32 = [](quint32 v) {
-        const quint32 little = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char*>(&little), 4);
-    };
-    const auto le16 = [](quint16 v) {
-        const quint16 little = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char*>(&little), 2);
-    };
-    QByteArray wav = "RIFF" + le32(36 + static_cast<quint32>(data.size())) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
-                     le32(rate) + le32(rate * 2) + le16(2) + le16(16) + "data" +
-                     le32(static_cast<quint32>(data.size())) + data;
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(wav);
-}
 
 void writeJunk(const QString& path)
 {
@@ -79,6 +52,7 @@ private Q_SLOTS:
     void playsAFileForReal();
     void newSoundReplacesThePlayingOne();
     void unplayableFileLeavesThePlayingOneAlone();
+    void chimeThatCannotPlaySaysSoOnceAndBeeps_data();
     void chimeThatCannotPlaySaysSoOnceAndBeeps();
     void missingChimeBeeps();
 
@@ -87,6 +61,7 @@ private:
     QString m_tone;
     QString m_otherTone;
     QString m_junk;
+    QString m_noSamples;
 };
 
 void TestMultimediaAudioPlayer::initTestCase()
@@ -97,6 +72,8 @@ void TestMultimediaAudioPlayer::initTestCase()
     writeTone(m_tone, 440, 3);
     writeTone(m_otherTone, 660, 3);
     writeJunk(m_junk);
+    m_noSamples = m_folder.filePath(QStringLiteral("silent.wav"));
+    writeTone(m_noSamples, 440, 0);
 }
 
 void TestMultimediaAudioPlayer::playsAFileForReal()
@@ -151,22 +128,46 @@ void TestMultimediaAudioPlayer::unplayableFileLeavesThePlayingOneAlone()
     QVERIFY(player.isPlaying());
 }
 
+void TestMultimediaAudioPlayer::chimeThatCannotPlaySaysSoOnceAndBeeps_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("soundServer");
+    QTest::addColumn<QByteArray>("reason");
+
+    QTest::newRow("undecodable") << m_junk << true << QByteArray();
+    QTest::newRow("header without samples") << m_noSamples << true << QByteArray("holds no sound");
+    QTest::newRow("no sound server") << m_tone << false << QByteArray("no sound server");
+}
+
 void TestMultimediaAudioPlayer::chimeThatCannotPlaySaysSoOnceAndBeeps()
 {
-    const QTemporaryDir resources;
-    writeJunk(resources.filePath(QStringLiteral("marseillaise.wav")));
-    auto beep = std::make_shared<FakeSystemBeep>();
-    SoundManager sound({std::make_shared<FakePreferences>(), std::make_shared<FileResourceDirectory>(resources.path()),
-                        std::make_shared<MultimediaAudioPlayer>(), beep});
-    const StandardOutputCapture output;
-
-    sound.playHourChime();
-    QTRY_COMPARE(beep->beeps(), 1);
-    QTest::qWait(100);
-    QCOMPARE(beep->beeps(), 1);
-    const QByteArray text = output.text();
+    QFETCH(QString, file);
+    QFETCH(bool, soundServer);
+    QFETCH(QByteArray, reason);
+    // In a process of its own, since Qt looks for the sound server only once per process.
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QTemporaryDir elsewhere;
+    if (!soundServer) {
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), elsewhere.path());
+        environment.remove(QStringLiteral("PULSE_SERVER"));
+        // Nor may the library start one of its own.
+        const QString config = elsewhere.filePath(QStringLiteral("client.conf"));
+        QFile settings(config);
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("autospawn = no\n");
+        settings.close();
+        environment.insert(QStringLiteral("PULSE_CLIENTCONFIG"), config);
+    }
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--chime"), file});
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 1); // the number of beeps
+    const QByteArray text = child.readAllStandardOutput();
     QVERIFY2(text.startsWith("Failed to play sound: ") && text.endsWith('\n') && text.count('\n') == 1, text);
     QVERIFY(text.size() > qsizetype(sizeof "Failed to play sound: \n"));
+    QVERIFY2(text.contains(reason), text);
 }
 
 void TestMultimediaAudioPlayer::missingChimeBeeps()
@@ -184,5 +185,30 @@ void TestMultimediaAudioPlayer::missingChimeBeeps()
     QCOMPARE(output.text(), QByteArray());
 }
 
-QTEST_MAIN(TestMultimediaAudioPlayer)
+// The child of chimeThatCannotPlaySaysSoOnceAndBeeps: plays `file` as the chime through the real
+// player and exits with the number of beeps once the outcome is known.
+int chimeOnce(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    const QTemporaryDir resources;
+    QFile::copy(QString::fromLocal8Bit(argv[2]), resources.filePath(QStringLiteral("marseillaise.wav")));
+    auto beep = std::make_shared<FakeSystemBeep>();
+    auto player = std::make_shared<MultimediaAudioPlayer>();
+    SoundManager sound(
+        {std::make_shared<FakePreferences>(), std::make_shared<FileResourceDirectory>(resources.path()), player, beep});
+    sound.playHourChime();
+    // Long enough for a decoder to give up, or for a second report that must not come.
+    QTest::qWait(1500);
+    return beep->beeps();
+}
+
+int main(int argc, char** argv)
+{
+    if (argc > 2 && qstrcmp(argv[1], "--chime") == 0) {
+        return chimeOnce(argc, argv);
+    }
+    QGuiApplication app(argc, argv);
+    TestMultimediaAudioPlayer test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "TestMultimediaAudioPlayer.moc"

@@ -28,17 +28,26 @@ void StateHarness::launch(Instant now)
     clock->set(now);
     sound = std::make_unique<SoundManager>(soundServices());
     notifications = std::make_unique<NotificationManager>(notificationServices());
-    auto fakeTimer = std::make_unique<FakeRepeatingTimer>();
+    auto fakeTimer = std::make_unique<FakeDeadlineTimer>();
     auto fakeWatcher = std::make_unique<FakeTimeZoneWatcher>();
     timer = fakeTimer.get();
     timeZoneWatcher = fakeWatcher.get();
     calendar = std::make_unique<CalendarManager>(
-        CalendarManager::Services{clock, random, std::move(fakeTimer), store, std::move(fakeWatcher)}, sound.get(),
-        notifications.get());
+        CalendarManager::Services{clock, random, std::move(fakeTimer), store, std::move(fakeWatcher), clockChanges},
+        sound.get(), notifications.get());
 }
 
 void StateHarness::tickAt(Instant now)
 {
     clock->set(now);
     timer->fire();
+}
+
+void StateHarness::sleepUntil(Instant end)
+{
+    while (timer->deadline() && *timer->deadline() <= end) {
+        clock->set(std::max(*timer->deadline(), clock->now()));
+        timer->fire();
+    }
+    clock->set(end);
 }

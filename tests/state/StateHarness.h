@@ -7,10 +7,11 @@
 #include "app/state/SoundManager.h"
 #include "tests/support/FakeAudioPlayer.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/FakeClockChangeWatcher.h"
+#include "tests/support/FakeDeadlineTimer.h"
 #include "tests/support/FakeNotificationCenter.h"
 #include "tests/support/FakePreferences.h"
 #include "tests/support/FakeRandomSource.h"
-#include "tests/support/FakeRepeatingTimer.h"
 #include "tests/support/FakeResourceDirectory.h"
 #include "tests/support/FakeSystemBeep.h"
 #include "tests/support/FakeTimeZoneWatcher.h"
@@ -32,7 +33,8 @@ struct StateHarness
     std::shared_ptr<FakeAudioPlayer> player = std::make_shared<FakeAudioPlayer>();
     std::shared_ptr<FakeSystemBeep> beep = std::make_shared<FakeSystemBeep>();
     std::shared_ptr<FakeNotificationCenter> center = std::make_shared<FakeNotificationCenter>();
-    FakeRepeatingTimer* timer = nullptr;
+    FakeDeadlineTimer* timer = nullptr;
+    std::shared_ptr<FakeClockChangeWatcher> clockChanges = std::make_shared<FakeClockChangeWatcher>();
     FakeTimeZoneWatcher* timeZoneWatcher = nullptr;
 
     std::unique_ptr<SoundManager> sound;
@@ -46,6 +48,9 @@ struct StateHarness
 
     // Builds the managers in the program's order at `now`, with the chime resource present.
     void launch(Instant now);
-    // Moves the clock to `now` and runs one tick.
+    // Moves the clock to `now` and wakes the manager there, whatever it asked for.
     void tickAt(Instant now);
+    // Lets the manager sleep as it asks: moves the clock to each instant it wants to wake at,
+    // up to `end`, and wakes it there; then leaves the clock at `end`.
+    void sleepUntil(Instant end);
 };

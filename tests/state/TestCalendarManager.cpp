@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/state/StateHarness.h"
 
+#include "app/state/TitleText.h"
 #include "calendar/LocalCalendar.h"
 #include "tests/support/ScopedTimeZone.h"
 
@@ -8,16 +9,25 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <map>
 
 using namespace std::chrono_literals;
 
 namespace {
 
-constexpr auto tick = CalendarManager::tickInterval;
+constexpr auto tick = 864ms; // one decimal second
 
 QString slogan(std::size_t index)
 {
     return QString::fromUtf8(HistoricalData::slogans.at(index).data());
+}
+
+// What the status item shows at `at`: the title, and the decimal time when the tooltip shows it.
+QString statusTextAt(Instant at, MenuBarFormat format, bool tooltipTime)
+{
+    const DecimalTime time = RevolutionaryCalendar::toDecimalTime(at);
+    return QString::fromStdString(TitleText::menuBarText(RevolutionaryCalendar::fromGregorian(at), time, format) +
+                                  (tooltipTime ? " " + TitleText::timeText(time) : std::string()));
 }
 
 } // namespace
@@ -29,6 +39,7 @@ class TestCalendarManager : public QObject
 private Q_SLOTS:
     void launchBuildsTodayWithoutChimeOrPublication();
     void firstChimeComesWithTheFirstHourChange();
+    void chimeIsGotReadyShortlyBeforeTheHour();
     void midnightMovesTodayAndItsFollowers_data();
     void midnightMovesTodayAndItsFollowers();
     void clockMovedByWholeYearsIsNoDayChange();
@@ -42,6 +53,11 @@ private Q_SLOTS:
     void storedChoicesLoadWithoutBeingWritten();
     void everyChoiceIsPublishedAndSaved();
     void timeZoneChangeIsTakenInAtOnce();
+    void sleepsUntilTheTitleOrTheHourChanges_data();
+    void sleepsUntilTheTitleOrTheHourChanges();
+    void clockSetResumeAndZoneChangeUpdateAtOnce_data();
+    void clockSetResumeAndZoneChangeUpdateAtOnce();
+    void openPanelUpdatesAtOnceThenEverySecond();
 };
 
 void TestCalendarManager::launchBuildsTodayWithoutChimeOrPublication()
@@ -65,8 +81,8 @@ void TestCalendarManager::launchBuildsTodayWithoutChimeOrPublication()
     QCOMPARE(manager.menuBarFormat(), MenuBarFormat::dateAndTime);
     QCOMPARE(manager.theme(), AppTheme::light);
 
-    QVERIFY(harness.timer->isRunning());
-    QCOMPARE(harness.timer->interval(), 864ms);
+    // 10:40:00 is decimal 4:44.44; 4:45 begins at 10:40:48.
+    QCOMPARE(harness.timer->deadline(), localInstant(2026, 12, 7, 10, 40, 48));
     QCOMPARE(harness.center->authorizationRequests(), 1);
     // The manager reads its two choices but writes neither.
     QCOMPARE(harness.preferences->writes(PreferenceKeys::menuBarFormat), 0);
@@ -92,6 +108,20 @@ void TestCalendarManager::firstChimeComesWithTheFirstHourChange()
     harness.tickAt(hour + tick);
     harness.tickAt(hour + 2 * tick);
     QCOMPARE(harness.player->played().size(), 1);
+}
+
+void TestCalendarManager::chimeIsGotReadyShortlyBeforeTheHour()
+{
+    StateHarness harness;
+    const Instant hour = localInstant(2026, 12, 7, 12, 0);
+    harness.launch(hour - CalendarManager::chimePreparation - 86400ms);
+    harness.sleepUntil(hour - CalendarManager::chimePreparation - 1ms);
+    QVERIFY(harness.player->prepared().isEmpty());
+
+    harness.sleepUntil(hour - 1ms);
+    QVERIFY(!harness.player->prepared().isEmpty());
+    QCOMPARE(harness.player->prepared().constLast(), QStringLiteral("res:marseillaise.wav"));
+    QVERIFY(harness.player->played().isEmpty());
 }
 
 void TestCalendarManager::midnightMovesTodayAndItsFollowers_data()
@@ -194,8 +224,9 @@ void TestCalendarManager::goToTodayOnTodayPublishesNothing()
 
 void TestCalendarManager::steppedDayKeepsTheTimeOfDayAcrossDaylightSaving()
 {
-    StateHarness harness;
     // Paris moves to summer time in the night of 28 to 29 March 2026: that day has 23 hours.
+    const ScopedTimeZone paris("Europe/Paris");
+    StateHarness harness;
     harness.launch(localInstant(2026, 3, 28, 23, 30));
     CalendarManager& manager = *harness.calendar;
 
@@ -338,6 +369,130 @@ void TestCalendarManager::timeZoneChangeIsTakenInAtOnce()
     harness.timeZoneWatcher->reportChange(); // 04:00 on the 8th in Tokyo
     QCOMPARE(harness.calendar->todayDate().day, 16);
     QCOMPARE(harness.calendar->currentTime().hours, 1);
+}
+
+void TestCalendarManager::sleepsUntilTheTitleOrTheHourChanges_data()
+{
+    QTest::addColumn<MenuBarFormat>("format");
+    QTest::addColumn<bool>("tooltipTime");
+    QTest::addColumn<int>("textsPerDay");
+    QTest::addColumn<int>("mostWakes");
+
+    // Hours begin on decimal minutes, so they cost no wake of their own while the time shows.
+    QTest::newRow("time in the title") << MenuBarFormat::dateAndTime << false << 1000 << 1001;
+    QTest::newRow("time in the tooltip") << MenuBarFormat::dayNumber << true << 1000 << 1001;
+    QTest::newRow("date only") << MenuBarFormat::date << false << 1 << 11;
+}
+
+void TestCalendarManager::sleepsUntilTheTitleOrTheHourChanges()
+{
+    QFETCH(MenuBarFormat, format);
+    QFETCH(bool, tooltipTime);
+    QFETCH(int, textsPerDay);
+    QFETCH(int, mostWakes);
+    StateHarness harness;
+    const std::string_view raw = MenuBarFormats::rawValue(format);
+    harness.preferences->store(PreferenceKeys::menuBarFormat, QString::fromLatin1(raw.data(), qsizetype(raw.size())));
+    const Instant day = localInstant(2026, 12, 7);
+    harness.launch(day - 30s);
+    CalendarManager& manager = *harness.calendar;
+    manager.setTooltipShowsTime(tooltipTime);
+
+    // When each text was first shown, and each chime, waking only when the manager asks.
+    std::map<QString, Instant> firstShown;
+    QList<Instant> chimes;
+    int wakes = 0;
+    for (; *harness.timer->deadline() <= day + 24h + 30s; ++wakes) {
+        harness.tickAt(*harness.timer->deadline());
+        const DecimalTime time = manager.currentTime();
+        const std::string tooltip = tooltipTime ? " " + TitleText::timeText(time) : std::string();
+        firstShown.emplace(manager.menuBarText() + QString::fromStdString(tooltip), harness.clock->now());
+        if (harness.player->played().size() > chimes.size()) {
+            chimes.append(harness.clock->now());
+        }
+    }
+
+    QVERIFY(wakes <= mostWakes);
+    for (int k = 0; k < textsPerDay; ++k) {
+        const Instant begins = day + std::chrono::seconds{(k * 86400 + textsPerDay - 1) / textsPerDay};
+        const auto shown = firstShown.find(statusTextAt(begins, format, tooltipTime));
+        QVERIFY2(shown != firstShown.end() && shown->second >= begins && shown->second <= begins + 20ms,
+                 qPrintable(QString::number(k)));
+    }
+    QCOMPARE(chimes.size(), 11); // midnight, the nine hours of the day, and the next midnight
+    for (int hour = 0; hour <= 10; ++hour) {
+        QVERIFY(chimes.at(hour) >= day + hour * 8640s && chimes.at(hour) <= day + hour * 8640s + 50ms);
+    }
+}
+
+void TestCalendarManager::clockSetResumeAndZoneChangeUpdateAtOnce_data()
+{
+    QTest::addColumn<qint64>("stepHours");
+    QTest::addColumn<QByteArray>("zone");
+    QTest::addColumn<bool>("newDay");
+
+    QTest::newRow("set forward by hours") << qint64{5} << QByteArray() << false;
+    QTest::newRow("set back by a day") << qint64{-24} << QByteArray() << true;
+    QTest::newRow("resume two days on") << qint64{49} << QByteArray() << true;
+    QTest::newRow("zone change") << qint64{0} << QByteArray("Asia/Tokyo") << true;
+}
+
+void TestCalendarManager::clockSetResumeAndZoneChangeUpdateAtOnce()
+{
+    QFETCH(qint64, stepHours);
+    QFETCH(QByteArray, zone);
+    QFETCH(bool, newDay);
+    const ScopedTimeZone paris("Europe/Paris");
+    StateHarness harness;
+    const Instant launch = localInstant(2026, 12, 7, 18, 0);
+    harness.launch(launch);
+    harness.sleepUntil(launch + 10min);
+    const int removalsBefore = harness.center->removals();
+
+    harness.clock->advance(std::chrono::hours{stepHours});
+    if (zone.isEmpty()) {
+        harness.clockChanges->reportChange();
+    } else {
+        setenv("TZ", zone.constData(), 1);
+        harness.timeZoneWatcher->reportChange();
+    }
+
+    const Instant now = harness.clock->now();
+    QCOMPARE(harness.calendar->menuBarText(), statusTextAt(now, MenuBarFormat::dateAndTime, false));
+    QCOMPARE(harness.center->removals() > removalsBefore, newDay);
+    // And it sleeps for the new time, not the old one.
+    QVERIFY(*harness.timer->deadline() > now && *harness.timer->deadline() <= now + 87s);
+}
+
+void TestCalendarManager::openPanelUpdatesAtOnceThenEverySecond()
+{
+    StateHarness harness;
+    const Instant launch = localInstant(2026, 12, 7, 10, 40) + 300ms;
+    harness.launch(launch);
+    harness.sleepUntil(launch + 30s + 200ms);
+    CalendarManager& manager = *harness.calendar;
+    QList<std::pair<Instant, DecimalTime>> times;
+    connect(&manager, &CalendarManager::changed, this, [&] {
+        times.append({harness.clock->now(), manager.currentTime()});
+    });
+
+    manager.setPanelOpen(true);
+    QCOMPARE(times.size(), 1);
+    QCOMPARE(times.first().second, RevolutionaryCalendar::toDecimalTime(launch + 30s + 200ms));
+
+    harness.sleepUntil(localInstant(2026, 12, 7, 10, 40, 40));
+    QCOMPARE(times.size(), 11);
+    for (int second = 1; second <= 10; ++second) {
+        const Instant at = localInstant(2026, 12, 7, 10, 40, 30 + second);
+        QCOMPARE(times.at(second).first, at);
+        QCOMPARE(times.at(second).second, RevolutionaryCalendar::toDecimalTime(at));
+        QVERIFY(times.at(second).second != times.at(second - 1).second);
+    }
+
+    // Closed again: nothing published, and back to the next decimal minute (4:45 at 10:40:48).
+    manager.setPanelOpen(false);
+    QCOMPARE(times.size(), 11);
+    QCOMPARE(harness.timer->deadline(), localInstant(2026, 12, 7, 10, 40, 48));
 }
 
 QTEST_GUILESS_MAIN(TestCalendarManager)

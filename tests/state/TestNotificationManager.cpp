@@ -48,8 +48,8 @@ class TestNotificationManager : public QObject
 
 private Q_SLOTS:
     void firstLaunchWritesTheDefaults();
-    void storedSettingsAreReadAsTheyAre_data();
-    void storedSettingsAreReadAsTheyAre();
+    void storedSettingsAreRead_data();
+    void storedSettingsAreRead();
     void windowStartsTodayWhileTheReminderIsAhead_data();
     void windowStartsTodayWhileTheReminderIsAhead();
     void identifiersTitlesAndBodiesNameTheDayOfFiring();
@@ -82,7 +82,7 @@ void TestNotificationManager::firstLaunchWritesTheDefaults()
     QCOMPARE(harness.center->additions(), 0); // nothing before permission
 }
 
-void TestNotificationManager::storedSettingsAreReadAsTheyAre_data()
+void TestNotificationManager::storedSettingsAreRead_data()
 {
     QTest::addColumn<QVariant>("enabled");
     QTest::addColumn<QVariant>("hour");
@@ -99,11 +99,17 @@ void TestNotificationManager::storedSettingsAreReadAsTheyAre_data()
     QTest::newRow("wrong type") << QVariant(QStringLiteral("abc")) << QVariant(QStringLiteral("abc"))
                                 << QVariant(QStringList{QStringLiteral("1"), QStringLiteral("2")}) << false << 0 << 0
                                 << 0;
-    QTest::newRow("out of range") << QVariant(true) << QVariant(99) << QVariant(-5) << true << 0 << 0 << 13;
+    // A time no clock shows means the first launch's 08:00, never midnight or a rolled-over hour.
+    QTest::newRow("hour 25") << QVariant(true) << QVariant(25) << QVariant(0) << true << 8 << 0 << 13;
+    QTest::newRow("hour 24") << QVariant(true) << QVariant(24) << QVariant(30) << true << 8 << 0 << 13;
+    QTest::newRow("negative hour") << QVariant(true) << QVariant(-1) << QVariant(30) << true << 8 << 0 << 13;
+    QTest::newRow("minute 99") << QVariant(true) << QVariant(6) << QVariant(99) << true << 8 << 0 << 13;
+    QTest::newRow("minute 60") << QVariant(true) << QVariant(11) << QVariant(60) << true << 8 << 0 << 13;
+    QTest::newRow("negative minute") << QVariant(true) << QVariant(99) << QVariant(-5) << true << 8 << 0 << 13;
     QTest::newRow("edges") << QVariant(true) << QVariant(23) << QVariant(59) << true << 23 << 59 << 14;
 }
 
-void TestNotificationManager::storedSettingsAreReadAsTheyAre()
+void TestNotificationManager::storedSettingsAreRead()
 {
     QFETCH(QVariant, enabled);
     QFETCH(QVariant, hour);
@@ -134,6 +140,10 @@ void TestNotificationManager::storedSettingsAreReadAsTheyAre()
     reminders.reschedule();
     QCOMPARE(harness.center->removals(), 1);
     QCOMPARE(harness.center->pendingCount(), static_cast<std::size_t>(expectedPending));
+    for (const NotificationRequest& request : harness.center->pendingRequests()) {
+        QCOMPARE(request.trigger.hour, expectedHour);
+        QCOMPARE(request.trigger.minute, expectedMinute);
+    }
 }
 
 void TestNotificationManager::windowStartsTodayWhileTheReminderIsAhead_data()

@@ -91,7 +91,9 @@ void TestSoundManager::switchedOffIsSilent()
     sound.setSoundEnabled(false);
     const StandardOutputCapture output;
 
+    sound.prepareHourChime();
     sound.playHourChime();
+    QVERIFY(harness.player->prepared().isEmpty());
     QVERIFY(harness.player->played().isEmpty());
     QCOMPARE(harness.beep->beeps(), 0);
     QCOMPARE(output.text(), QByteArray());
@@ -119,8 +121,11 @@ void TestSoundManager::chimeFileIsTheFirstFormatFound()
     }
     SoundManager sound(harness.soundServices());
 
+    sound.prepareHourChime();
     sound.playHourChime();
     sound.playHourChime();
+    // What is got ready ahead of the hour is what then plays.
+    QCOMPARE(harness.player->prepared(), played.isEmpty() ? QStringList() : QStringList{played});
     if (played.isEmpty()) {
         QVERIFY(harness.player->played().isEmpty());
         QCOMPARE(harness.beep->beeps(), 2);

@@ -106,7 +106,7 @@ void TestStoredSettings::launchStartsWithTheDocumentedDefaults_data()
     outOfRange.insert(nameOf(PreferenceKeys::menuBarFormat), QString());
     outOfRange.insert(nameOf(PreferenceKeys::appTheme), QStringLiteral("sepianight"));
     QTest::newRow("out of range and not a choice")
-        << "file" << fileText(outOfRange) << true << MenuBarFormat::dateAndTime << AppTheme::light << true << 0 << 0
+        << "file" << fileText(outOfRange) << true << MenuBarFormat::dateAndTime << AppTheme::light << true << 8 << 0
         << outOfRange;
 
     Stored chosen = firstLaunch;

@@ -18,6 +18,8 @@ public:
         }
     }
 
+    void prepare(const QString& file, float) override { m_prepared.append(file); }
+
     void failOn(const QString& file, const QString& description)
     {
         m_badFile = file;
@@ -25,10 +27,12 @@ public:
     }
 
     const QStringList& played() const { return m_played; }
+    const QStringList& prepared() const { return m_prepared; }
     float lastVolume() const { return m_lastVolume; }
 
 private:
     QStringList m_played;
+    QStringList m_prepared;
     float m_lastVolume = 0;
     QString m_badFile;
     QString m_badDescription;

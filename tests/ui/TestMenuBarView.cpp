@@ -6,7 +6,11 @@
 #include "app/ui/PanelText.h"
 #include "tests/ui/UiFixture.h"
 
+#include <QFontInfo>
 #include <QLabel>
+#include <QLayout>
+#include <QMap>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -51,11 +55,88 @@ QStringList eventTitles(const QWidget& panel)
     }
 }
 
+// Lets every layout of the panel take the sizes its new texts ask for, as the event loop would
+// before the next paint.
+void settle()
+{
+    for (int pass = 0; pass < 4; ++pass) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+}
+
+// The labels of the panel whose text is cut: an ellipsis, a box smaller than the text, or a box
+// reaching past one of the widgets that hold it. The events' descriptions may end in an
+// ellipsis on their second line, and only there.
+QStringList cutTexts(const QWidget& panel)
+{
+    QStringList cut;
+    for (const QLabel* label : panel.findChildren<QLabel*>()) {
+        if (!label->isVisibleTo(&panel) || label->text().isEmpty()) {
+            continue;
+        }
+        const QRect box = label->contentsRect();
+        const QFontMetrics metrics(label->font());
+        const QRect needed = metrics.boundingRect(QRect(QPoint(), QSize(box.width(), QWIDGETSIZE_MAX)),
+                                                  label->wordWrap() ? int(Qt::TextWordWrap) : 0, label->text());
+        bool whole = needed.width() <= box.width() && needed.height() <= box.height();
+        if (const auto* elided = qobject_cast<const ElidedLabel*>(label)) {
+            whole = whole && (!elided->isElided() || label->objectName() == QLatin1String("eventDescription"));
+        }
+        for (const QWidget* holder = label->parentWidget(); whole && holder; holder = holder->parentWidget()) {
+            whole = holder->rect().contains(QRect(label->mapTo(holder, box.topLeft()), box.size()));
+            if (holder == &panel) {
+                break;
+            }
+        }
+        if (!whole) {
+            cut << QStringLiteral("%1 \"%2\" (%3x%4)")
+                       .arg(label->objectName(), label->text())
+                       .arg(box.width())
+                       .arg(box.height());
+        }
+    }
+    return cut;
+}
+
+// How far the most inked pixel of `area` goes from the background towards `full`, the colour the
+// ink has where it covers a whole pixel: 1 when it gets there, below when strokes are too thin,
+// above when the ink is darker (or lighter) than its level.
+double reach(const QImage& image, const QRect& area, QColor background, QColor full)
+{
+    const double dr = full.redF() - background.redF(), dg = full.greenF() - background.greenF(),
+                 db = full.blueF() - background.blueF();
+    const double length = dr * dr + dg * dg + db * db;
+    double most = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const double along =
+                ((pixel.redF() - background.redF()) * dr + (pixel.greenF() - background.greenF()) * dg +
+                 (pixel.blueF() - background.blueF()) * db) /
+                length;
+            most = std::max(most, along);
+        }
+    }
+    return most;
+}
+
+// A colour laid over an opaque background.
+QColor over(const QColor& top, const QColor& background)
+{
+    QImage pixel(1, 1, QImage::Format_RGB32);
+    pixel.fill(background);
+    QPainter(&pixel).fillRect(pixel.rect(), top);
+    return pixel.pixelColor(0, 0);
+}
+
 } // namespace
 
 class TestMenuBarView : public QObject
 {
     Q_OBJECT
+
+    // Instants in these tests are Paris times, also when the test runs without ctest's TZ.
+    ScopedTimeZone m_zone{"Europe/Paris"};
 
 private Q_SLOTS:
     void initTestCase();
@@ -63,6 +144,13 @@ private Q_SLOTS:
     void complementaryDayHasNoItemSection();
     void eventsShowTheirYearOnlyWhenTheyHaveOne();
     void missingEngravingShowsTheEmoji();
+    void controlSymbolsDrawWithoutTheResourceFolder();
+    void nothingIsCutOnAnyDay_data();
+    void nothingIsCutOnAnyDay();
+    void everySloganShowsWhole();
+    void headerKeepsItsHeightFromMonthToMonth();
+    void navigationBarReachesItsLevel_data();
+    void navigationBarReachesItsLevel();
     void ordinals_data();
     void ordinals();
     void keyboardNavigation();
@@ -170,6 +258,142 @@ void TestMenuBarView::missingEngravingShowsTheEmoji()
     QVERIFY(!complete.findChild<QLabel*>(QStringLiteral("guillotinePicture"))->pixmap().isNull());
 }
 
+void TestMenuBarView::controlSymbolsDrawWithoutTheResourceFolder()
+{
+    const QTemporaryDir parent;
+    UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0), parent.filePath(QStringLiteral("missing")));
+    MenuBarView panel(fixture.panelServices());
+    panel.show();
+    fixture.calendar->stepDay(1);
+    for (const char* control :
+         {"previousDay", "nextDay", "returnToToday", "soundButton", "copyButton", "preferencesButton", "quitButton"}) {
+        const QToolButton* shown = button(panel, control);
+        const QImage symbol = shown->icon().pixmap(shown->iconSize()).toImage();
+        int inked = 0;
+        for (int y = 0; y < symbol.height(); ++y) {
+            for (int x = 0; x < symbol.width(); ++x) {
+                inked += qAlpha(symbol.pixel(x, y)) > 32;
+            }
+        }
+        QVERIFY2(inked >= 8, qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(control)).arg(inked)));
+    }
+}
+
+void TestMenuBarView::nothingIsCutOnAnyDay_data()
+{
+    // From 1 Vendémiaire: an CCXXXV has six complementary days, an CCXXXVI five.
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QDate>("firstDay");
+    QTest::addColumn<int>("days");
+    for (const char* locale : {"C", "en_US", "fr_FR"}) {
+        QTest::addRow("%s, common year", locale) << QString::fromLatin1(locale) << QDate(2027, 9, 25) << 365;
+        QTest::addRow("%s, leap year", locale) << QString::fromLatin1(locale) << QDate(2026, 9, 24) << 366;
+    }
+}
+
+void TestMenuBarView::nothingIsCutOnAnyDay()
+{
+    QFETCH(QString, locale);
+    QFETCH(QDate, firstDay);
+    QFETCH(int, days);
+    QLocale::setDefault(QLocale(locale));
+    UiFixture fixture(localInstant(firstDay.year(), firstDay.month(), firstDay.day(), 10, 40, 0));
+    MenuBarView panel(fixture.panelServices());
+    panel.show();
+    // The font the panel is measured in: Debian's default.
+    QCOMPARE(QFontInfo(PanelStyle::font(13)).family(), QStringLiteral("DejaVu Sans"));
+
+    const std::int64_t year = fixture.calendar->currentDate().year;
+    QStringList cut;
+    int seen = 0;
+    for (; fixture.calendar->currentDate().year == year; fixture.calendar->stepDay(1), ++seen) {
+        settle();
+        for (const QString& text : cutTexts(panel)) {
+            cut << textOf(panel, "gregorianDate") + QStringLiteral(": ") + text;
+        }
+    }
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QCOMPARE(seen, days);
+    QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("%1 cut, first: ").arg(cut.size()) +
+                                       QStringList(cut.mid(0, 12)).join(QStringLiteral("\n"))));
+}
+
+void TestMenuBarView::everySloganShowsWhole()
+{
+    Instant at = localInstant(2026, 12, 7, 10, 40, 0);
+    UiFixture fixture(at);
+    MenuBarView panel(fixture.panelServices());
+    panel.show();
+    const auto* slogan = panel.findChild<ElidedLabel*>(QStringLiteral("slogan"));
+    for (std::uint32_t index = 0; index < HistoricalData::slogans.size(); ++index) {
+        fixture.random->queue(index);
+        at += CalendarManager::sloganLifetime + std::chrono::seconds(1);
+        fixture.tickAt(at);
+        settle();
+        QCOMPARE(slogan->fullText(), PanelText::fromUtf8(HistoricalData::slogans[index]));
+        QVERIFY2(!slogan->isElided() && cutTexts(panel).isEmpty(), qPrintable(slogan->text()));
+    }
+}
+
+void TestMenuBarView::headerKeepsItsHeightFromMonthToMonth()
+{
+    // The first day of every month, the complementary days' included. Beside the Republican date,
+    // which takes a second line when it must, nothing in the header changes its height.
+    UiFixture fixture(localInstant(2026, 9, 24, 10, 40, 0));
+    MenuBarView panel(fixture.panelServices());
+    panel.show();
+    const auto* header = panel.findChild<QWidget*>(QStringLiteral("headerSection"));
+    const auto* fullDate = panel.findChild<QLabel*>(QStringLiteral("fullDate"));
+    QMap<int, QString> heights;
+    for (int month = 1; month <= 13; ++month) {
+        settle();
+        QCOMPARE(fixture.calendar->currentDate().month, month);
+        heights[header->height() - fullDate->height()] += textOf(panel, "monthName") + QLatin1Char(' ');
+        fixture.calendar->stepDay(30);
+    }
+    QVERIFY2(heights.size() == 1, qPrintable(QStringList(heights.values()).join(QStringLiteral("| "))));
+}
+
+void TestMenuBarView::navigationBarReachesItsLevel_data()
+{
+    QTest::addColumn<bool>("night");
+    QTest::newRow("light") << false;
+    QTest::newRow("sepia night") << true;
+}
+
+void TestMenuBarView::navigationBarReachesItsLevel()
+{
+    QFETCH(bool, night);
+    const AppTheme theme = night ? AppTheme::sepiaNight : AppTheme::light;
+    UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
+    fixture.calendar->setTheme(theme);
+    MenuBarView panel(fixture.panelServices());
+    panel.show();
+    const PanelStyle style(theme);
+    const QColor background = style.background();
+    const QColor secondary = over(style.foreground(PanelStyle::Level::secondary), background);
+    const auto area = [&panel](const char* objectName) {
+        const auto* part = panel.findChild<QWidget*>(QLatin1String(objectName));
+        return QRect(part->mapTo(&panel, QPoint()), part->size());
+    };
+    const auto check = [&](const QRect& where, const char* what) {
+        const double reached = reach(panel.grab().toImage(), where, background, secondary);
+        QVERIFY2(reached > 0.85 && reached < 1.15, qPrintable(QStringLiteral("%1: %2").arg(what).arg(reached)));
+    };
+
+    settle();
+    check(area("previousDay"), "previous day");
+    check(area("nextDay"), "next day");
+    check(area("todayMarker"), "AUJOURD'HUI");
+
+    fixture.calendar->stepDay(-1);
+    settle();
+    const QRect way = area("returnToToday");
+    const int iconEnd = button(panel, "returnToToday")->iconSize().width() + 4;
+    check(QRect(way.left(), way.top(), iconEnd, way.height()), "the way back's arrow");
+    check(way.adjusted(iconEnd + 2, 0, 0, 0), "Aujourd'hui");
+}
+
 void TestMenuBarView::ordinals_data()
 {
     QTest::addColumn<qint64>("number");
@@ -265,7 +489,7 @@ void TestMenuBarView::soundSwitch()
     MenuBarView panel(fixture.panelServices());
     panel.show();
     QToolButton* sound = button(panel, "soundButton");
-    QCOMPARE(sound->toolTip(), QStringLiteral("Click to toggle • Option-click to test chime"));
+    QCOMPARE(sound->toolTip(), QStringLiteral("Click to toggle • Alt-click to test chime"));
     QVERIFY(fixture.sound->soundEnabled());
     QCOMPARE(sound->property("symbol").toString(), QStringLiteral("speaker.wave.2"));
 

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLayout>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -38,11 +39,17 @@ class TestSettingsView : public QObject
 {
     Q_OBJECT
 
+    // Instants in these tests are Paris times, also when the test runs without ctest's TZ.
+    ScopedTimeZone m_zone{"Europe/Paris"};
+
 private Q_SLOTS:
     void sectionsAndChoicesInOrder();
     void appearanceReachesManagerPreferencesAndTitle();
     void choicesReachThePreferencesFile();
     void reminderToggleAndTime();
+    void heightFollowsTheReminderSwitch();
+    void timePickerFollowsTheLocale_data();
+    void timePickerFollowsTheLocale();
     void chimeToggleFollowsThePanel();
     void launchAtLoginReflectsTheDesktop_data();
     void launchAtLoginReflectsTheDesktop();
@@ -169,6 +176,50 @@ void TestSettingsView::reminderToggleAndTime()
     QCOMPARE(pending.front().trigger.hour, 7);
     QCOMPARE(pending.front().trigger.minute, 30);
     QCOMPARE(time->time(), QTime(7, 30));
+}
+
+void TestSettingsView::heightFollowsTheReminderSwitch()
+{
+    UiFixture fixture(localInstant(2026, 12, 7, 6, 0, 0));
+    SettingsView view(fixture.settingsServices());
+    view.present();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QCheckBox* toggle = child<QCheckBox>(view, "reminderToggle");
+    const int withTime = view.height();
+
+    toggle->click();
+    QTRY_VERIFY(view.height() < withTime);
+    // No empty band where the picker was: the last section ends at the form's margin.
+    const QWidget* last = child<QWidget>(view, "soundSection");
+    QCOMPARE(view.height() - last->geometry().bottom() - 1, view.layout()->contentsMargins().bottom());
+
+    toggle->click();
+    QTRY_COMPARE(view.height(), withTime);
+    QCOMPARE(view.width(), SettingsView::formWidth);
+}
+
+void TestSettingsView::timePickerFollowsTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("C") << "C"
+                       << "08:00";
+    QTest::newRow("en_US") << "en_US"
+                           << "8:00 AM";
+    QTest::newRow("fr_FR") << "fr_FR"
+                           << "08:00";
+}
+
+void TestSettingsView::timePickerFollowsTheLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, shown);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    UiFixture fixture(localInstant(2026, 12, 7, 6, 0, 0));
+    SettingsView view(fixture.settingsServices());
+    QLocale::setDefault(before);
+    QCOMPARE(child<QTimeEdit>(view, "reminderTime")->text(), shown);
 }
 
 void TestSettingsView::chimeToggleFollowsThePanel()

@@ -10,12 +10,12 @@
 #include "tests/support/FakeAudioPlayer.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/FakeClock.h"
+#include "tests/support/FakeDeadlineTimer.h"
 #include "tests/support/FakeLoginItem.h"
 #include "tests/support/FakeModifierKeys.h"
 #include "tests/support/FakeNotificationCenter.h"
 #include "tests/support/FakePreferences.h"
 #include "tests/support/FakeRandomSource.h"
-#include "tests/support/FakeRepeatingTimer.h"
 #include "tests/support/FakeSystemBeep.h"
 #include "tests/support/FakeTimeZoneWatcher.h"
 #include "tests/support/LocalTime.h"
@@ -33,14 +33,14 @@ struct UiFixture
         : clock(std::make_shared<FakeClock>(start)), resources(std::make_shared<FileResourceDirectory>(resourceRoot))
     {
         const std::shared_ptr<Preferences> kept = store ? store : std::shared_ptr<Preferences>(preferences);
-        auto timerOwned = std::make_unique<FakeRepeatingTimer>();
+        auto timerOwned = std::make_unique<FakeDeadlineTimer>();
         timer = timerOwned.get();
         sound = std::make_unique<SoundManager>(SoundManager::Services{kept, resources, player, beep});
         notifications = std::make_unique<NotificationManager>(NotificationManager::Services{kept, center, clock});
-        calendar =
-            std::make_unique<CalendarManager>(CalendarManager::Services{clock, random, std::move(timerOwned), kept,
-                                                                        std::make_unique<FakeTimeZoneWatcher>()},
-                                              sound.get(), notifications.get());
+        calendar = std::make_unique<CalendarManager>(
+            CalendarManager::Services{clock, random, std::move(timerOwned), kept,
+                                      std::make_unique<FakeTimeZoneWatcher>(), nullptr},
+            sound.get(), notifications.get());
     }
 
     MenuBarView::Services panelServices() { return {*calendar, *sound, *clock, *resources, clipboard, modifiers}; }
@@ -61,7 +61,7 @@ struct UiFixture
     std::shared_ptr<FakeAudioPlayer> player = std::make_shared<FakeAudioPlayer>();
     std::shared_ptr<FakeSystemBeep> beep = std::make_shared<FakeSystemBeep>();
     std::shared_ptr<FakeNotificationCenter> center = std::make_shared<FakeNotificationCenter>();
-    FakeRepeatingTimer* timer = nullptr;
+    FakeDeadlineTimer* timer = nullptr;
     std::unique_ptr<SoundManager> sound;
     std::unique_ptr<NotificationManager> notifications;
     std::unique_ptr<CalendarManager> calendar;

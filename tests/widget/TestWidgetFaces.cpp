@@ -79,7 +79,10 @@ private Q_SLOTS:
     void dayNumberDigitsHaveEqualWidth();
     void civilDateLeavesOutTheWeekday_data();
     void civilDateLeavesOutTheWeekday();
+    void civilDateHasNoStrayMarkInAnyLocale();
     void engravingIsMultipliedOntoParchment();
+    void plateFrameSurvivesTheThumbnail_data();
+    void plateFrameSurvivesTheThumbnail();
     void missingEngravingLeavesParchment();
     void darkDesktopStillDrawsLight();
 
@@ -173,6 +176,17 @@ void TestWidgetFaces::civilDateLeavesOutTheWeekday_data()
                            << "7 décembre 2026";
     QTest::newRow("de_DE") << "de_DE"
                            << "7. Dezember 2026";
+    // Weekday last, behind a comma of its own script, or followed by a word of its own.
+    QTest::newRow("hu_HU") << "hu_HU"
+                           << "2026. december 7.";
+    QTest::newRow("lt_LT") << "lt_LT"
+                           << "2026 m. gruodžio 7 d.";
+    QTest::newRow("ar_EG") << "ar_EG"
+                           << "٧ ديسمبر ٢٠٢٦";
+    QTest::newRow("mn_MN") << "mn_MN"
+                           << "2026 оны арван хоёрдугаар сарын 7";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "2026年12月7日";
 }
 
 void TestWidgetFaces::civilDateLeavesOutTheWeekday()
@@ -180,6 +194,22 @@ void TestWidgetFaces::civilDateLeavesOutTheWeekday()
     QFETCH(QString, locale);
     QFETCH(QString, text);
     QCOMPARE(EntryTexts::civilDateText(QDate(2026, 12, 7), QLocale(locale)), text);
+}
+
+void TestWidgetFaces::civilDateHasNoStrayMarkInAnyLocale()
+{
+    const QDate monday(2026, 12, 7);
+    const auto stray = [](QChar ch) {
+        return ch.isSpace() || ch.category() == QChar::Punctuation_Dash ||
+               QStringView(u",\u060C\u1363\uFF0C\u3001;\u061B\u2E41").contains(ch);
+    };
+    for (const QLocale& locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        const QString text = EntryTexts::civilDateText(monday, locale);
+        QVERIFY2(!text.isEmpty() && !stray(text.front()) && !stray(text.back()) &&
+                     !text.contains(locale.dayName(monday.dayOfWeek())),
+                 qPrintable(locale.name() + QStringLiteral(": ") + text));
+    }
 }
 
 void TestWidgetFaces::engravingIsMultipliedOntoParchment()
@@ -195,6 +225,35 @@ void TestWidgetFaces::engravingIsMultipliedOntoParchment()
     QVERIFY(near(drawn.pixelColor(48, 32), WidgetStyle::parchment()));
     // Nothing of the plate outside the rounded corner.
     QCOMPARE(drawn.pixelColor(0, 0).alpha(), 0);
+}
+
+void TestWidgetFaces::plateFrameSurvivesTheThumbnail_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("medium") << 52;
+    QTest::newRow("large") << 64;
+}
+
+void TestWidgetFaces::plateFrameSurvivesTheThumbnail()
+{
+    // A real plate: its frame is a four-pixel rule near each edge of 512, under half a pixel here.
+    QFETCH(int, size);
+    const auto item = *WidgetDailyItems::item({235, 3, 15, 5});
+    EngravingThumbnail thumbnail(item, size, QStringLiteral(QUINTAVAL_BUILD_RESOURCES));
+    QVERIFY(thumbnail.hasEngraving());
+    const QImage drawn = grabbed(thumbnail);
+    // Along the middle of each side, the darkest pixel of the outer eighth is the frame's.
+    const int paper = qGray(WidgetStyle::parchment().rgb());
+    const QPoint middle(size / 2, size / 2);
+    for (const QPoint inward : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+        const QPoint edge = middle - inward * (size / 2) + QPoint(inward.x() < 0, inward.y() < 0) * -1;
+        int darkest = 255;
+        for (int step = 0; step < size / 8; ++step) {
+            darkest = std::min(darkest, qGray(drawn.pixel(edge + inward * step)));
+        }
+        QVERIFY2(darkest < paper - 30,
+                 qPrintable(QStringLiteral("frame at %1 against paper %2").arg(darkest).arg(paper)));
+    }
 }
 
 void TestWidgetFaces::missingEngravingLeavesParchment()

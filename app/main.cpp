@@ -30,10 +30,16 @@
 
 int main(int argc, char* argv[])
 {
+    // Under a Wayland compositor the panel and the widgets go through XWayland: Qt's Wayland
+    // back-end can neither put a drop-down at a place on the screen nor keep a window below the
+    // others. A QT_QPA_PLATFORM of the user's own still wins.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quintaval"));
+    // No display name: Qt would append it to every window title, "Quintaval Settings — Quintaval".
     QApplication::setApplicationName(QStringLiteral("Quintaval"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quintaval"));
     QApplication::setDesktopFileName(QStringLiteral("quintaval"));
     TranslationLoader::install(TranslationLoader::directoryForRunningProgram());
     // The program lives in the status bar: closing the settings window or the panel ends nothing.
@@ -55,6 +61,7 @@ int main(int argc, char* argv[])
     const auto clock = std::make_shared<SystemClock>();
     const auto preferences = std::make_shared<SettingsPreferences>(PreferenceKeys::schema());
     const auto resources = std::make_shared<FileResourceDirectory>(FileResourceDirectory::forRunningProgram());
+    QApplication::setWindowIcon(QuintavalApp::applicationIcon(*resources));
     SoundManager::configureShared(
         {preferences, resources, std::make_shared<LazyAudioPlayer>(), std::make_shared<ApplicationBeep>()});
     // Reminders sleep until their minute; a clock set, a resume or a zone change wakes them early.
@@ -75,6 +82,8 @@ int main(int argc, char* argv[])
     SystemModifierKeys modifiers;
     QuintavalApp quintaval({calendar, SoundManager::shared(), NotificationManager::shared(), statusItem, loginItem,
                             *clock, *resources, clipboard, modifiers});
+
+    statusItem.start();
 
     QObject::connect(&instance, &SingleInstance::activationRequested, &quintaval, &QuintavalApp::openPanel);
     QObject::connect(&quintaval, &QuintavalApp::quitRequested, &application, &QCoreApplication::quit);

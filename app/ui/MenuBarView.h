@@ -49,6 +49,8 @@ public:
     void toggleAt(QPoint globalPosition);
     // As an ordinary window, for desktops with no status bar to hang it from.
     void showAsWindow();
+    // Open (or ready to open) as the drop-down of the status item, not as a window.
+    bool isDropDown() const;
 
     bool showCopiedFeedback() const { return m_showCopiedFeedback; }
     // Puts the viewed day's text on the clipboard and confirms it for two seconds.
@@ -62,6 +64,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void refresh();
@@ -83,4 +87,7 @@ private:
     // A click on the status item while the panel is open first closes it (a click outside a
     // drop-down); the activation that follows must not open it again.
     QElapsedTimer m_sinceHidden;
+    QElapsedTimer m_sinceShown;
+    // The point the drop-down hangs from, kept so that it stays there when its size changes.
+    QPoint m_anchor;
 };

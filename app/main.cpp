@@ -26,10 +26,16 @@
 
 int main(int argc, char* argv[])
 {
+    // Under a Wayland compositor the panel and the widgets go through XWayland: Qt's Wayland
+    // back-end can neither put a drop-down at a place on the screen nor keep a window below the
+    // others. A QT_QPA_PLATFORM of the user's own still wins.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Quintaval"));
+    // No display name: Qt would append it to every window title, "Quintaval Settings — Quintaval".
     QApplication::setApplicationName(QStringLiteral("Quintaval"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quintaval"));
     QApplication::setDesktopFileName(QStringLiteral("quintaval"));
     // The program lives in the status bar: closing the settings window or the panel ends nothing.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -42,8 +48,9 @@ int main(int argc, char* argv[])
     const auto clock = std::make_shared<SystemClock>();
     const auto preferences = std::make_shared<SettingsPreferences>();
     const auto resources = std::make_shared<FileResourceDirectory>(FileResourceDirectory::forRunningProgram());
-    SoundManager::configureShared({preferences, resources, std::make_shared<MultimediaAudioPlayer>(),
-                                   std::make_shared<ApplicationBeep>()});
+    QApplication::setWindowIcon(QuintavalApp::applicationIcon(*resources));
+    SoundManager::configureShared(
+        {preferences, resources, std::make_shared<MultimediaAudioPlayer>(), std::make_shared<ApplicationBeep>()});
     NotificationManager::configureShared({preferences, std::make_shared<DBusNotificationCenter>(clock), clock});
 
     CalendarManager calendar({clock, std::make_shared<SystemRandomSource>(), std::make_unique<EventLoopTimer>(),

@@ -39,12 +39,12 @@ set(quintaval_runtime_packages
     tzdata)
 list(JOIN quintaval_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # Reminders need a notification server and the status item a session bus, which every desktop
-# brings; Wayland sessions want Qt's Wayland plug-in; the widget's day number is drawn in DejaVu's
-# light weight when it is there.
+# brings; under Wayland the programs run through XWayland (the X11 plug-in above); the widget's day
+# number is drawn in DejaVu's light weight when it is there.
 set(quintaval_recommended_packages
     notification-daemon
     "default-dbus-session-bus | dbus-session-bus"
-    qt6-wayland
+    xwayland
     hicolor-icon-theme
     fonts-dejavu-extra)
 list(JOIN quintaval_recommended_packages ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QSettings>
 #include <QTextStream>
 
@@ -37,9 +38,16 @@ int main(int argc, char** argv)
     if (isOneOffCommand(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    // Widgets stay below other windows and where the user put them only through XWayland: Qt's
+    // Wayland back-end can do neither. A QT_QPA_PLATFORM of the user's own still wins.
+    if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("quintaval-widgets"));
     QApplication::setOrganizationName(QStringLiteral("Quintaval"));
+    // The gallery and the widgets carry the program's icon, installed in the hicolor theme.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quintaval")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Shows desktop widgets, such as the Revolutionary Calendar."));

@@ -7,6 +7,8 @@
 #include <QPoint>
 #include <QString>
 
+class QAction;
+
 // The program's entry in the desktop's status bar: a live title, an icon and a tooltip.
 class StatusItem : public QObject
 {
@@ -24,11 +26,15 @@ public:
     virtual void setTitle(const QString& title) = 0;
     // The same picture at several sizes; the status bar picks the one that suits it.
     virtual void setIcon(const QList<QImage>& images) = 0;
-    virtual void setToolTip(const QString& text) = 0;
+    // A bold first line where the status bar has one, then the rest.
+    virtual void setToolTip(const QString& title, const QString& text) = 0;
+    // The entries of the menu the status bar shows on a right click, in order.
+    virtual void setMenu(const QList<QAction*>& actions) = 0;
     virtual Presence presence() const = 0;
 
 Q_SIGNALS:
-    // The user clicked the item; the panel belongs just below `globalPosition`.
-    void activated(QPoint globalPosition);
+    // The user clicked the item. `hint` is where the status bar says the click was: some give
+    // a point relative to themselves, or none at all, so it is a hint and no more.
+    void activated(QPoint hint);
     void presenceChanged(StatusItem::Presence presence);
 };

@@ -1,18 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/StatusNotifierItem.h"
 
+#include "app/platform/DBusMenu.h"
+#include "app/platform/StatusNotifierItemLabel.h"
+
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnectionInterface>
+#include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
+#include <QDBusReply>
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QTimer>
 
 namespace {
 
 constexpr int callTimeoutMs = 5000;
+// Longer than GNOME's extension takes to give up on an item it cannot draw (about 1.5 s).
+constexpr int listingCheckDelayMs = 2500;
+
+// Watchers name items "service/path", "service" or, GNOME's, "unique-name/path".
+bool namesItem(const QString& entry, const QStringList& ourNames)
+{
+    for (const QString& name : ourNames) {
+        if (entry == name || entry.startsWith(name + u'/')) {
+            return true;
+        }
+    }
+    return false;
+}
 
 // The label extension reserves room for this text, so the widest digit stands for every digit:
 // the status bar then keeps the label's width while the minutes tick.
@@ -25,6 +46,15 @@ QString labelGuideFor(const QString& title)
         }
     }
     return guide;
+}
+
+QDBusMessage watcherPropertyCall(const QString& property)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QString::fromLatin1(StatusNotifierTypes::watcherService), QString::fromLatin1(StatusNotifierTypes::watcherPath),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    call << QString::fromLatin1(StatusNotifierTypes::watcherInterface) << property;
+    return call;
 }
 
 } // namespace
@@ -45,6 +75,7 @@ class StatusNotifierItemAdaptor final : public QDBusAbstractAdaptor
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
     Q_PROPERTY(QString XAyatanaLabel READ label)
     Q_PROPERTY(QString XAyatanaLabelGuide READ labelGuide)
+    Q_PROPERTY(QDBusObjectPath Menu READ menu)
 
 public:
     explicit StatusNotifierItemAdaptor(StatusNotifierItem* item) : QDBusAbstractAdaptor(item), m_item(item) {}
@@ -57,18 +88,32 @@ public:
     // Empty, so that hosts take the pictures of IconPixmap.
     QString iconName() const { return {}; }
     StatusNotifierImageList iconPixmap() const { return m_item->m_icon; }
-    StatusNotifierToolTip toolTip() const { return {{}, {}, title(), m_item->m_toolTip}; }
+    StatusNotifierToolTip toolTip() const
+    {
+        return {{}, {}, m_item->m_toolTipTitle.isEmpty() ? title() : m_item->m_toolTipTitle, m_item->m_toolTip};
+    }
     bool itemIsMenu() const { return false; }
-    QString label() const { return m_item->m_title; }
+    QString label() const { return m_item->m_label; }
     QString labelGuide() const { return m_item->m_labelGuide; }
+    // Hosts that find no menu here either drop the item (GNOME) or fall back to ContextMenu.
+    QDBusObjectPath menu() const
+    {
+        return m_item->m_menu ? m_item->m_menu->objectPath() : QDBusObjectPath(QStringLiteral("/NO_DBUSMENU"));
+    }
 
 public Q_SLOTS:
     void Activate(int x, int y) { Q_EMIT m_item->activated(QPoint(x, y)); }
-    // The item has no menu of its own: every kind of click opens the panel.
+    // A middle click, or the click of a host that keeps the left one for the menu: the panel too.
     void SecondaryActivate(int x, int y) { Q_EMIT m_item->activated(QPoint(x, y)); }
-    void ContextMenu(int x, int y) { Q_EMIT m_item->activated(QPoint(x, y)); }
+    // The label extension's form of it, with the click's time and no place.
+    void XAyatanaSecondaryActivate(uint) { Q_EMIT m_item->activated(QCursor::pos()); }
+    // Hosts that do not draw the dbusmenu themselves (Plasma without it, for one) ask us to.
+    void ContextMenu(int, int) { m_item->showContextMenu(); }
     // Answered, so that a turn of the wheel over the item does not come back as an error.
     void Scroll(int, const QString&) {}
+    // Sent before a click by hosts on Wayland (and by Plasma everywhere): the token lets the
+    // window the click opens take the focus.
+    void ProvideXdgActivationToken(const QString& token) { m_item->useActivationToken(token); }
 
 Q_SIGNALS:
     void NewIcon();
@@ -89,6 +134,10 @@ StatusNotifierItem::StatusNotifierItem(const QDBusConnection& connection, QObjec
         return;
     }
     m_adaptor = new StatusNotifierItemAdaptor(this);
+    m_menu = new DBusMenu(m_connection, this);
+    m_listingCheck.setSingleShot(true);
+    m_listingCheck.setInterval(listingCheckDelayMs);
+    connect(&m_listingCheck, &QTimer::timeout, this, &StatusNotifierItem::checkListed);
     if (!m_connection.registerObject(QString::fromLatin1(StatusNotifierTypes::itemPath), this,
                                      QDBusConnection::ExportAdaptors)) {
         m_problem = QStringLiteral("cannot export the item on the session bus");
@@ -102,11 +151,11 @@ StatusNotifierItem::StatusNotifierItem(const QDBusConnection& connection, QObjec
     m_exported = true;
 
     const QString watcher = QString::fromLatin1(StatusNotifierTypes::watcherService);
-    m_watcherWatcher = new QDBusServiceWatcher(
-        watcher, m_connection, QDBusServiceWatcher::WatchForRegistration | QDBusServiceWatcher::WatchForUnregistration,
-        this);
-    connect(m_watcherWatcher, &QDBusServiceWatcher::serviceRegistered, this, &StatusNotifierItem::registerWithWatcher);
-    connect(m_watcherWatcher, &QDBusServiceWatcher::serviceUnregistered, this, &StatusNotifierItem::onWatcherGone);
+    m_watcherWatcher = new QDBusServiceWatcher(watcher, m_connection, QDBusServiceWatcher::WatchForOwnerChange, this);
+    // One signal for every change of owner: a watcher leaving, arriving, or replaced in one step
+    // (gnome-shell --replace).
+    connect(m_watcherWatcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            &StatusNotifierItem::onWatcherOwnerChanged);
     // Matching on the well-known name follows a watcher that restarts under a new owner.
     const QString path = QString::fromLatin1(StatusNotifierTypes::watcherPath);
     const QString interface = QString::fromLatin1(StatusNotifierTypes::watcherInterface);
@@ -114,6 +163,8 @@ StatusNotifierItem::StatusNotifierItem(const QDBusConnection& connection, QObjec
                          SLOT(onHostRegistered()));
     m_connection.connect(watcher, path, interface, QStringLiteral("StatusNotifierHostUnregistered"), this,
                          SLOT(onHostUnregistered()));
+    m_connection.connect(watcher, path, interface, QStringLiteral("StatusNotifierItemUnregistered"), this,
+                         SLOT(onItemUnregistered(QString)));
 
     m_problem = QStringLiteral("no StatusNotifierWatcher on the session bus");
     if (m_connection.interface()->isServiceRegistered(watcher)) {
@@ -135,9 +186,19 @@ void StatusNotifierItem::setTitle(const QString& title)
         return;
     }
     m_title = title;
-    m_labelGuide = labelGuideFor(title);
+    updateLabel();
+}
+
+void StatusNotifierItem::updateLabel()
+{
+    const QString label = StatusNotifierItemLabel::labelFor(m_title, m_labelAlone);
+    if (label == m_label) {
+        return;
+    }
+    m_label = label;
+    m_labelGuide = labelGuideFor(label);
     if (m_adaptor) {
-        Q_EMIT m_adaptor->XAyatanaNewLabel(m_title, m_labelGuide);
+        Q_EMIT m_adaptor->XAyatanaNewLabel(m_label, m_labelGuide);
     }
 }
 
@@ -162,14 +223,47 @@ void StatusNotifierItem::setIcon(const QList<QImage>& images)
     }
 }
 
-void StatusNotifierItem::setToolTip(const QString& text)
+void StatusNotifierItem::setToolTip(const QString& title, const QString& text)
 {
-    if (text == m_toolTip) {
+    if (title == m_toolTipTitle && text == m_toolTip) {
         return;
     }
+    m_toolTipTitle = title;
     m_toolTip = text;
     if (m_adaptor) {
         Q_EMIT m_adaptor->NewToolTip();
+    }
+}
+
+void StatusNotifierItem::setMenu(const QList<QAction*>& actions)
+{
+    if (m_menu) {
+        m_menu->setActions(actions);
+    }
+    m_contextMenu.reset();
+}
+
+void StatusNotifierItem::showContextMenu()
+{
+    const QList<QAction*> actions = m_menu ? m_menu->actions() : QList<QAction*>();
+    if (actions.isEmpty()) {
+        Q_EMIT activated(QCursor::pos());
+        return;
+    }
+    if (!m_contextMenu) {
+        m_contextMenu = std::make_unique<QMenu>();
+        m_contextMenu->addActions(actions);
+    }
+    // The point the host sends is not always global (see StatusItem::activated); the pointer is.
+    m_contextMenu->popup(QCursor::pos());
+}
+
+void StatusNotifierItem::useActivationToken(const QString& token)
+{
+    // Qt's Wayland back-end takes the token from here when a window next asks for the focus, and
+    // clears it; under X11 it is never read and does no harm.
+    if (!token.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
     }
 }
 
@@ -203,9 +297,18 @@ void StatusNotifierItem::registerWithWatcher()
 {
     const quint64 attempt = ++m_attempt;
     m_pending = true;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromLatin1(StatusNotifierTypes::watcherService), QString::fromLatin1(StatusNotifierTypes::watcherPath),
-        QString::fromLatin1(StatusNotifierTypes::watcherInterface), QStringLiteral("RegisterStatusNotifierItem"));
+    m_rejected = false;
+    m_listingCheck.stop();
+    const QString watcher = QString::fromLatin1(StatusNotifierTypes::watcherService);
+    const QDBusReply<uint> pid = m_connection.interface()->servicePid(watcher);
+    m_labelAlone = StatusNotifierItemLabel::hostDrawsLabelAlone(
+        StatusNotifierItemLabel::programOf(pid.isValid() ? pid.value() : 0),
+        qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+    updateLabel();
+
+    QDBusMessage call = QDBusMessage::createMethodCall(watcher, QString::fromLatin1(StatusNotifierTypes::watcherPath),
+                                                       QString::fromLatin1(StatusNotifierTypes::watcherInterface),
+                                                       QStringLiteral("RegisterStatusNotifierItem"));
     call << m_serviceName;
     callWatcher(call, attempt, &StatusNotifierItem::onRegisterReply);
 }
@@ -216,10 +319,7 @@ void StatusNotifierItem::onRegisterReply(const QDBusMessage& reply, quint64 atte
         return;
     }
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        m_registered = false;
-        m_problem = QStringLiteral("the StatusNotifierWatcher refused the item (%1)").arg(reply.errorMessage());
-        finishPending();
-        updatePresence();
+        reject(QStringLiteral("the StatusNotifierWatcher refused the item (%1)").arg(reply.errorMessage()));
         return;
     }
     m_registered = true;
@@ -230,12 +330,8 @@ void StatusNotifierItem::onRegisterReply(const QDBusMessage& reply, quint64 atte
 void StatusNotifierItem::queryHost(quint64 attempt)
 {
     m_pending = true;
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QString::fromLatin1(StatusNotifierTypes::watcherService), QString::fromLatin1(StatusNotifierTypes::watcherPath),
-        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
-    call << QString::fromLatin1(StatusNotifierTypes::watcherInterface)
-         << QStringLiteral("IsStatusNotifierHostRegistered");
-    callWatcher(call, attempt, &StatusNotifierItem::onHostReply);
+    callWatcher(watcherPropertyCall(QStringLiteral("IsStatusNotifierHostRegistered")), attempt,
+                &StatusNotifierItem::onHostReply);
 }
 
 void StatusNotifierItem::onHostReply(const QDBusMessage& reply, quint64 attempt)
@@ -246,6 +342,54 @@ void StatusNotifierItem::onHostReply(const QDBusMessage& reply, quint64 attempt)
     // A watcher that cannot say whether a host runs is nearly always part of one.
     m_hostRegistered = reply.type() == QDBusMessage::ErrorMessage || reply.arguments().isEmpty() ||
                        reply.arguments().constFirst().value<QDBusVariant>().variant().toBool();
+    finishPending();
+    updatePresence();
+    m_listingCheck.start();
+}
+
+void StatusNotifierItem::checkListed()
+{
+    if (!m_registered) {
+        return;
+    }
+    callWatcher(watcherPropertyCall(QStringLiteral("RegisteredStatusNotifierItems")), m_attempt,
+                &StatusNotifierItem::onListReply);
+}
+
+void StatusNotifierItem::onListReply(const QDBusMessage& reply, quint64 attempt)
+{
+    // A watcher that does not answer the question is taken at its word that it registered us.
+    if (attempt != m_attempt || !m_registered || reply.type() == QDBusMessage::ErrorMessage ||
+        reply.arguments().isEmpty()) {
+        return;
+    }
+    const QStringList entries = reply.arguments().constFirst().value<QDBusVariant>().variant().toStringList();
+    const QStringList ourNames{m_serviceName, m_connection.baseService()};
+    for (const QString& entry : entries) {
+        if (namesItem(entry, ourNames)) {
+            return;
+        }
+    }
+    reject(QStringLiteral("the StatusNotifierWatcher accepted the item but does not list it: "
+                          "the status bar dropped it"));
+}
+
+void StatusNotifierItem::onItemUnregistered(const QString& item)
+{
+    if (m_registered && namesItem(item, {m_serviceName, m_connection.baseService()})) {
+        // Watchers also send this when an item registers again; only the list says if we are gone.
+        checkListed();
+    }
+}
+
+// Registering again would only be dropped again: the item waits for another watcher.
+void StatusNotifierItem::reject(const QString& problem)
+{
+    ++m_attempt;
+    m_registered = false;
+    m_rejected = true;
+    m_problem = problem;
+    m_listingCheck.stop();
     finishPending();
     updatePresence();
 }
@@ -261,11 +405,23 @@ void StatusNotifierItem::callWatcher(const QDBusMessage& call, quint64 attempt,
             });
 }
 
+void StatusNotifierItem::onWatcherOwnerChanged(const QString&, const QString& oldOwner, const QString& newOwner)
+{
+    if (!oldOwner.isEmpty()) {
+        onWatcherGone();
+    }
+    if (!newOwner.isEmpty()) {
+        registerWithWatcher();
+    }
+}
+
 void StatusNotifierItem::onWatcherGone()
 {
     ++m_attempt;
     m_registered = false;
+    m_rejected = false;
     m_hostRegistered = false;
+    m_listingCheck.stop();
     m_problem = QStringLiteral("no StatusNotifierWatcher on the session bus");
     finishPending();
     updatePresence();

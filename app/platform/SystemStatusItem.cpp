@@ -5,6 +5,7 @@
 
 #include <QCursor>
 #include <QIcon>
+#include <QMenu>
 #include <QPixmap>
 #include <QSystemTrayIcon>
 
@@ -40,6 +41,16 @@ SystemStatusItem::SystemStatusItem(const QDBusConnection& connection, QObject* p
 
 SystemStatusItem::~SystemStatusItem() = default;
 
+void SystemStatusItem::setMenu(const QList<QAction*>& actions)
+{
+    m_item->setMenu(actions);
+    m_trayMenu = std::make_unique<QMenu>();
+    m_trayMenu->addActions(actions);
+    if (m_tray) {
+        m_tray->setContextMenu(m_trayMenu.get());
+    }
+}
+
 void SystemStatusItem::setTitle(const QString& title)
 {
     m_item->setTitle(title);
@@ -58,13 +69,15 @@ void SystemStatusItem::setIcon(const QList<QImage>& images)
     }
 }
 
-void SystemStatusItem::setToolTip(const QString& text)
+void SystemStatusItem::setToolTip(const QString& title, const QString& text)
 {
-    m_item->setToolTip(text);
-    if (text == m_toolTip) {
+    m_item->setToolTip(title, text);
+    // XEmbed tooltips are plain text.
+    const QString joined = title.isEmpty() ? text : title + u'\n' + text;
+    if (joined == m_toolTip) {
         return;
     }
-    m_toolTip = text;
+    m_toolTip = joined;
     if (m_tray) {
         m_tray->setToolTip(m_toolTip);
     }
@@ -90,10 +103,17 @@ void SystemStatusItem::choose()
         m_trayProbe.start();
     }
 
-    if (next == Presence::none && (m_presence != Presence::none || !m_chosen)) {
+    // Said once per fall: a tray found while nothing else runs needs no explanation, a status
+    // bar that turned the item away does.
+    const bool fell = next != m_presence || !m_chosen;
+    if (fell && next == Presence::none) {
         std::fprintf(stderr,
                      "quintaval: no status bar to show the item in (%s, and no system tray): "
                      "the panel opens as a window\n",
+                     qPrintable(m_item->unavailableReason()));
+        std::fflush(stderr);
+    } else if (fell && next == Presence::systemTray && m_item->isRejected()) {
+        std::fprintf(stderr, "quintaval: the status bar does not show the item (%s): it goes to the system tray\n",
                      qPrintable(m_item->unavailableReason()));
         std::fflush(stderr);
     }
@@ -110,8 +130,9 @@ void SystemStatusItem::showTrayIcon()
     if (!m_tray) {
         m_tray = new QSystemTrayIcon(this);
         connect(m_tray, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-            // A double click arrives after its first click, which already toggled the panel.
-            if (reason == QSystemTrayIcon::DoubleClick) {
+            // A double click arrives after its first click, which already toggled the panel; a right
+            // click shows the menu.
+            if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Context) {
                 return;
             }
             // Some trays give the icon's place relative to themselves; the pointer is where the
@@ -123,6 +144,9 @@ void SystemStatusItem::showTrayIcon()
     }
     m_tray->setIcon(iconFrom(m_icon));
     m_tray->setToolTip(m_toolTip);
+    if (m_trayMenu) {
+        m_tray->setContextMenu(m_trayMenu.get());
+    }
     // A tray entry without a picture would be an empty slot; it shows once the icon is set.
     m_tray->setVisible(!m_icon.isEmpty());
 }

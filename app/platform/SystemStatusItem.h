@@ -6,12 +6,16 @@
 #include <QDBusConnection>
 #include <QTimer>
 
+#include <memory>
+
+class QMenu;
 class QSystemTrayIcon;
 class StatusNotifierItem;
 
 // The status item the program uses: its own StatusNotifierItem whenever a status bar host
-// runs; meanwhile an icon in an XEmbed system tray (icon and tooltip only); with neither,
-// `none`, announced by one line on standard error.
+// runs and shows it; otherwise an icon in an XEmbed system tray (icon, tooltip and menu); with
+// neither, `none`. One line on standard error says why whenever the item falls back because a
+// status bar dropped it, or because nothing at all can show it.
 class SystemStatusItem final : public StatusItem
 {
     Q_OBJECT
@@ -23,7 +27,8 @@ public:
 
     void setTitle(const QString& title) override;
     void setIcon(const QList<QImage>& images) override;
-    void setToolTip(const QString& text) override;
+    void setToolTip(const QString& title, const QString& text) override;
+    void setMenu(const QList<QAction*>& actions) override;
     Presence presence() const override { return m_presence; }
 
 private:
@@ -32,6 +37,7 @@ private:
 
     StatusNotifierItem* m_item;
     QSystemTrayIcon* m_tray = nullptr;
+    std::unique_ptr<QMenu> m_trayMenu;
     // An XEmbed tray may start after the program, and Qt does not say when one appears.
     QTimer m_trayProbe;
     Presence m_presence = Presence::none;

@@ -11,6 +11,7 @@
 #include "app/ui/NavigationBar.h"
 #include "app/ui/OnThisDaySection.h"
 #include "app/ui/PanelFooter.h"
+#include "app/ui/PanelPlacement.h"
 #include "app/ui/PanelStyle.h"
 #include "app/ui/PanelWidgets.h"
 #include "app/ui/SymbolImages.h"
@@ -18,6 +19,7 @@
 
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -25,10 +27,22 @@
 namespace {
 // How soon after the panel closed an activation counts as the click that closed it.
 constexpr qint64 reopenGuardMilliseconds = 250;
+
+// In an X11 session a pop-up grabs the keyboard and the pointer, so it has the focus and sees the
+// click outside. Under XWayland the grab fails whenever the compositor's own bar was clicked, so
+// there the panel is a frameless window the compositor focuses, closed when it loses the focus.
+Qt::WindowFlags dropDownFlags()
+{
+    if (PanelPlacement::pointerFollowsClicks() || QGuiApplication::platformName() != QStringLiteral("xcb")) {
+        return Qt::Popup;
+    }
+    return Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+}
 } // namespace
 
 MenuBarView::MenuBarView(Services services, QWidget* parent)
-    : QWidget(parent, Qt::Popup), m_services(services), m_symbols(std::make_unique<SymbolImages>(services.resources))
+    : QWidget(parent, dropDownFlags()), m_services(services),
+      m_symbols(std::make_unique<SymbolImages>(services.resources))
 {
     setObjectName(QStringLiteral("menuBarView"));
     setWindowTitle(QStringLiteral("Quintaval"));
@@ -120,17 +134,28 @@ void MenuBarView::refresh()
     }
 }
 
+bool MenuBarView::isDropDown() const
+{
+    return windowType() == (dropDownFlags() & Qt::WindowType_Mask);
+}
+
 void MenuBarView::showAt(QPoint globalPosition)
 {
-    if (!windowFlags().testFlag(Qt::Popup)) {
-        setWindowFlags(Qt::Popup);
+    if (!isDropDown()) {
+        setWindowFlags(dropDownFlags());
     }
     refresh();
+    // The final height on the first opening too, before it is used to keep the panel off a bar.
+    ensurePolished();
+    if (layout()) {
+        layout()->activate();
+    }
     adjustSize();
     placeOnScreen(globalPosition);
     show();
     // Once shown its frame is known (a drop-down has none on most desktops).
     placeOnScreen(globalPosition);
+    raise();
     activateWindow();
     setFocus(Qt::PopupFocusReason);
 }
@@ -149,7 +174,7 @@ void MenuBarView::toggleAt(QPoint globalPosition)
 
 void MenuBarView::showAsWindow()
 {
-    if (windowFlags().testFlag(Qt::Popup)) {
+    if (isDropDown()) {
         setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     }
     refresh();
@@ -166,16 +191,7 @@ void MenuBarView::placeOnScreen(QPoint globalPosition)
         screen = QGuiApplication::primaryScreen();
     }
     const QRect available = screen ? screen->availableGeometry() : QRect(globalPosition, size());
-    const QSize panel = frameGeometry().size();
-    int x = globalPosition.x() - panel.width() / 2;
-    int y = globalPosition.y();
-    // Status bars at the bottom of the screen: open upwards.
-    if (y + panel.height() > available.bottom() && globalPosition.y() - panel.height() >= available.top()) {
-        y = globalPosition.y() - panel.height();
-    }
-    x = std::clamp(x, available.left(), std::max(available.left(), available.right() - panel.width() + 1));
-    y = std::clamp(y, available.top(), std::max(available.top(), available.bottom() - panel.height() + 1));
-    move(x, y);
+    move(PanelPlacement::topLeft(globalPosition, frameGeometry().size(), available));
 }
 
 void MenuBarView::keyPressEvent(QKeyEvent* event)
@@ -186,6 +202,8 @@ void MenuBarView::keyPressEvent(QKeyEvent* event)
         calendar.stepDay(-1);
     } else if (plain && event->key() == Qt::Key_Right) {
         calendar.stepDay(1);
+    } else if (event->key() == Qt::Key_Escape && isDropDown()) {
+        hide();
     } else if (plain && event->key() == Qt::Key_T && !calendar.isViewingToday()) {
         // Only while the way back to today shows.
         calendar.goToToday();
@@ -198,6 +216,17 @@ void MenuBarView::showEvent(QShowEvent* event)
 {
     refresh();
     QWidget::showEvent(event);
+}
+
+void MenuBarView::changeEvent(QEvent* event)
+{
+    // A pop-up sees the click outside by itself; the window kind used under XWayland sees it as
+    // the loss of the focus.
+    if (event->type() == QEvent::ActivationChange && isVisible() && !isActiveWindow() && isDropDown() &&
+        windowType() != Qt::Popup) {
+        hide();
+    }
+    QWidget::changeEvent(event);
 }
 
 void MenuBarView::hideEvent(QHideEvent* event)

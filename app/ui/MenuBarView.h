@@ -49,6 +49,8 @@ public:
     void toggleAt(QPoint globalPosition);
     // As an ordinary window, for desktops with no status bar to hang it from.
     void showAsWindow();
+    // Open (or ready to open) as the drop-down of the status item, not as a window.
+    bool isDropDown() const;
 
     bool showCopiedFeedback() const { return m_showCopiedFeedback; }
     // Puts the viewed day's text on the clipboard and confirms it for two seconds.
@@ -62,6 +64,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void refresh();

@@ -1,25 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/QuintavalApp.h"
 
+#include "app/platform/ResourceDirectory.h"
 #include "app/platform/StatusItem.h"
 #include "app/ui/MenuBarView.h"
+#include "app/ui/PanelPlacement.h"
 #include "app/ui/SettingsView.h"
 #include "app/ui/StatusItemBinding.h"
 
+#include <QAction>
+#include <QCursor>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
+#include <QSvgRenderer>
 
-QuintavalApp::QuintavalApp(Services services, QObject* parent) : QObject(parent), m_services(services)
+QuintavalApp::QuintavalApp(Services services, QObject* parent)
+    : QObject(parent), m_services(services), m_icon(applicationIcon(services.resources))
 {
     m_panel = std::make_unique<MenuBarView>(MenuBarView::Services{
         services.calendar, services.sound, services.clock, services.resources, services.clipboard, services.modifiers});
+    m_panel->setWindowIcon(m_icon);
     m_binding = std::make_unique<StatusItemBinding>(services.calendar, services.statusItem);
 
-    connect(&services.statusItem, &StatusItem::activated, this, [this](QPoint position) {
-        m_lastActivation = position;
-        m_hasActivation = true;
-        m_panel->toggleAt(position);
-    });
+    connect(addMenuAction(tr("Open Quintaval")), &QAction::triggered, this, &QuintavalApp::openPanel);
+    connect(addMenuAction(tr("Copy Date")), &QAction::triggered, m_panel.get(), &MenuBarView::copyToClipboard);
+    addMenuAction({});
+    connect(addMenuAction(tr("Settings…")), &QAction::triggered, this, &QuintavalApp::openSettings);
+    addMenuAction({});
+    connect(addMenuAction(tr("Quit Quintaval")), &QAction::triggered, this, &QuintavalApp::quitRequested);
+    services.statusItem.setMenu(m_menuActions);
+
+    connect(&services.statusItem, &StatusItem::activated, this, &QuintavalApp::itemActivated);
     connect(&services.statusItem, &StatusItem::presenceChanged, this, &QuintavalApp::presenceChanged);
     connect(m_panel.get(), &MenuBarView::settingsRequested, this, &QuintavalApp::openSettings);
     connect(m_panel.get(), &MenuBarView::quitRequested, this, &QuintavalApp::quitRequested);
@@ -28,13 +40,66 @@ QuintavalApp::QuintavalApp(Services services, QObject* parent) : QObject(parent)
 
 QuintavalApp::~QuintavalApp() = default;
 
+QIcon QuintavalApp::applicationIcon(const ResourceDirectory& resources)
+{
+    const auto file = resources.find(QStringLiteral("icons/quintaval"), QStringLiteral("svg"));
+    if (!file) {
+        return {};
+    }
+    QSvgRenderer renderer(*file);
+    if (!renderer.isValid()) {
+        return {};
+    }
+    // Drawn here rather than left to an icon engine plug-in, which may not be installed.
+    QIcon icon;
+    for (const int size : {16, 22, 32, 48, 64, 128}) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
+
+QAction* QuintavalApp::addMenuAction(const QString& text)
+{
+    auto* action = new QAction(text, this);
+    action->setSeparator(text.isEmpty());
+    m_menuActions.append(action);
+    return action;
+}
+
+void QuintavalApp::itemActivated(QPoint hint)
+{
+    // Read now: by the time the panel shows, the pointer may have moved on.
+    const QPoint pointer = QCursor::pos();
+    const bool pointerReliable = PanelPlacement::pointerFollowsClicks();
+    QScreen* screen = QGuiApplication::screenAt(pointerReliable ? pointer : hint);
+    if (!screen) {
+        screen = QGuiApplication::screenAt(pointer);
+    }
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen) {
+        m_lastAnchor =
+            PanelPlacement::anchor(hint, pointer, pointerReliable, screen->geometry(), screen->availableGeometry());
+    } else {
+        m_lastAnchor = pointer;
+    }
+    m_hasActivation = true;
+    m_panel->toggleAt(m_lastAnchor);
+}
+
 void QuintavalApp::openPanel()
 {
     if (m_services.statusItem.presence() == StatusItem::Presence::none) {
         m_panel->showAsWindow();
         return;
     }
-    QPoint position = m_lastActivation;
+    QPoint position = m_lastAnchor;
     if (!m_hasActivation) {
         // Never clicked yet: under the top right corner, where status bars keep their items.
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -49,9 +114,10 @@ void QuintavalApp::openSettings()
     if (!m_settings) {
         m_settings = std::make_unique<SettingsView>(SettingsView::Services{
             m_services.calendar, m_services.notifications, m_services.sound, m_services.loginItem, m_services.clock});
+        m_settings->setWindowIcon(m_icon);
     }
     // A drop-down would stay on top of the window it opened.
-    if (m_panel->windowFlags().testFlag(Qt::Popup)) {
+    if (m_panel->isDropDown()) {
         m_panel->hide();
     }
     m_settings->present();
@@ -62,7 +128,7 @@ void QuintavalApp::presenceChanged()
     // Nothing on screen to click: the panel is the program's window.
     if (m_services.statusItem.presence() == StatusItem::Presence::none) {
         m_panel->showAsWindow();
-    } else if (!m_panel->windowFlags().testFlag(Qt::Popup) && m_panel->isVisible()) {
+    } else if (!m_panel->isDropDown() && m_panel->isVisible()) {
         m_panel->hide();
     }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QIcon>
+#include <QList>
 #include <QObject>
 #include <QPoint>
 
@@ -13,14 +15,15 @@ class LoginItem;
 class MenuBarView;
 class ModifierKeys;
 class NotificationManager;
+class QAction;
 class ResourceDirectory;
 class SettingsView;
 class SoundManager;
 class StatusItem;
 class StatusItemBinding;
 
-// The program as the user sees it: the status item with today's title, the panel it opens and
-// the settings window, all over the one calendar manager.
+// The program as the user sees it: the status item with today's title and its menu, the panel it
+// opens and the settings window, all over the one calendar manager.
 class QuintavalApp final : public QObject
 {
     Q_OBJECT
@@ -42,7 +45,15 @@ public:
     explicit QuintavalApp(Services services, QObject* parent = nullptr);
     ~QuintavalApp() override;
 
+    // The program's icon drawn from the resource directory at the sizes title bars and task
+    // lists use; null when the picture is missing.
+    static QIcon applicationIcon(const ResourceDirectory& resources);
+
     MenuBarView& panel() { return *m_panel; }
+    // Null until the settings window was first opened.
+    SettingsView* settings() { return m_settings.get(); }
+    // The status item's menu: open the panel, copy, settings, quit.
+    QList<QAction*> menuActions() const { return m_menuActions; }
     // Opens the panel where the user will look for it: under the status item when there is one
     // (at the last place it was clicked), as a window otherwise.
     void openPanel();
@@ -52,12 +63,16 @@ Q_SIGNALS:
     void quitRequested();
 
 private:
+    void itemActivated(QPoint hint);
     void presenceChanged();
+    QAction* addMenuAction(const QString& text);
 
     Services m_services;
+    QIcon m_icon;
     std::unique_ptr<MenuBarView> m_panel;
     std::unique_ptr<SettingsView> m_settings;
     std::unique_ptr<StatusItemBinding> m_binding;
-    QPoint m_lastActivation;
+    QList<QAction*> m_menuActions;
+    QPoint m_lastAnchor;
     bool m_hasActivation = false;
 };

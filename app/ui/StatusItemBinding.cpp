@@ -3,6 +3,8 @@
 
 #include "app/platform/StatusItem.h"
 #include "app/state/CalendarManager.h"
+#include "app/state/TitleText.h"
+#include "app/title/TitleLine.h"
 #include "app/ui/PanelText.h"
 
 StatusItemBinding::StatusItemBinding(const CalendarManager& calendar, StatusItem& item, QObject* parent)
@@ -18,7 +20,17 @@ void StatusItemBinding::update()
     if (title != m_title) {
         m_title = title;
         m_item.setTitle(title);
-        m_item.setToolTip(title);
+    }
+    // The tray of many desktops shows no text, and the chosen title may hold the time alone: the
+    // tooltip always has the whole title, then what quintaval-title gives status bars as theirs.
+    const RevolutionaryDate& today = m_calendar.todayDate();
+    const DecimalTime& time = m_calendar.currentTime();
+    const QString toolTipTitle = PanelText::fromUtf8(TitleText::menuBarText(today, time, MenuBarFormat::dateAndTime));
+    const QString toolTip = PanelText::fromUtf8(TitleLine::tooltip(today, time));
+    if (toolTipTitle != m_toolTipTitle || toolTip != m_toolTip) {
+        m_toolTipTitle = toolTipTitle;
+        m_toolTip = toolTip;
+        m_item.setToolTip(toolTipTitle, toolTip);
     }
     const qint64 month = m_calendar.todayDate().month;
     if (month != m_iconMonth) {

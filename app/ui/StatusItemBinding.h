@@ -9,8 +9,8 @@
 class CalendarManager;
 class StatusItem;
 
-// Keeps the status item showing today's title, the month's emoji as its icon, and the title as
-// its tooltip. The manager publishes every decimal second; the item itself sends nothing to
+// Keeps the status item showing today's title, the month's emoji as its icon, and the full date
+// and time as its tooltip. The manager publishes every decimal second; the item itself sends nothing to
 // the desktop unless a value really changed.
 class StatusItemBinding final : public QObject
 {
@@ -26,5 +26,7 @@ private:
     StatusItem& m_item;
     EmojiIconRenderer m_icons;
     QString m_title;
+    QString m_toolTipTitle;
+    QString m_toolTip;
     qint64 m_iconMonth = 0;
 };

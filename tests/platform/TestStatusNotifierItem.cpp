@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/platform/DBusMenuTypes.h"
 #include "app/platform/StatusNotifierItem.h"
+#include "app/platform/StatusNotifierItemLabel.h"
 #include "tests/support/StatusBarHostProcess.h"
 
+#include <QAction>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
+#include <QDBusReply>
+#include <QDBusVariant>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -40,6 +45,25 @@ private:
         return item;
     }
 
+    // A call as a status bar makes it, from a connection of its own.
+    static QDBusMessage hostCall(const QString& service, const QString& path, const QString& interface,
+                                 const QString& method, const QVariantList& arguments)
+    {
+        QDBusConnection host = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("host"));
+        QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
+        call.setArguments(arguments);
+        // The item answers from this very thread, so the wait must keep the event loop turning.
+        return host.call(call, QDBus::BlockWithGui, 5000);
+    }
+
+    static QVariant itemProperty(const StatusNotifierItem& item, const QString& name)
+    {
+        const QDBusMessage reply =
+            hostCall(item.serviceName(), "/StatusNotifierItem", "org.freedesktop.DBus.Properties", "Get",
+                     {"org.kde.StatusNotifierItem", name});
+        return reply.arguments().value(0).value<QDBusVariant>().variant();
+    }
+
 private Q_SLOTS:
     void hostReadsProperties()
     {
@@ -52,17 +76,18 @@ private Q_SLOTS:
                  QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid()));
 
         item->setTitle(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
-        item->setToolTip(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
+        item->setToolTip(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"), QStringLiteral("4:44 décimal"));
         item->setIcon(solidIcon(QColor(200, 40, 90)));
 
         QTRY_COMPARE(host.item(keyOf(*item)).value(QStringLiteral("toolTipText")).toString(),
-                     QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
+                     QStringLiteral("4:44 décimal"));
         QTRY_COMPARE(host.item(keyOf(*item)).value(QStringLiteral("iconSizes")).toStringList(),
                      QStringList({"16x16", "22x22", "32x32", "48x48"}));
         const QVariantMap seen = host.item(keyOf(*item));
-        QCOMPARE(seen.value("label").toString(), QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
-        QCOMPARE(seen.value("labelGuide").toString(), QStringLiteral("🥶 88 Frimaire · Quintidi · 8:88"));
-        QCOMPARE(seen.value("toolTipTitle").toString(), QStringLiteral("Quintaval"));
+        // This bar draws the icon beside the label: the emoji once, in the icon.
+        QCOMPARE(seen.value("label").toString(), QStringLiteral("15 Frimaire · Quintidi · 4:44"));
+        QCOMPARE(seen.value("labelGuide").toString(), QStringLiteral("88 Frimaire · Quintidi · 8:88"));
+        QCOMPARE(seen.value("toolTipTitle").toString(), QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
         QCOMPARE(seen.value("id").toString(), QStringLiteral("quintaval"));
         QCOMPARE(seen.value("title").toString(), QStringLiteral("Quintaval"));
         QCOMPARE(seen.value("category").toString(), QStringLiteral("ApplicationStatus"));
@@ -81,7 +106,7 @@ private Q_SLOTS:
         item->setIcon(solidIcon(colour));
         item->setTitle(QStringLiteral("🥶 4:44"));
         QTRY_COMPARE(host.item(keyOf(*item)).value("iconSizes").toStringList().size(), 4);
-        QTRY_COMPARE(host.item(keyOf(*item)).value("label").toString(), QStringLiteral("🥶 4:44"));
+        QTRY_COMPARE(host.item(keyOf(*item)).value("label").toString(), QStringLiteral("4:44"));
         const int shortWidth = host.item(keyOf(*item)).value("width").toInt();
 
         QTemporaryDir folder;
@@ -113,7 +138,7 @@ private Q_SLOTS:
         QVERIFY(host.start());
         const auto item = registeredItem();
         item->setTitle(QStringLiteral("🥶 4:44"));
-        item->setToolTip(QStringLiteral("🥶 4:44"));
+        item->setToolTip(QStringLiteral("🥶 4:44"), {});
         item->setIcon(solidIcon(Qt::red));
         QTRY_COMPARE(host.item(keyOf(*item)).value("labelSignals").toInt(), 1);
         QTRY_COMPARE(host.item(keyOf(*item)).value("toolTipSignals").toInt(), 1);
@@ -121,12 +146,12 @@ private Q_SLOTS:
 
         for (int tick = 0; tick < 5; ++tick) {
             item->setTitle(QStringLiteral("🥶 4:44"));
-            item->setToolTip(QStringLiteral("🥶 4:44"));
+            item->setToolTip(QStringLiteral("🥶 4:44"), {});
             item->setIcon(solidIcon(Qt::red));
         }
         // Signals from one sender arrive in order: once this one is seen, any repeat would be too.
         item->setTitle(QStringLiteral("🥶 4:45"));
-        QTRY_COMPARE(host.item(keyOf(*item)).value("label").toString(), QStringLiteral("🥶 4:45"));
+        QTRY_COMPARE(host.item(keyOf(*item)).value("label").toString(), QStringLiteral("4:45"));
         const QVariantMap seen = host.item(keyOf(*item));
         QCOMPARE(seen.value("labelSignals").toInt(), 2);
         QCOMPARE(seen.value("toolTipSignals").toInt(), 1);
@@ -137,7 +162,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("button");
         QTest::newRow("left: Activate") << "left";
-        QTest::newRow("right: ContextMenu") << "right";
         QTest::newRow("middle: SecondaryActivate") << "middle";
     }
 
@@ -148,7 +172,7 @@ private Q_SLOTS:
         QVERIFY(host.start());
         const auto item = registeredItem();
         item->setTitle(QStringLiteral("🥶 15 Frim."));
-        QTRY_COMPARE(host.item(keyOf(*item)).value("label").toString(), QStringLiteral("🥶 15 Frim."));
+        QTRY_COMPARE(host.item(keyOf(*item)).value("label").toString(), QStringLiteral("15 Frim."));
         QSignalSpy activated(item.get(), &StatusItem::activated);
 
         QVERIFY(host.click(keyOf(*item), button));
@@ -173,7 +197,7 @@ private Q_SLOTS:
         QVERIFY(host.start());
         QTRY_COMPARE(item->presence(), StatusItem::Presence::statusNotifier);
         QCOMPARE(presence.size(), 1);
-        QTRY_COMPARE(host.item(keyOf(*item)).value("label").toString(), QStringLiteral("🥶 15 Frim."));
+        QTRY_COMPARE(host.item(keyOf(*item)).value("label").toString(), QStringLiteral("15 Frim."));
 
         // A status bar that crashes and comes back gets the item again.
         host.kill();
@@ -181,7 +205,7 @@ private Q_SLOTS:
         StatusBarHostProcess restarted;
         QVERIFY(restarted.start());
         QTRY_COMPARE(item->presence(), StatusItem::Presence::statusNotifier);
-        QTRY_COMPARE(restarted.item(keyOf(*item)).value("label").toString(), QStringLiteral("🥶 15 Frim."));
+        QTRY_COMPARE(restarted.item(keyOf(*item)).value("label").toString(), QStringLiteral("15 Frim."));
         QCOMPARE(presence.size(), 3);
     }
 
@@ -200,6 +224,158 @@ private Q_SLOTS:
         call << QStringLiteral("org.kde.StatusNotifierHost-test");
         QDBusConnection::sessionBus().asyncCall(call);
         QTRY_COMPARE(item->presence(), StatusItem::Presence::statusNotifier);
+    }
+
+    // Hosts that draw icon and label get the emoji in the icon only; MATE, which drops the icon
+    // once there is a label, gets it in the label.
+    void labelShowsTheEmojiOnce_data()
+    {
+        QTest::addColumn<QString>("watcher");
+        QTest::addColumn<QString>("desktop");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("label");
+        const QString title = QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44");
+        const QString bare = QStringLiteral("15 Frimaire · Quintidi · 4:44");
+        QTest::newRow("GNOME Shell") << "gnome-shell"
+                                     << "GNOME" << title << bare;
+        QTest::newRow("our test bar on MATE") << "quintaval-statusbar-host"
+                                              << "MATE" << title << bare;
+        QTest::newRow("mate-panel") << "mate-panel"
+                                    << "MATE" << title << title;
+        QTest::newRow("MATE's applet, out of process") << "notification-area-applet"
+                                                       << "" << title << title;
+        QTest::newRow("unknown watcher on MATE") << ""
+                                                 << "MATE" << title << title;
+        QTest::newRow("unknown watcher elsewhere") << ""
+                                                   << "ubuntu:GNOME" << title << bare;
+        QTest::newRow("emoji of two code points") << "kded5"
+                                                  << "KDE" << QStringLiteral("❄️ 4:44") << "4:44";
+        QTest::newRow("no leading symbol") << "waybar"
+                                           << "sway" << QStringLiteral("15 Frimaire") << "15 Frimaire";
+        QTest::newRow("symbol alone") << "waybar"
+                                      << "sway" << QStringLiteral("🥶") << QStringLiteral("🥶");
+    }
+
+    void labelShowsTheEmojiOnce()
+    {
+        QFETCH(QString, watcher);
+        QFETCH(QString, desktop);
+        QFETCH(QString, title);
+        QFETCH(QString, label);
+        const bool alone = StatusNotifierItemLabel::hostDrawsLabelAlone(watcher, desktop);
+        QCOMPARE(StatusNotifierItemLabel::labelFor(title, alone), label);
+    }
+
+    // GNOME's extension drops an item whose Menu leads nowhere; Plasma draws the menu itself.
+    void menuIsServedWithTheItem()
+    {
+        StatusBarHostProcess host;
+        QVERIFY(host.start());
+        const auto item = registeredItem();
+        QAction open(QStringLiteral("Open &Quintaval"));
+        QAction separator;
+        separator.setSeparator(true);
+        QAction settings(QStringLiteral("Settings…"));
+        settings.setEnabled(false);
+        item->setMenu({&open, &separator, &settings});
+        QSignalSpy opened(&open, &QAction::triggered);
+
+        const QString path = itemProperty(*item, "Menu").value<QDBusObjectPath>().path();
+        QCOMPARE(path, QStringLiteral("/MenuBar"));
+        const QDBusMessage reply =
+            hostCall(item->serviceName(), path, "com.canonical.dbusmenu", "GetLayout", {0, -1, QStringList()});
+        QCOMPARE(reply.type(), QDBusMessage::ReplyMessage);
+        DBusMenuLayoutItem root;
+        reply.arguments().at(1).value<QDBusArgument>() >> root;
+        QCOMPARE(root.properties.value("children-display").toString(), QStringLiteral("submenu"));
+        QCOMPARE(root.children.size(), 3);
+        QCOMPARE(root.children.at(0).properties.value("label").toString(), QStringLiteral("Open _Quintaval"));
+        QCOMPARE(root.children.at(1).properties.value("type").toString(), QStringLiteral("separator"));
+        QCOMPARE(root.children.at(2).properties.value("enabled"), QVariant(false));
+
+        QCOMPARE(hostCall(item->serviceName(), path, "com.canonical.dbusmenu", "Event",
+                          {root.children.at(0).id, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u})
+                     .type(),
+                 QDBusMessage::ReplyMessage);
+        QTRY_COMPARE(opened.size(), 1);
+        // A disabled entry stays inert, whatever the host sends.
+        hostCall(item->serviceName(), path, "com.canonical.dbusmenu", "Event",
+                 {root.children.at(2).id, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u});
+        const QDBusMessage unknown = hostCall(item->serviceName(), path, "com.canonical.dbusmenu", "Event",
+                                              {99, "clicked", QVariant::fromValue(QDBusVariant(0)), 0u});
+        QCOMPARE(unknown.errorName(), QStringLiteral("com.canonical.dbusmenu.UnknownId"));
+    }
+
+    // No call a status bar makes may come back as UnknownMethod: hosts take that for a broken item.
+    void hostCallsAreAnswered_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("interface");
+        QTest::addColumn<QString>("method");
+        QTest::addColumn<QVariantList>("arguments");
+        const QString sni = QStringLiteral("org.kde.StatusNotifierItem");
+        const QString menu = QStringLiteral("com.canonical.dbusmenu");
+        const QString item = QStringLiteral("/StatusNotifierItem");
+        const QString bar = QStringLiteral("/MenuBar");
+        QTest::newRow("Activate") << item << sni << "Activate" << QVariantList{10, 10};
+        QTest::newRow("SecondaryActivate") << item << sni << "SecondaryActivate" << QVariantList{10, 10};
+        QTest::newRow("XAyatanaSecondaryActivate") << item << sni << "XAyatanaSecondaryActivate" << QVariantList{1u};
+        QTest::newRow("ContextMenu") << item << sni << "ContextMenu" << QVariantList{10, 10};
+        QTest::newRow("Scroll") << item << sni << "Scroll" << QVariantList{1, "vertical"};
+        QTest::newRow("ProvideXdgActivationToken")
+            << item << sni << "ProvideXdgActivationToken" << QVariantList{"token-1"};
+        QTest::newRow("GetGroupProperties") << bar << menu << "GetGroupProperties"
+                                            << QVariantList{QVariant::fromValue(QList<int>{0, 1}), QStringList()};
+        QTest::newRow("GetProperty") << bar << menu << "GetProperty" << QVariantList{1, "label"};
+        QTest::newRow("AboutToShow") << bar << menu << "AboutToShow" << QVariantList{0};
+        QTest::newRow("AboutToShowGroup")
+            << bar << menu << "AboutToShowGroup" << QVariantList{QVariant::fromValue(QList<int>{0, 1})};
+        DBusMenuEventList events{{1, "hovered", QDBusVariant(0), 0}};
+        QTest::newRow("EventGroup") << bar << menu << "EventGroup" << QVariantList{QVariant::fromValue(events)};
+        QTest::newRow("menu properties") << bar << "org.freedesktop.DBus.Properties"
+                                         << "GetAll" << QVariantList{menu};
+    }
+
+    void hostCallsAreAnswered()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, interface);
+        QFETCH(QString, method);
+        QFETCH(QVariantList, arguments);
+        DBusMenuTypes::registerTypes();
+        StatusNotifierItem item;
+        QAction entry(QStringLiteral("Copy Date"));
+        item.setMenu({&entry});
+        const QDBusMessage reply = hostCall(item.serviceName(), path, interface, method, arguments);
+        QVERIFY2(reply.type() == QDBusMessage::ReplyMessage, qPrintable(reply.errorMessage()));
+        if (method == QStringLiteral("ProvideXdgActivationToken")) {
+            QCOMPARE(qgetenv("XDG_ACTIVATION_TOKEN"), QByteArray("token-1"));
+        }
+        if (method == QStringLiteral("GetAll")) {
+            QCOMPARE(qdbus_cast<QVariantMap>(reply.arguments().constFirst()).value("Version").toUInt(), 3u);
+        }
+    }
+
+    // A status bar that turns the item away must not leave it believing it shows; a new watcher
+    // gets it again.
+    void droppedItemIsNoticed()
+    {
+        auto host = std::make_unique<StatusBarHostProcess>();
+        QVERIFY(host->start());
+        const auto item = registeredItem();
+        QCOMPARE(item->presence(), StatusItem::Presence::statusNotifier);
+        QSignalSpy presence(item.get(), &StatusItem::presenceChanged);
+        QVERIFY(host->drop(keyOf(*item)));
+        QTRY_COMPARE(item->presence(), StatusItem::Presence::none);
+        QVERIFY(item->isRejected());
+        QVERIFY2(item->unavailableReason().contains("dropped"), qPrintable(item->unavailableReason()));
+        QCOMPARE(presence.size(), 1);
+
+        host.reset();
+        StatusBarHostProcess restarted;
+        QVERIFY(restarted.start());
+        QTRY_COMPARE(item->presence(), StatusItem::Presence::statusNotifier);
+        QVERIFY(!item->isRejected());
     }
 
     void itemLeavingIsDropped()

@@ -20,7 +20,12 @@ public:
         m_icon = images;
         ++m_iconSets;
     }
-    void setToolTip(const QString& text) override { m_toolTip = text; }
+    void setToolTip(const QString& title, const QString& text) override
+    {
+        m_toolTipTitle = title;
+        m_toolTip = text;
+    }
+    void setMenu(const QList<QAction*>& actions) override { m_menu = actions; }
     Presence presence() const override { return m_presence; }
 
     void setPresence(Presence presence)
@@ -35,7 +40,9 @@ public:
     int titleSets() const { return m_titleSets; }
     QList<QImage> icon() const { return m_icon; }
     int iconSets() const { return m_iconSets; }
+    QString toolTipTitle() const { return m_toolTipTitle; }
     QString toolTip() const { return m_toolTip; }
+    QList<QAction*> menu() const { return m_menu; }
 
 private:
     Presence m_presence = Presence::statusNotifier;
@@ -43,5 +50,7 @@ private:
     int m_titleSets = 0;
     int m_iconSets = 0;
     QList<QImage> m_icon;
+    QString m_toolTipTitle;
     QString m_toolTip;
+    QList<QAction*> m_menu;
 };

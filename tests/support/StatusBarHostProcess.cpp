@@ -84,6 +84,11 @@ bool StatusBarHostProcess::click(const QString& key, const QString& button) cons
     return answer<bool>(callHost(QStringLiteral("Click"), {key, button}));
 }
 
+bool StatusBarHostProcess::drop(const QString& key) const
+{
+    return answer<bool>(callHost(QStringLiteral("Drop"), {key}));
+}
+
 bool StatusBarHostProcess::screenshot(const QString& path, bool wholeScreen) const
 {
     return answer<bool>(callHost(QStringLiteral("Screenshot"), {path, wholeScreen}));

@@ -25,6 +25,8 @@ public:
     QStringList items() const;
     QVariantMap item(const QString& key) const;
     bool click(const QString& key, const QString& button = QStringLiteral("left")) const;
+    // Drops the item from the watcher's list, as a status bar does that cannot draw it.
+    bool drop(const QString& key) const;
     bool screenshot(const QString& path, bool wholeScreen = false) const;
 
 private:

@@ -88,13 +88,16 @@ void TestSettingsView::appearanceReachesManagerPreferencesAndTitle()
     SettingsView view(fixture.settingsServices());
     view.present();
     QCOMPARE(item.title(), QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
-    QCOMPARE(item.toolTip(), item.title());
+    QCOMPARE(item.toolTipTitle(), item.title());
     QCOMPARE(item.iconSets(), 1);
 
     choose(child<QComboBox>(view, "formatPicker"), QStringLiteral("Date only"));
     QCOMPARE(fixture.calendar->menuBarFormat(), MenuBarFormat::date);
     QCOMPARE(fixture.preferences->values().value(QStringLiteral("menuBarFormat")).toString(), QStringLiteral("date"));
     QCOMPARE(item.title(), QStringLiteral("🥶 15 Frim."));
+    // The tooltip keeps the full date and time whatever the title shows.
+    QCOMPARE(item.toolTipTitle(), QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
+    QCOMPARE(item.toolTip().split(u'\n').value(1), QStringLiteral("4:44 décimal"));
 
     choose(child<QComboBox>(view, "themePicker"), QStringLiteral("Sepia night"));
     QCOMPARE(fixture.calendar->theme(), AppTheme::sepiaNight);

@@ -215,12 +215,27 @@ void StatusNotifierWatcher::remove(const QString& service)
 {
     m_itemServices->removeWatchedService(service);
     for (qsizetype i = m_items.size() - 1; i >= 0; --i) {
-        if (m_items[i].service != service) {
-            continue;
+        if (m_items[i].service == service) {
+            forget(i);
         }
-        const HostedItem gone = m_items.takeAt(i);
-        connectItemSignals(gone, false);
-        Q_EMIT StatusNotifierItemUnregistered(gone.key);
     }
     Q_EMIT itemsChanged();
+}
+
+bool StatusNotifierWatcher::drop(const QString& key)
+{
+    const HostedItem* target = item(key);
+    if (!target) {
+        return false;
+    }
+    forget(target - m_items.constData());
+    Q_EMIT itemsChanged();
+    return true;
+}
+
+void StatusNotifierWatcher::forget(qsizetype index)
+{
+    const HostedItem gone = m_items.takeAt(index);
+    connectItemSignals(gone, false);
+    Q_EMIT StatusNotifierItemUnregistered(gone.key);
 }

@@ -59,6 +59,8 @@ public:
     const QList<HostedItem>& items() const { return m_items; }
     const HostedItem* item(const QString& key) const;
 
+    // Forgets the item as a status bar does that gives up on one it cannot draw.
+    bool drop(const QString& key);
     // Calls Activate, SecondaryActivate or ContextMenu on the item.
     void activate(const QString& key, const QString& method, QPoint globalPosition);
 
@@ -83,6 +85,7 @@ private:
     void fetch(const QString& key);
     void applyProperties(const QString& key, const QVariantMap& properties);
     void remove(const QString& service);
+    void forget(qsizetype index);
     void connectItemSignals(const HostedItem& item, bool connect);
     HostedItem* sender(const QDBusMessage& message);
     HostedItem* find(const QString& key);

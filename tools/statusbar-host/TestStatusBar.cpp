@@ -61,6 +61,11 @@ bool TestStatusBar::Click(const QString& key, const QString& button)
     return m_bar->click(key, mouseButton);
 }
 
+bool TestStatusBar::Drop(const QString& key)
+{
+    return m_watcher->drop(key);
+}
+
 bool TestStatusBar::Screenshot(const QString& path, bool wholeScreen)
 {
     const QPixmap picture = wholeScreen ? m_bar->screen()->grabWindow(0) : m_bar->grab();

@@ -26,6 +26,9 @@ public Q_SLOTS:
     Q_SCRIPTABLE QVariantMap Item(const QString& key) const;
     // Clicks the item with "left", "right" or "middle"; false for an unknown item.
     Q_SCRIPTABLE bool Click(const QString& key, const QString& button);
+    // Drops the item as GNOME's extension does with one it cannot draw: off the list, with
+    // StatusNotifierItemUnregistered. False for an unknown item.
+    Q_SCRIPTABLE bool Drop(const QString& key);
     // Saves a PNG of the bar, or of the whole screen.
     Q_SCRIPTABLE bool Screenshot(const QString& path, bool wholeScreen);
     // Saves a PNG of a part of the screen (a window the caller located, say).

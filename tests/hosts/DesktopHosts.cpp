@@ -50,17 +50,24 @@ QProcessEnvironment hostEnvironment(DesktopSession& session, const QString& host
     return environment;
 }
 
-// The largest visible window matching a search, as the bar a host draws.
-std::optional<QRect> largestWindow(DesktopSession& session, const QString& option, const QString& pattern)
+// Starts the session services whose names match, as their service files say. The test's bus
+// starts nothing on demand (nothing of the machine's other desktops must wake up and outlive
+// the test), so a host's helpers are started here, before the host asks for them.
+void startServices(DesktopSession& session, const QString& names, const QProcessEnvironment& environment)
 {
-    std::optional<QRect> largest;
-    for (const QString& id : session.visibleWindows(option, pattern)) {
-        const auto geometry = session.windowGeometry(id);
-        if (geometry && (!largest || geometry->width() * geometry->height() > largest->width() * largest->height())) {
-            largest = geometry;
+    for (const QFileInfo& service :
+         QDir(QStringLiteral("/usr/share/dbus-1/services")).entryInfoList({names + QStringLiteral(".service")})) {
+        QFile file(service.filePath());
+        if (!file.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1String("Exec="))) {
+                QStringList command = line.mid(5).trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                session.spawn(command.takeFirst(), command, environment);
+            }
         }
     }
-    return largest;
 }
 
 // The item as the emoji marks in a bar show it: hosts that draw only pictures (or text we
@@ -74,12 +81,73 @@ std::optional<ItemView> itemInBar(const QImage& screen, const QRect& bar)
     return ItemView{marks.first().adjusted(-2, 0, 2, 0), bar, static_cast<int>(marks.size()), std::nullopt};
 }
 
-// xfce4-panel 4.18 with one top panel: a spacer, then the status tray at the right end.
-class XfceHost final : public DesktopHost
+// The bar along the top or bottom edge: the widest visible window of a host touching that edge.
+std::optional<QRect> edgeBar(DesktopSession& session, const QString& windowClass, QSize screen)
+{
+    std::optional<QRect> bar;
+    for (const QString& id : session.visibleWindows(QStringLiteral("--class"), windowClass)) {
+        const auto geometry = session.windowGeometry(id);
+        if (!geometry || geometry->height() > screen.height() / 4 ||
+            (geometry->top() != 0 && geometry->bottom() != screen.height() - 1)) {
+            continue;
+        }
+        if (!bar || geometry->width() > bar->width() || (geometry->width() == bar->width() && geometry->top() == 0)) {
+            bar = geometry;
+        }
+    }
+    return bar;
+}
+
+// A menu the host draws in a window of its own, off the bar: neither a bar nor the desktop.
+bool hostMenuWindow(DesktopSession& session, const QString& windowClass, QSize screen, const QRect& bar)
+{
+    for (const QString& id : session.visibleWindows(QStringLiteral("--class"), windowClass)) {
+        const auto geometry = session.windowGeometry(id);
+        if (geometry && !geometry->intersects(bar) && geometry->height() > 40 &&
+            geometry->width() < screen.width() / 2) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A host whose bar and menus are X windows of its own class, and whose item is seen on the screen.
+class WindowedBarHost : public DesktopHost
 {
 public:
+    // The classes of the bar's windows and of the menus' windows (which may come from a helper
+    // process), as patterns.
+    explicit WindowedBarHost(QString barClass, QString menuClass = {})
+        : m_class(std::move(barClass)), m_menuClass(menuClass.isEmpty() ? m_class : std::move(menuClass))
+    {}
+
+    std::optional<ItemView> item(DesktopSession& session) override
+    {
+        m_bar = edgeBar(session, m_class, screenSize());
+        return m_bar ? itemInBar(screenshot(session), *m_bar) : std::nullopt;
+    }
+
+    bool menuShown(DesktopSession& session) override
+    {
+        return m_bar && hostMenuWindow(session, m_menuClass, screenSize(), *m_bar);
+    }
+
+private:
+    QString m_class;
+    QString m_menuClass;
+    std::optional<QRect> m_bar;
+};
+
+// xfce4-panel 4.18 with one top panel (a spacer, then the status tray at the right end), and
+// xfwm4 managing the windows.
+class XfceHost final : public WindowedBarHost
+{
+public:
+    // The tray runs in the panel's plug-in wrapper, which draws its menus.
+    XfceHost() : WindowedBarHost(QStringLiteral("^xfce4-panel$"), QStringLiteral("^(xfce4-panel|wrapper-2.0)$")) {}
+
     QString name() const override { return QStringLiteral("xfce"); }
-    QStringList programs() const override { return {QStringLiteral("xfce4-panel")}; }
+    QStringList programs() const override { return {QStringLiteral("xfce4-panel"), QStringLiteral("xfwm4")}; }
 
     bool start(DesktopSession& session) override
     {
@@ -117,26 +185,9 @@ public:
         if (session.waitForBusName(QStringLiteral("org.xfce.Xfconf"), hostStartMs).isEmpty()) {
             return false;
         }
-        m_panel = session.spawn(QStringLiteral("xfce4-panel"), {QStringLiteral("--disable-wm-check")}, environment);
+        session.spawn(QStringLiteral("xfwm4"), {QStringLiteral("--compositor=off")}, environment);
+        m_panel = session.spawn(QStringLiteral("xfce4-panel"), {}, environment);
         return !session.waitForBusName(watcherName, hostStartMs).isEmpty();
-    }
-
-    std::optional<ItemView> item(DesktopSession& session) override
-    {
-        const auto bar = largestWindow(session, QStringLiteral("--class"), QStringLiteral("^xfce4-panel$"));
-        return bar ? itemInBar(screenshot(session), *bar) : std::nullopt;
-    }
-
-    bool menuShown(DesktopSession& session) override
-    {
-        // GTK draws the menu in a window of the panel's own, over the screen below the bar.
-        for (const QString& id : session.visibleWindows(QStringLiteral("--class"), QStringLiteral("^xfce4-panel$"))) {
-            const auto geometry = session.windowGeometry(id);
-            if (geometry && geometry->top() > 0 && geometry->height() > 40) {
-                return true;
-            }
-        }
-        return false;
     }
 
     bool dropItem(DesktopSession& session) override
@@ -406,41 +457,16 @@ private:
     QString m_xauthority;
 };
 
-// The bar along the top or bottom edge: the widest visible window of a host touching that edge.
-std::optional<QRect> edgeBar(DesktopSession& session, const QString& windowClass, QSize screen)
-{
-    std::optional<QRect> bar;
-    for (const QString& id : session.visibleWindows(QStringLiteral("--class"), windowClass)) {
-        const auto geometry = session.windowGeometry(id);
-        if (!geometry || geometry->height() > screen.height() / 4 ||
-            (geometry->top() != 0 && geometry->bottom() != screen.height() - 1)) {
-            continue;
-        }
-        if (!bar || geometry->width() > bar->width() || (geometry->width() == bar->width() && geometry->top() == 0)) {
-            bar = geometry;
-        }
-    }
-    return bar;
-}
-
-// A menu the host draws in a window of its own, off the bar: neither a bar nor the desktop.
-bool hostMenuWindow(DesktopSession& session, const QString& windowClass, QSize screen, const QRect& bar)
-{
-    for (const QString& id : session.visibleWindows(QStringLiteral("--class"), windowClass)) {
-        const auto geometry = session.windowGeometry(id);
-        if (geometry && !geometry->intersects(bar) && geometry->height() > 40 &&
-            geometry->width() < screen.width() / 2) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // mate-panel 1.26 with its default layout (a top and a bottom panel; the notification area in
 // the top one), with marco managing the windows.
-class MateHost final : public DesktopHost
+class MateHost final : public WindowedBarHost
 {
 public:
+    // The notification area is an applet in a process of its own, which draws its menus.
+    MateHost()
+        : WindowedBarHost(QStringLiteral("^mate-panel$"), QStringLiteral("^(mate-panel|notification-area-applet)$"))
+    {}
+
     QString name() const override { return QStringLiteral("mate"); }
     QStringList programs() const override { return {QStringLiteral("mate-panel"), QStringLiteral("marco")}; }
 
@@ -450,31 +476,10 @@ public:
         environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
         environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("MATE"));
         session.spawn(QStringLiteral("marco"), {QStringLiteral("--no-composite")}, environment);
-        // The applets run in processes of their own that the bus would start on demand; the
-        // test's bus starts nothing, so they are started here, as their service files say.
-        for (const QFileInfo& service : QDir(QStringLiteral("/usr/share/dbus-1/services"))
-                                            .entryInfoList({QStringLiteral("org.mate.panel.applet.*.service")})) {
-            QFile file(service.filePath());
-            file.open(QIODevice::ReadOnly);
-            for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-                if (line.startsWith(QLatin1String("Exec="))) {
-                    session.spawn(line.mid(5).trimmed(), {}, environment);
-                }
-            }
-        }
+        // The applets run in processes of their own.
+        startServices(session, QStringLiteral("org.mate.panel.applet.*"), environment);
         m_panel = session.spawn(QStringLiteral("mate-panel"), {}, environment);
         return !session.waitForBusName(watcherName, hostStartMs).isEmpty();
-    }
-
-    std::optional<ItemView> item(DesktopSession& session) override
-    {
-        m_bar = edgeBar(session, QStringLiteral("^mate-panel$"), screenSize());
-        return m_bar ? itemInBar(screenshot(session), *m_bar) : std::nullopt;
-    }
-
-    bool menuShown(DesktopSession& session) override
-    {
-        return m_bar && hostMenuWindow(session, QStringLiteral("^mate-panel$"), screenSize(), *m_bar);
     }
 
     bool dropItem(DesktopSession& session) override
@@ -485,14 +490,15 @@ public:
 
 private:
     QProcess* m_panel = nullptr;
-    std::optional<QRect> m_bar;
 };
 
 // KDE Plasma 5.27: plasmashell with its default layout (one panel along the bottom, the tray at
 // its right end) and kwin_x11 managing the windows.
-class KdeHost final : public DesktopHost
+class KdeHost final : public WindowedBarHost
 {
 public:
+    KdeHost() : WindowedBarHost(QStringLiteral("^plasmashell$")) {}
+
     QString name() const override { return QStringLiteral("kde"); }
     QStringList programs() const override
     {
@@ -507,12 +513,14 @@ public:
         environment.insert(QStringLiteral("KDE_SESSION_VERSION"), QStringLiteral("5"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
         session.spawn(QStringLiteral("kwin_x11"), {}, environment);
-        // The status notifier watcher is a module of kded.
+        startServices(session, QStringLiteral("org.kde.ActivityManager"), environment);
+        startServices(session, QStringLiteral("org.kde.kglobalaccel"), environment);
+        // The status notifier watcher is a module of kded, which the tray asks it to load.
         session.spawn(QStringLiteral("kded5"), {}, environment);
-        if (session.waitForBusName(watcherName, hostStartMs).isEmpty()) {
+        session.spawn(QStringLiteral("plasmashell"), {QStringLiteral("--no-respawn")}, environment);
+        if (session.waitForBusName(watcherName, 60000).isEmpty()) {
             return false;
         }
-        m_shell = session.spawn(QStringLiteral("plasmashell"), {QStringLiteral("--no-respawn")}, environment);
         // The tray is ready once it has registered as a host with the watcher.
         return waitUntil(
                    [&] {
@@ -530,26 +538,18 @@ public:
                          30000, 250);
     }
 
-    std::optional<ItemView> item(DesktopSession& session) override
+    bool dropItem(DesktopSession&) override
     {
-        m_bar = edgeBar(session, QStringLiteral("^plasmashell$"), screenSize());
-        return m_bar ? itemInBar(screenshot(session), *m_bar) : std::nullopt;
-    }
-
-    bool menuShown(DesktopSession& session) override
-    {
-        return m_bar && hostMenuWindow(session, QStringLiteral("^plasmashell$"), screenSize(), *m_bar);
-    }
-
-    bool dropItem(DesktopSession& session) override
-    {
-        session.end(m_shell);
-        return true;
+        // The watcher is a module of kded; unloaded, it leaves the bus, as when kded goes.
+        return commandOutput(QStringLiteral("dbus-send"),
+                             {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                              QStringLiteral("--dest=org.kde.kded5"), QStringLiteral("/kded"),
+                              QStringLiteral("org.kde.kded5.unloadModule"),
+                              QStringLiteral("string:statusnotifierwatcher")})
+            .contains(QLatin1String("boolean true"));
     }
 
 private:
-    QProcess* m_shell = nullptr;
-    std::optional<QRect> m_bar;
 };
 
 // sway 1.7 with waybar 0.9.17 and its tray. sway will not run as root, and its headless
@@ -692,32 +692,41 @@ QList<QRect> emojiMarks(const QImage& screen, const QRect& area)
         const QColor colour = QColor::fromRgb(pixel).toHsv();
         return colour.hue() >= 180 && colour.hue() <= 245 && colour.saturation() >= 100 && colour.value() >= 110;
     };
+    // An emoji is a solid patch of its colour, even at 16 px; a tint at the edge of another icon
+    // or of antialiased text is a few pixels.
+    constexpr int minimumPixels = 40;
+    constexpr int largestGap = 3;
     QList<QRect> marks;
     QRect current;
+    int pixels = 0;
     int gap = 0;
-    for (int x = inside.left(); x <= inside.right() + 1; ++x) {
+    const auto close = [&] {
+        if (pixels >= minimumPixels) {
+            marks.append(current);
+        }
+        current = QRect();
+        pixels = 0;
+    };
+    for (int x = inside.left(); x <= inside.right(); ++x) {
         int top = -1;
         int bottom = -1;
-        for (int y = inside.top(); x <= inside.right() && y <= inside.bottom(); ++y) {
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
             if (isEmojiColour(screen.pixel(x, y))) {
                 top = top < 0 ? y : top;
                 bottom = y;
+                ++pixels;
             }
         }
         if (top >= 0) {
             const QRect column(x, top, 1, bottom - top + 1);
             current = current.isNull() ? column : current.united(column);
             gap = 0;
-        } else if (!current.isNull() && ++gap > 3) {
-            // An emoji is at least a few pixels wide; a stray tinted pixel of text is not one.
-            if (current.width() >= 6) {
-                marks.append(current);
-            }
-            current = QRect();
+        } else if (!current.isNull() && ++gap > largestGap) {
+            close();
         }
     }
-    if (!current.isNull() && current.width() >= 6) {
-        marks.append(current);
+    if (!current.isNull()) {
+        close();
     }
     return marks;
 }

@@ -40,11 +40,15 @@ private Q_SLOTS:
     void panelCloses_data();
     void panelCloses();
     void rightClickShowsTheMenu();
+    void settingsWindowCarriesTheProgramsIdentity();
+    void toolTipHoldsTheFullDateAndTime_data();
+    void toolTipHoldsTheFullDateAndTime();
     void everyCallOfTheHostIsAnswered();
     void droppedItemIsReportedAndFallsBack();
 
 private:
-    void startProgram();
+    void startProgram(const QString& preferences = {});
+    QStringList toolTipsSent() const;
     QString programErrors() const;
     std::optional<QRect> panel() const;
     QString panelWindow() const;
@@ -85,10 +89,15 @@ void TestRealHosts::cleanupTestCase()
     m_session.reset();
 }
 
-void TestRealHosts::startProgram()
+void TestRealHosts::startProgram(const QString& preferences)
 {
     QProcessEnvironment environment = m_host->programEnvironment(*m_session);
     const QString home = m_session->filePath(QStringLiteral("quintaval"));
+    QDir().mkpath(home + QStringLiteral("/config/Quintaval"));
+    QFile settings(home + QStringLiteral("/config/Quintaval/Quintaval.conf"));
+    QVERIFY(settings.open(QIODevice::WriteOnly));
+    settings.write(QStringLiteral("[General]\n%1\n").arg(preferences).toUtf8());
+    settings.close();
     QDir().mkpath(home + QStringLiteral("/runtime"));
     QFile(home + QStringLiteral("/runtime"))
         .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -142,22 +151,27 @@ bool TestRealHosts::openPanel()
 
 void TestRealHosts::itemShownWithItsTitleAndOneEmoji()
 {
-    // Within 3 s of the start, as the user would expect to find it.
+    // Looked for a while longer than the 3 s a user waits, so that a slow start fails this check
+    // alone and the others still run.
+    qint64 shownAfter = -1;
     waitUntil(
-        [this] {
+        [&] {
             m_item = m_host->item(*m_session);
-            return m_item.has_value() &&
-                   (!m_item->label || (!m_item->label->isEmpty() && title.endsWith(*m_item->label)));
+            const bool shown =
+                m_item.has_value() && (!m_item->label || (!m_item->label->isEmpty() && title.endsWith(*m_item->label)));
+            shownAfter = shown ? m_sinceStart.elapsed() : -1;
+            return shown;
         },
-        std::max<int>(0, 3000 - static_cast<int>(m_sinceStart.elapsed())), 200);
-    qInfo("shown after %lld ms", m_sinceStart.elapsed());
+        15000, 200);
     save(QString());
-    QVERIFY2(m_item.has_value(), qPrintable(QStringLiteral("not shown 3 s after the start\n") + programErrors()));
+    QVERIFY2(m_item.has_value(), qPrintable(QStringLiteral("never shown\n") + programErrors()));
     // Hosts that draw the label read it with or without the emoji, by whether they draw the icon.
     if (m_item->label) {
         QVERIFY2(title.endsWith(*m_item->label), qPrintable(*m_item->label));
     }
     QCOMPARE(m_item->emojis, 1);
+    QVERIFY2(shownAfter >= 0 && shownAfter <= 3000,
+             qPrintable(QStringLiteral("shown %1 ms after the start").arg(shownAfter)));
 }
 
 void TestRealHosts::activationOpensThePanelUnderTheClick()
@@ -172,7 +186,8 @@ void TestRealHosts::activationOpensThePanelUnderTheClick()
     const QRect bar = m_item->bar;
     const bool barOnTop = bar.center().y() < m_host->screenSize().height() / 2;
     const int gap = barOnTop ? opened.top() - (bar.bottom() + 1) : bar.top() - (opened.bottom() + 1);
-    QVERIFY2(gap >= 0 && gap <= 2, qPrintable(QStringLiteral("panel at %1,%2 %3x%4, bar bottom %5")
+    // Never over the bar; a few pixels off it where the desktop does not say how tall the bar is.
+    QVERIFY2(gap >= 0 && gap <= 6, qPrintable(QStringLiteral("panel at %1,%2 %3x%4, bar bottom %5")
                                                   .arg(opened.x())
                                                   .arg(opened.y())
                                                   .arg(opened.width())
@@ -251,6 +266,103 @@ void TestRealHosts::rightClickShowsTheMenu()
     QVERIFY2(layoutCall.match(m_session->busTraffic()).hasMatch(), "the host never read our menu");
     m_host->key(*m_session, QStringLiteral("Escape"));
     QVERIFY(waitUntil([this] { return !m_host->menuShown(*m_session); }, 3000));
+}
+
+void TestRealHosts::settingsWindowCarriesTheProgramsIdentity()
+{
+    QVERIFY(m_item);
+    QThread::msleep(reopenPauseMs);
+    QVERIFY2(openPanel(), "no panel after a click on the item");
+    QThread::msleep(300);
+    // The footer's settings button: 20 px square, second from the right, 12 px from the right
+    // edge and 8 px from the bottom, 6 px from its neighbour.
+    const QRect opened = *panel();
+    m_host->click(*m_session, QPoint(opened.right() + 1 - 12 - 26 - 10, opened.bottom() + 1 - 8 - 10), 1);
+    const QString display = m_host->programDisplay(*m_session);
+    QStringList windows;
+    QVERIFY2(waitUntil(
+                 [&] {
+                     windows = m_session->visibleWindows(QStringLiteral("--name"),
+                                                         QStringLiteral("^Quintaval Settings"), display);
+                     return !windows.isEmpty();
+                 },
+                 5000),
+             "no settings window");
+    QThread::msleep(500);
+    save(QStringLiteral("-settings"));
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    const QString name =
+        commandOutput(QStringLiteral("xprop"), {QStringLiteral("-id"), windows.last(), QStringLiteral("_NET_WM_NAME")},
+                      nullptr, environment);
+    QCOMPARE(name, QStringLiteral("_NET_WM_NAME(UTF8_STRING) = \"Quintaval Settings\""));
+    // The program's own picture in the title bar and the task list, not the generic one.
+    const QString icon =
+        commandOutput(QStringLiteral("xprop"), {QStringLiteral("-id"), windows.last(), QStringLiteral("_NET_WM_ICON")},
+                      nullptr, environment);
+    QVERIFY2(icon.contains(QRegularExpression(QStringLiteral("Icon \\(\\d+ x \\d+\\)"))), qPrintable(icon.left(200)));
+    m_session->xdotool({QStringLiteral("windowclose"), windows.last()}, display);
+}
+
+void TestRealHosts::toolTipHoldsTheFullDateAndTime_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("date and time") << QStringLiteral("dateAndTime");
+    QTest::newRow("date") << QStringLiteral("date");
+    QTest::newRow("decimal time") << QStringLiteral("decimalTime");
+    QTest::newRow("day number") << QStringLiteral("dayNumber");
+}
+
+void TestRealHosts::toolTipHoldsTheFullDateAndTime()
+{
+    // Where the bar shows no text the tooltip is how the date is read without a click: what the
+    // host receives holds the date and the time, whatever the title shows.
+    QFETCH(QString, format);
+    m_session->end(m_program);
+    startProgram(QStringLiteral("menuBarFormat=") + format);
+    // The last one the host read: the first may come before the program's first tick.
+    const auto holdsDateAndTime = [](const QString& toolTip) {
+        return toolTip.contains(QStringLiteral("15 Frimaire")) && toolTip.contains(QStringLiteral("4:44"));
+    };
+    QStringList toolTips;
+    waitUntil(
+        [&] {
+            toolTips = toolTipsSent();
+            return !toolTips.isEmpty() && holdsDateAndTime(toolTips.last());
+        },
+        8000, 250);
+    QVERIFY2(!toolTips.isEmpty(), "the host never read the tooltip");
+    QVERIFY2(holdsDateAndTime(toolTips.last()), qPrintable(toolTips.last()));
+    if (QTest::currentDataTag() == QLatin1String("decimal time")) {
+        // As the user sees it, over the item.
+        m_item = m_host->item(*m_session);
+        QVERIFY(m_item);
+        m_session->xdotool({QStringLiteral("mousemove"), QString::number(m_item->item.center().x()),
+                            QString::number(m_item->item.center().y())});
+        QThread::msleep(1500);
+        save(QStringLiteral("-tooltip"));
+        m_session->xdotool({QStringLiteral("mousemove"), QStringLiteral("600"), QStringLiteral("400")});
+    }
+}
+
+// The tooltips (title and text) the running program gave the host, oldest first, as the bus
+// carried them.
+QStringList TestRealHosts::toolTipsSent() const
+{
+    // A method return from the program holding the ToolTip property: icon name, pictures, title,
+    // text (which runs over several lines).
+    const QRegularExpression toolTip(
+        QStringLiteral("^method return [^\\n]*sender=%1 [^\\n]*\\n(?:[ \\t][^\\n]*\\n)*?[ \\t]+string \"ToolTip\"\\n"
+                       "[ \\t]+variant[ \\t]+struct \\{\\n[ \\t]+string \"[^\\n]*\"\\n[ \\t]+array \\[\\n"
+                       "(?:[ \\t][^\\n]*\\n)*?[ \\t]+\\]\\n[ \\t]+string \"([^\\n]*)\"\\n[ \\t]+string \"([^\"]*)\"")
+            .arg(QRegularExpression::escape(m_programBusName)),
+        QRegularExpression::MultilineOption);
+    QStringList found;
+    for (auto match = toolTip.globalMatch(m_session->busTraffic()); match.hasNext();) {
+        const auto next = match.next();
+        found.append(next.captured(1) + QLatin1Char('\n') + next.captured(2));
+    }
+    return found;
 }
 
 void TestRealHosts::everyCallOfTheHostIsAnswered()

@@ -211,6 +211,8 @@ public:
 
     QString name() const override { return m_wayland ? QStringLiteral("gnome-wayland") : QStringLiteral("gnome-x11"); }
     QStringList programs() const override { return {QStringLiteral("gnome-shell")}; }
+    // The extension draws no tooltip (and reads the property only with the others).
+    bool showsToolTips() const override { return false; }
 
     bool start(DesktopSession& session) override
     {
@@ -584,22 +586,39 @@ public:
                       .arg(screenSize().width())
                       .arg(screenSize().height())
                       .toUtf8());
-        // Everything of the host belongs to the user it runs as.
+        // Everything of the host belongs to the user it runs as, who may pass through the session's
+        // folder to reach it.
         commandOutput(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("65534:65534"), home});
+        QFile(session.filePath(QString()))
+            .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                            QFileDevice::ExeOther);
         environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("x11"));
         environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
         environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
         environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("sway"));
-        m_sway = session.spawn(QStringLiteral("setpriv"),
-                               {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                QStringLiteral("--clear-groups"), QStringLiteral("sway"), QStringLiteral("-c"),
-                                home + QStringLiteral("/config/sway/config")},
+        const QStringList socketsBefore = QDir(QStringLiteral("/tmp/.X11-unix")).entryList(QDir::System);
+        const QStringList user = nobody();
+        m_sway = session.spawn(user.first(),
+                               user.mid(1) + QStringList{QStringLiteral("sway"), QStringLiteral("-c"),
+                                                         home + QStringLiteral("/config/sway/config")},
                                environment);
-        m_runtime = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
-        return !session.waitForBusName(watcherName, hostStartMs).isEmpty() && findXWayland(session);
+        if (session.waitForBusName(watcherName, hostStartMs).isEmpty() || !findXWayland(socketsBefore)) {
+            return false;
+        }
+        session.setDisplayUser(m_xwaylandDisplay, user);
+        return true;
     }
 
     QString programDisplay(DesktopSession&) const override { return m_xwaylandDisplay; }
+    QStringList programUser() const override { return nobody(); }
+
+    QProcessEnvironment programEnvironment(DesktopSession& session) const override
+    {
+        QProcessEnvironment environment = DesktopHost::programEnvironment(session);
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-1"));
+        environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        return environment;
+    }
 
     std::optional<ItemView> item(DesktopSession& session) override
     {
@@ -632,18 +651,16 @@ public:
     }
 
 private:
-    // sway starts XWayland at once and puts its display in the environment of what it runs;
-    // the socket that appears with it names it.
-    bool findXWayland(DesktopSession& session)
+    // sway opens XWayland's socket as it starts (the server follows on the first client): the
+    // socket that appears with sway, owned by its user, names the display.
+    bool findXWayland(const QStringList& socketsBefore)
     {
-        const QStringList before = QDir(QStringLiteral("/tmp/.X11-unix")).entryList(QDir::System);
         return waitUntil(
             [&] {
                 for (const QString& socket : QDir(QStringLiteral("/tmp/.X11-unix")).entryList(QDir::System)) {
-                    const QString display = QLatin1Char(':') + socket.mid(1);
-                    if (display != session.display() &&
+                    if (!socketsBefore.contains(socket) &&
                         QFileInfo(QStringLiteral("/tmp/.X11-unix/") + socket).ownerId() == 65534) {
-                        m_xwaylandDisplay = display;
+                        m_xwaylandDisplay = QLatin1Char(':') + socket.mid(1);
                         return true;
                     }
                 }
@@ -652,8 +669,13 @@ private:
             15000, 250);
     }
 
+    static QStringList nobody()
+    {
+        return {QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                QStringLiteral("--clear-groups")};
+    }
+
     QProcess* m_sway = nullptr;
-    QString m_runtime;
     QString m_xwaylandDisplay;
 };
 

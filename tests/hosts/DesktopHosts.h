@@ -36,6 +36,8 @@ public:
     virtual bool start(DesktopSession& session) = 0;
     // The environment the program runs in under this host (display, platform).
     virtual QProcessEnvironment programEnvironment(DesktopSession& session) const;
+    // The command prefix that runs the program as the host's user, where that is not the test's.
+    virtual QStringList programUser() const { return {}; }
     // The X display the program's windows are on (XWayland under a Wayland compositor).
     virtual QString programDisplay(DesktopSession& session) const { return session.display(); }
 
@@ -48,6 +50,8 @@ public:
     virtual bool menuShown(DesktopSession& session) = 0;
     // Takes the item away as the host would when it goes: returns false where it cannot.
     virtual bool dropItem(DesktopSession& session) = 0;
+    // Whether the host shows tooltips over its items at all.
+    virtual bool showsToolTips() const { return true; }
     // Whether the host shows the program's fallback (an XEmbed tray icon) where it can.
     virtual bool fallbackShown(DesktopSession&) { return false; }
 };

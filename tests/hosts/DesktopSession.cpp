@@ -92,12 +92,13 @@ bool DesktopSession::startScreen(QSize size)
 }
 
 QProcess* DesktopSession::spawn(const QString& program, const QStringList& arguments,
-                                const QProcessEnvironment& environment)
+                                const QProcessEnvironment& environment, const QString& logName)
 {
     auto* process = new QProcess;
     process->setProcessEnvironment(environment);
     process->setChildProcessModifier([] { ::setsid(); });
-    const QString log = m_dir.filePath(program.section(QLatin1Char('/'), -1) + QStringLiteral(".log"));
+    const QString log =
+        m_dir.filePath((logName.isEmpty() ? program.section(QLatin1Char('/'), -1) : logName) + QStringLiteral(".log"));
     process->setStandardOutputFile(log, QIODevice::Append);
     process->setStandardErrorFile(log, QIODevice::Append);
     process->start(program, arguments);
@@ -154,11 +155,20 @@ QString DesktopSession::busTraffic() const
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+QString DesktopSession::onDisplay(const QString& display, const QString& program, const QStringList& arguments) const
+{
+    const QString target = display.isEmpty() ? m_display : display;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), target);
+    QStringList command = m_displayUsers.value(target);
+    command << program << arguments;
+    const QString first = command.takeFirst();
+    return commandOutput(first, command, nullptr, environment);
+}
+
 QString DesktopSession::xdotool(const QStringList& arguments, const QString& display) const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), display.isEmpty() ? m_display : display);
-    return commandOutput(QStringLiteral("xdotool"), arguments, nullptr, environment);
+    return onDisplay(display, QStringLiteral("xdotool"), arguments);
 }
 
 void DesktopSession::click(QPoint point, int button) const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPoint>
@@ -34,8 +35,10 @@ public:
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
 
     // Starts a program in a process group of its own, so that it goes with everything it spawned.
+    // Its output goes to <log>.log in the session's folder, named after the program unless given.
     QProcess* spawn(const QString& program, const QStringList& arguments,
-                    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+                    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                    const QString& log = {});
     // Ends a process started here (and its group), and waits for it.
     void end(QProcess* process);
 
@@ -46,7 +49,11 @@ public:
     bool startBusMonitor();
     QString busTraffic() const;
 
-    // X, through xdotool, on the given display (this session's unless named).
+    // Commands for a display run as the user that owns it (a server without an authority file
+    // may still admit its own user only): the given prefix goes before each of them.
+    void setDisplayUser(const QString& display, const QStringList& prefix) { m_displayUsers.insert(display, prefix); }
+    // An X client command run on the given display (this session's unless named).
+    QString onDisplay(const QString& display, const QString& program, const QStringList& arguments) const;
     QString xdotool(const QStringList& arguments, const QString& display = {}) const;
     void click(QPoint point, int button = 1) const;
     void key(const QString& key) const;
@@ -61,6 +68,7 @@ private:
     QString m_display;
     QSize m_size;
     QList<QProcess*> m_processes;
+    QHash<QString, QStringList> m_displayUsers;
     QProcess* m_monitor = nullptr;
 };
 

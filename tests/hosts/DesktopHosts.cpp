@@ -98,13 +98,13 @@ std::optional<QRect> edgeBar(DesktopSession& session, const QString& windowClass
     return bar;
 }
 
-// A menu the host draws in a window of its own, off the bar: neither a bar nor the desktop.
+// A menu the host draws in a window of its own (which may overlap the bar): neither the bar nor
+// the desktop.
 bool hostMenuWindow(DesktopSession& session, const QString& windowClass, QSize screen, const QRect& bar)
 {
     for (const QString& id : session.visibleWindows(QStringLiteral("--class"), windowClass)) {
         const auto geometry = session.windowGeometry(id);
-        if (geometry && !geometry->intersects(bar) && geometry->height() > 40 &&
-            geometry->width() < screen.width() / 2) {
+        if (geometry && *geometry != bar && geometry->height() > 40 && geometry->width() < screen.width() / 2) {
             return true;
         }
     }

@@ -62,6 +62,8 @@ int main(int argc, char* argv[])
     QuintavalApp quintaval({calendar, SoundManager::shared(), NotificationManager::shared(), statusItem, loginItem,
                             *clock, *resources, clipboard, modifiers});
 
+    statusItem.start();
+
     QObject::connect(&instance, &SingleInstance::activationRequested, &quintaval, &QuintavalApp::openPanel);
     QObject::connect(&quintaval, &QuintavalApp::quitRequested, &application, &QCoreApplication::quit);
     return QApplication::exec();

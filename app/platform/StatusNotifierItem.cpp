@@ -167,7 +167,12 @@ StatusNotifierItem::StatusNotifierItem(const QDBusConnection& connection, QObjec
                          SLOT(onItemUnregistered(QString)));
 
     m_problem = QStringLiteral("no StatusNotifierWatcher on the session bus");
-    if (m_connection.interface()->isServiceRegistered(watcher)) {
+}
+
+void StatusNotifierItem::start()
+{
+    if (m_exported && !m_registered && !m_pending &&
+        m_connection.interface()->isServiceRegistered(QString::fromLatin1(StatusNotifierTypes::watcherService))) {
         registerWithWatcher();
     }
 }

@@ -38,6 +38,10 @@ public:
     // long as the watcher lists it.
     Presence presence() const override;
 
+    // Registers with the watcher if one runs (and with every watcher that appears later, from
+    // construction on). Called once the title, icon and menu are set, so that the status bar's
+    // first look finds them.
+    void start();
     // Waits, running the event loop, until the registration under way has been answered.
     // True when nothing is left pending.
     bool waitForRegistration(int timeoutMs);

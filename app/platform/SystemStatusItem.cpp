@@ -35,6 +35,11 @@ SystemStatusItem::SystemStatusItem(const QDBusConnection& connection, QObject* p
     connect(m_item, &StatusItem::presenceChanged, this, &SystemStatusItem::choose);
     m_trayProbe.setInterval(trayProbeIntervalMs);
     connect(&m_trayProbe, &QTimer::timeout, this, &SystemStatusItem::choose);
+}
+
+void SystemStatusItem::start()
+{
+    m_item->start();
     m_item->waitForRegistration(registrationTimeoutMs);
     choose();
 }
@@ -117,7 +122,7 @@ void SystemStatusItem::choose()
                      qPrintable(m_item->unavailableReason()));
         std::fflush(stderr);
     }
-    const bool changed = m_chosen && next != m_presence;
+    const bool changed = next != m_presence;
     m_chosen = true;
     m_presence = next;
     if (changed) {

@@ -25,6 +25,10 @@ public:
                               QObject* parent = nullptr);
     ~SystemStatusItem() override;
 
+    // Shows the item: registers it, waits a moment for the status bar's answer and falls back if
+    // need be. Until then the item counts as shown, so that nothing opens in its place early.
+    void start();
+
     void setTitle(const QString& title) override;
     void setIcon(const QList<QImage>& images) override;
     void setToolTip(const QString& title, const QString& text) override;
@@ -40,7 +44,7 @@ private:
     std::unique_ptr<QMenu> m_trayMenu;
     // An XEmbed tray may start after the program, and Qt does not say when one appears.
     QTimer m_trayProbe;
-    Presence m_presence = Presence::none;
+    Presence m_presence = Presence::statusNotifier;
     bool m_chosen = false;
     QList<QImage> m_icon;
     QString m_toolTip;

@@ -29,14 +29,17 @@ namespace {
 constexpr qint64 reopenGuardMilliseconds = 250;
 
 // In an X11 session a pop-up grabs the keyboard and the pointer, so it has the focus and sees the
-// click outside. Under XWayland the grab fails whenever the compositor's own bar was clicked, so
-// there the panel is a frameless window the compositor focuses, closed when it loses the focus.
+// click outside. Under XWayland the grab fails whenever the compositor's own bar was clicked, and
+// a window the compositor manages goes where the compositor likes (sway centres it). So there the
+// panel is an ordinary, frameless window that bypasses the window manager, which keeps it where we
+// put it; the compositor gives such a window the focus when it maps, it takes the focus itself
+// when asked, and it closes when the focus goes.
 Qt::WindowFlags dropDownFlags()
 {
     if (PanelPlacement::pointerFollowsClicks() || QGuiApplication::platformName() != QStringLiteral("xcb")) {
         return Qt::Popup;
     }
-    return Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint;
+    return Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint;
 }
 } // namespace
 
@@ -136,7 +139,8 @@ void MenuBarView::refresh()
 
 bool MenuBarView::isDropDown() const
 {
-    return windowType() == (dropDownFlags() & Qt::WindowType_Mask);
+    const Qt::WindowFlags flags = dropDownFlags();
+    return (windowFlags() & flags) == flags;
 }
 
 void MenuBarView::showAt(QPoint globalPosition)

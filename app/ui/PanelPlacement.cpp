@@ -26,20 +26,20 @@ bool nearAnEdge(QPoint point, const QRect& screen)
     return screen.contains(point) && distanceToEdge(point, screen) < edgeBand;
 }
 
+// Bars along the top or the bottom are the usual ones, so a click in a corner counts as theirs.
 Edge nearestEdge(QPoint point, const QRect& screen)
 {
     const int top = point.y() - screen.top();
     const int bottom = screen.bottom() - point.y();
+    if (std::min(top, bottom) < edgeBand) {
+        return top <= bottom ? Edge::top : Edge::bottom;
+    }
     const int left = point.x() - screen.left();
     const int right = screen.right() - point.x();
-    const int nearest = std::min({top, bottom, left, right});
-    if (nearest == top) {
-        return Edge::top;
+    if (std::min(left, right) < edgeBand) {
+        return left <= right ? Edge::left : Edge::right;
     }
-    if (nearest == bottom) {
-        return Edge::bottom;
-    }
-    return nearest == left ? Edge::left : Edge::right;
+    return top <= bottom ? Edge::top : Edge::bottom;
 }
 
 } // namespace
@@ -53,8 +53,10 @@ bool pointerFollowsClicks()
 
 QPoint anchor(QPoint hint, QPoint pointer, bool pointerReliable, const QRect& screen, const QRect& available)
 {
+    // A pointer away from every edge was not on a bar: the click came from the keyboard, or from
+    // a host that clicks for the user (tests do), and the host's point is all there is.
     QPoint click = pointer;
-    if (!pointerReliable && nearAnEdge(hint, screen)) {
+    if ((!pointerReliable || !nearAnEdge(pointer, screen)) && nearAnEdge(hint, screen)) {
         click = hint;
     } else if (!screen.contains(click)) {
         click = screen.contains(hint) ? hint : screen.center();

@@ -8,9 +8,9 @@
 // Where the panel goes when the status item is clicked. Status bars report the click badly:
 // MATE sends (0, 25) whatever the item's place, waybar a point relative to the bar, and under
 // XWayland the pointer stands still while it is over the compositor's own bars. So the click is
-// taken from whichever of the two is believable, and the screen decides the rest: the item sits
-// on the edge nearest the click, and the panel hangs from that edge of the available area,
-// never over a bar.
+// taken from whichever of the two is believable (the pointer when it is on a bar at a screen
+// edge, under X11), and the screen decides the rest: the item sits on the edge nearest the
+// click, and the panel hangs from that edge of the available area, never over a bar.
 namespace PanelPlacement {
 
 // Whether the X server sees the pointer over the status bar: true in an X11 session, false

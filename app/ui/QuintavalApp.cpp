@@ -3,6 +3,7 @@
 
 #include "app/platform/ResourceDirectory.h"
 #include "app/platform/StatusItem.h"
+#include "app/platform/SwayWorkArea.h"
 #include "app/ui/MenuBarView.h"
 #include "app/ui/PanelPlacement.h"
 #include "app/ui/SettingsView.h"
@@ -84,8 +85,12 @@ void QuintavalApp::itemActivated(QPoint hint)
         screen = QGuiApplication::primaryScreen();
     }
     if (screen) {
-        m_lastAnchor =
-            PanelPlacement::anchor(hint, pointer, pointerReliable, screen->geometry(), screen->availableGeometry());
+        QRect available = screen->availableGeometry();
+        // Under XWayland sway reserves its bars' room without telling X clients.
+        if (available == screen->geometry()) {
+            available = SwayWorkArea::query(qEnvironmentVariable("SWAYSOCK"), screen->geometry()).value_or(available);
+        }
+        m_lastAnchor = PanelPlacement::anchor(hint, pointer, pointerReliable, screen->geometry(), available);
     } else {
         m_lastAnchor = pointer;
     }

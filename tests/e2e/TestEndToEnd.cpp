@@ -195,9 +195,10 @@ QVariantMap TestEndToEnd::waitForLabel(const QString& key, const QString& label)
     QVariantMap item;
     for (int attempt = 0; attempt < 100; ++attempt) {
         item = m_host->item(key);
-        // The label comes with its signal; the tooltip is read back after its own.
+        // The label comes with its signal; the tooltip, always the full title, after its own.
         if (item.value(QStringLiteral("label")).toString() == label &&
-            item.value(QStringLiteral("toolTipText")).toString() == label) {
+            item.value(QStringLiteral("toolTipTitle")).toString() ==
+                QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44")) {
             break;
         }
         QThread::msleep(100);
@@ -214,9 +215,10 @@ void TestEndToEnd::titlePanelCopySettingsSecondStartAndQuit()
 
     const QString key = waitForItem();
     QVERIFY2(!key.isEmpty(), "the program never registered its item");
-    const QVariantMap item = waitForLabel(key, QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
-    QCOMPARE(item.value(QStringLiteral("label")).toString(), QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
-    QCOMPARE(item.value(QStringLiteral("toolTipText")).toString(), item.value(QStringLiteral("label")).toString());
+    // The test bar draws the icon beside the label: the emoji is in the icon only.
+    const QVariantMap item = waitForLabel(key, QStringLiteral("15 Frimaire · Quintidi · 4:44"));
+    QCOMPARE(item.value(QStringLiteral("label")).toString(), QStringLiteral("15 Frimaire · Quintidi · 4:44"));
+    QVERIFY(item.value(QStringLiteral("toolTipText")).toString().startsWith(QStringLiteral("Quintidi 15 Frimaire an")));
     QCOMPARE(item.value(QStringLiteral("id")).toString(), QStringLiteral("quintaval"));
 
     // A click on the item drops the panel from under the click.
@@ -275,8 +277,8 @@ void TestEndToEnd::dateFormatFromThePreferences()
     quintaval.start();
     const QString key = waitForItem();
     QVERIFY(!key.isEmpty());
-    QCOMPARE(waitForLabel(key, QStringLiteral("🥶 15 Frim.")).value(QStringLiteral("label")).toString(),
-             QStringLiteral("🥶 15 Frim."));
+    QCOMPARE(waitForLabel(key, QStringLiteral("15 Frim.")).value(QStringLiteral("label")).toString(),
+             QStringLiteral("15 Frim."));
 }
 
 void TestEndToEnd::withoutAnyTrayThePanelIsAWindow()

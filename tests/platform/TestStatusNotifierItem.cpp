@@ -41,6 +41,7 @@ private:
     static std::unique_ptr<StatusNotifierItem> registeredItem()
     {
         auto item = std::make_unique<StatusNotifierItem>();
+        item->start();
         item->waitForRegistration(5000);
         return item;
     }
@@ -188,6 +189,7 @@ private Q_SLOTS:
     void registersWhenAWatcherAppearsLater()
     {
         auto item = std::make_unique<StatusNotifierItem>();
+        item->start();
         QCOMPARE(item->presence(), StatusItem::Presence::none);
         QVERIFY(item->unavailableReason().contains("no StatusNotifierWatcher"));
         item->setTitle(QStringLiteral("🥶 15 Frim."));

@@ -69,9 +69,10 @@ private Q_SLOTS:
     {
         auto standardError = std::make_unique<StandardOutputCapture>(STDERR_FILENO);
         SystemStatusItem item;
+        item.start();
         QCOMPARE(item.presence(), StatusItem::Presence::systemTray);
         item.setIcon(icon());
-        item.setToolTip(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
+        item.setToolTip(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"), QStringLiteral("4:44 décimal"));
         QVERIFY(!QString::fromUtf8(standardError->text()).contains("quintaval: "));
         standardError.reset();
 
@@ -101,6 +102,7 @@ private Q_SLOTS:
     void movesToAStatusBarThatStartsLater()
     {
         SystemStatusItem item;
+        item.start();
         item.setIcon(icon());
         QCOMPARE(item.presence(), StatusItem::Presence::systemTray);
         QTRY_VERIFY(trayWindow());

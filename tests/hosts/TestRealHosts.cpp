@@ -143,7 +143,13 @@ QString TestRealHosts::panelWindow() const
 std::optional<QRect> TestRealHosts::panel() const
 {
     const QString window = panelWindow();
-    return window.isEmpty() ? std::nullopt : m_session->windowGeometry(window, m_host->programDisplay(*m_session));
+    const auto geometry =
+        window.isEmpty() ? std::nullopt : m_session->windowGeometry(window, m_host->programDisplay(*m_session));
+    // A window the server cannot place on the screen is not one the user sees.
+    if (geometry && !QRect(QPoint(0, 0), m_host->screenSize()).contains(*geometry)) {
+        return std::nullopt;
+    }
+    return geometry;
 }
 
 void TestRealHosts::save(const QString& suffix)

@@ -364,16 +364,17 @@ public:
     {
         // The way the extension itself drops an item it cannot show: it destroys the indicator,
         // and its watcher unregisters the item while staying on the bus.
-        return eval(QStringLiteral("(() => { for (const i of Object.values(Main.panel.statusArea))"
-                                   " if (i && i.constructor.name === 'IndicatorStatusIcon') { i._indicator.destroy();"
-                                   " return true; } return false; })()")) == QLatin1String("true");
+        return eval(QStringLiteral("(() => { for (const [role, i] of Object.entries(Main.panel.statusArea))"
+                                   " if (role.startsWith('appindicator-') && i && i._indicator) {"
+                                   " i._indicator.destroy(); return true; } return false; })()")) ==
+               QLatin1String("true");
     }
 
     bool fallbackShown(DesktopSession&) override
     {
         // The extension also hosts XEmbed tray icons, in the same top bar.
         for (const QJsonValue& value : topBar().value(QStringLiteral("items")).toArray()) {
-            if (value.toObject().value(QStringLiteral("kind")).toString() == QLatin1String("IndicatorStatusTrayIcon")) {
+            if (value.toObject().value(QStringLiteral("kind")).toString() == QLatin1String("tray")) {
                 return true;
             }
         }
@@ -385,7 +386,7 @@ private:
 
     static bool isOurItem(const QJsonObject& indicator)
     {
-        return indicator.value(QStringLiteral("kind")).toString() == QLatin1String("IndicatorStatusIcon");
+        return indicator.value(QStringLiteral("kind")).toString() == QLatin1String("item");
     }
 
     static QRect rectFrom(const QJsonValue& value)
@@ -421,20 +422,20 @@ private:
     {
         const QString json = eval(QStringLiteral(R"js(
 (() => {
-    const box = a => { const [x, y] = a.get_transformed_position(); const [w, h] = a.get_transformed_size();
-                       return [Math.round(x), Math.round(y), Math.round(w), Math.round(h)]; };
+    const box = a => { const r = a.get_transformed_extents();
+                       return [Math.round(r.get_x()), Math.round(r.get_y()), Math.round(r.get_width()), Math.round(r.get_height())]; };
     const items = [];
     for (const [role, indicator] of Object.entries(Main.panel.statusArea)) {
         const labels = [], icons = [];
         const walk = a => {
             if (!a.visible) return;
             if (a instanceof St.Label && a.text) labels.push(a.text);
-            if (a instanceof St.Icon && (a.gicon || a.icon_name) && a.width > 0) icons.push(box(a));
+            if (a instanceof St.Icon && (a.gicon || a.icon_name)) icons.push(box(a));
             a.get_children().forEach(walk);
         };
-        walk(indicator.container ?? indicator);
+        walk(indicator);
         const menu = indicator.menu;
-        items.push({ role, kind: indicator.constructor.name, box: box(indicator), labels, icons,
+        items.push({ role, kind: !role.startsWith('appindicator-') ? 'shell' : indicator._indicator ? 'item' : 'tray', box: box(indicator.container ?? indicator), labels, icons,
                      menuOpen: !!(menu && menu.isOpen), menuItems: menu ? menu.numMenuItems : 0 });
     }
     return { bar: box(Main.panel), items };

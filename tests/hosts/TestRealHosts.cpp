@@ -181,6 +181,7 @@ void TestRealHosts::itemShownWithItsTitleAndOneEmoji()
         15000, 200);
     save(QString());
     QVERIFY2(m_item.has_value(), qPrintable(QStringLiteral("never shown\n") + programErrors()));
+    qInfo("item at %d,%d %dx%d", m_item->item.x(), m_item->item.y(), m_item->item.width(), m_item->item.height());
     // Hosts that draw the label read it with or without the emoji, by whether they draw the icon.
     if (m_item->label) {
         QVERIFY2(title.endsWith(*m_item->label), qPrintable(*m_item->label));

@@ -1,0 +1,755 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tests/hosts/DesktopHosts.h"
+
+#include <QColor>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <algorithm>
+#include <csignal>
+#include <sys/types.h>
+
+namespace {
+
+const QString watcherName = QStringLiteral("org.kde.StatusNotifierWatcher");
+constexpr int hostStartMs = 30000;
+
+bool writeFile(const QString& path, const QByteArray& contents)
+{
+    QDir().mkpath(path.section(QLatin1Char('/'), 0, -2));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size();
+}
+
+// A private home for a host, so that no setting of the machine's user reaches it.
+QProcessEnvironment hostEnvironment(DesktopSession& session, const QString& host)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString home = session.filePath(host);
+    QDir().mkpath(home + QStringLiteral("/runtime"));
+    QFile(home + QStringLiteral("/runtime"))
+        .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    environment.insert(QStringLiteral("HOME"), home);
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), home + QStringLiteral("/cache"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
+    environment.insert(QStringLiteral("DISPLAY"), session.display());
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    return environment;
+}
+
+// Starts the session services whose names match, as their service files say. The test's bus
+// starts nothing on demand (nothing of the machine's other desktops must wake up and outlive
+// the test), so a host's helpers are started here, before the host asks for them.
+void startServices(DesktopSession& session, const QString& names, const QProcessEnvironment& environment)
+{
+    for (const QFileInfo& service :
+         QDir(QStringLiteral("/usr/share/dbus-1/services")).entryInfoList({names + QStringLiteral(".service")})) {
+        QFile file(service.filePath());
+        if (!file.open(QIODevice::ReadOnly)) {
+            continue;
+        }
+        for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+            if (line.startsWith(QLatin1String("Exec="))) {
+                QStringList command = line.mid(5).trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                session.spawn(command.takeFirst(), command, environment);
+            }
+        }
+    }
+}
+
+// The item as the emoji marks in a bar show it: hosts that draw only pictures (or text we
+// cannot read back) are seen this way.
+std::optional<ItemView> itemInBar(const QImage& screen, const QRect& bar)
+{
+    const QList<QRect> marks = emojiMarks(screen, bar);
+    if (marks.isEmpty()) {
+        return std::nullopt;
+    }
+    return ItemView{marks.first().adjusted(-2, 0, 2, 0), bar, static_cast<int>(marks.size()), std::nullopt};
+}
+
+// The bar along the top or bottom edge: the widest visible window of a host touching that edge.
+std::optional<QRect> edgeBar(DesktopSession& session, const QString& windowClass, QSize screen)
+{
+    std::optional<QRect> bar;
+    for (const QString& id : session.visibleWindows(QStringLiteral("--class"), windowClass)) {
+        const auto geometry = session.windowGeometry(id);
+        if (!geometry || geometry->height() > screen.height() / 4 ||
+            (geometry->top() != 0 && geometry->bottom() != screen.height() - 1)) {
+            continue;
+        }
+        if (!bar || geometry->width() > bar->width() || (geometry->width() == bar->width() && geometry->top() == 0)) {
+            bar = geometry;
+        }
+    }
+    return bar;
+}
+
+// A menu the host draws in a window of its own (which may overlap the bar): neither the bar nor
+// the desktop.
+bool hostMenuWindow(DesktopSession& session, const QString& windowClass, QSize screen, const QRect& bar)
+{
+    for (const QString& id : session.visibleWindows(QStringLiteral("--class"), windowClass)) {
+        const auto geometry = session.windowGeometry(id);
+        if (geometry && *geometry != bar && geometry->height() > 40 && geometry->width() < screen.width() / 2) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A host whose bar and menus are X windows of its own class, and whose item is seen on the screen.
+class WindowedBarHost : public DesktopHost
+{
+public:
+    // The classes of the bar's windows and of the menus' windows (which may come from a helper
+    // process), as patterns.
+    explicit WindowedBarHost(QString barClass, QString menuClass = {})
+        : m_class(std::move(barClass)), m_menuClass(menuClass.isEmpty() ? m_class : std::move(menuClass))
+    {}
+
+    std::optional<ItemView> item(DesktopSession& session) override
+    {
+        m_bar = edgeBar(session, m_class, screenSize());
+        return m_bar ? itemInBar(screenshot(session), *m_bar) : std::nullopt;
+    }
+
+    bool menuShown(DesktopSession& session) override
+    {
+        return m_bar && hostMenuWindow(session, m_menuClass, screenSize(), *m_bar);
+    }
+
+private:
+    QString m_class;
+    QString m_menuClass;
+    std::optional<QRect> m_bar;
+};
+
+// xfce4-panel 4.18 with one top panel (a spacer, then the status tray at the right end), and
+// xfwm4 managing the windows.
+class XfceHost final : public WindowedBarHost
+{
+public:
+    // The tray runs in the panel's plug-in wrapper, which draws its menus.
+    XfceHost() : WindowedBarHost(QStringLiteral("^xfce4-panel$"), QStringLiteral("^(xfce4-panel|wrapper-2.0)$")) {}
+
+    QString name() const override { return QStringLiteral("xfce"); }
+    QStringList programs() const override { return {QStringLiteral("xfce4-panel"), QStringLiteral("xfwm4")}; }
+
+    bool start(DesktopSession& session) override
+    {
+        const QProcessEnvironment environment = hostEnvironment(session, name());
+        const QString channels =
+            environment.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/");
+        writeFile(channels + QStringLiteral("xfce4-panel.xml"), R"(<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=6;x=0;y=0"/>
+      <property name="length" type="uint" value="100"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="size" type="uint" value="28"/>
+      <property name="plugin-ids" type="array">
+        <value type="int" value="1"/>
+        <value type="int" value="2"/>
+      </property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="separator">
+      <property name="expand" type="bool" value="true"/>
+      <property name="style" type="uint" value="0"/>
+    </property>
+    <property name="plugin-2" type="string" value="systray"/>
+  </property>
+</channel>
+)");
+        // The settings daemon reads the panel's layout from the private home above.
+        const QString xfconfd = QStringLiteral("/usr/lib/%1/xfce4/xfconf/xfconfd").arg(QStringLiteral(MULTIARCH));
+        session.spawn(xfconfd, {}, environment);
+        if (session.waitForBusName(QStringLiteral("org.xfce.Xfconf"), hostStartMs).isEmpty()) {
+            return false;
+        }
+        session.spawn(QStringLiteral("xfwm4"), {QStringLiteral("--compositor=off")}, environment);
+        m_panel = session.spawn(QStringLiteral("xfce4-panel"), {}, environment);
+        return !session.waitForBusName(watcherName, hostStartMs).isEmpty();
+    }
+
+    bool dropItem(DesktopSession& session) override
+    {
+        session.end(m_panel);
+        return true;
+    }
+
+private:
+    QProcess* m_panel = nullptr;
+};
+
+// GNOME Shell 43 with the AppIndicator extension, read through org.gnome.Shell.Eval (open only
+// in unsafe mode, which a test-only extension sets). On X11 it replaces the window manager of
+// the virtual screen; on Wayland it runs headless on a virtual monitor, the program through
+// XWayland, and the pointer and keys go in through a virtual input device of the shell's own.
+class GnomeHost final : public DesktopHost
+{
+public:
+    explicit GnomeHost(bool wayland) : m_wayland(wayland) {}
+
+    QString name() const override { return m_wayland ? QStringLiteral("gnome-wayland") : QStringLiteral("gnome-x11"); }
+    QStringList programs() const override { return {QStringLiteral("gnome-shell")}; }
+    // The extension draws no tooltip (and reads the property only with the others).
+    bool showsToolTips() const override { return false; }
+
+    bool start(DesktopSession& session) override
+    {
+        QProcessEnvironment environment = hostEnvironment(session, name());
+        const QString home = environment.value(QStringLiteral("HOME"));
+        const QString extensions = home + QStringLiteral("/data/gnome-shell/extensions/");
+        const QString testExtension = QStringLiteral("quintaval-test-eval@quintaval.invalid");
+        for (const QString& file : {QStringLiteral("metadata.json"), QStringLiteral("extension.js")}) {
+            QDir().mkpath(extensions + testExtension);
+            QFile::copy(QStringLiteral(QUINTAVAL_HOSTS_DATA "/gnome-extension/") + file,
+                        extensions + testExtension + QLatin1Char('/') + file);
+        }
+        // Settings from a key file of this home, so that no dconf of the machine's user counts.
+        environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
+        writeFile(home + QStringLiteral("/config/glib-2.0/settings/keyfile"),
+                  "[org/gnome/shell]\n"
+                  "enabled-extensions=['" +
+                      appIndicatorExtension.toUtf8() + "', '" + testExtension.toUtf8() +
+                      "']\n"
+                      "disable-user-extensions=false\n"
+                      "welcome-dialog-last-shown-version='999'\n");
+        // An empty system bus of its own: the shell asks it for logind, accounts and the like,
+        // and copes with their absence.
+        const QString systemBus = home + QStringLiteral("/system_bus_socket");
+        session.spawn(QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                       QStringLiteral("--address=unix:path=") + systemBus},
+                      environment);
+        if (!waitUntil([&] { return QFile::exists(systemBus); }, 5000)) {
+            return false;
+        }
+        environment.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), QStringLiteral("unix:path=") + systemBus);
+        environment.insert(QStringLiteral("XDG_SESSION_TYPE"),
+                           m_wayland ? QStringLiteral("wayland") : QStringLiteral("x11"));
+        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
+        QStringList arguments;
+        if (m_wayland) {
+            environment.remove(QStringLiteral("DISPLAY"));
+            arguments = {QStringLiteral("--wayland"), QStringLiteral("--headless"), QStringLiteral("--virtual-monitor"),
+                         QStringLiteral("%1x%2").arg(screenSize().width()).arg(screenSize().height())};
+        } else {
+            arguments = {QStringLiteral("--x11"), QStringLiteral("--replace")};
+        }
+        session.spawn(QStringLiteral("gnome-shell"), arguments, environment);
+        if (session.waitForBusName(watcherName, 60000).isEmpty()) {
+            return false;
+        }
+        // Ready once the top bar has its size and Eval answers.
+        return waitUntil(
+                   [&] {
+                       return eval(QStringLiteral("Main.panel.height > 0 && !Main.overview.visible")) ==
+                              QLatin1String("true");
+                   },
+                   30000, 250) &&
+               (!m_wayland || findXWayland());
+    }
+
+    QProcessEnvironment programEnvironment(DesktopSession& session) const override
+    {
+        QProcessEnvironment environment = DesktopHost::programEnvironment(session);
+        if (m_wayland) {
+            // As a Wayland session hands it to its programs, with XWayland for X11 ones.
+            environment.insert(QStringLiteral("XAUTHORITY"), m_xauthority);
+            environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        }
+        return environment;
+    }
+
+    QString programDisplay(DesktopSession& session) const override
+    {
+        return m_wayland ? m_xwaylandDisplay : session.display();
+    }
+
+    std::optional<ItemView> item(DesktopSession&) override
+    {
+        const QJsonObject bar = topBar();
+        for (const QJsonValue& value : bar.value(QStringLiteral("items")).toArray()) {
+            const QJsonObject indicator = value.toObject();
+            if (!isOurItem(indicator)) {
+                continue;
+            }
+            QString label;
+            for (const QJsonValue& text : indicator.value(QStringLiteral("labels")).toArray()) {
+                label += text.toString();
+            }
+            const int icons = static_cast<int>(indicator.value(QStringLiteral("icons")).toArray().size());
+            const int emojis = icons + static_cast<int>(label.count(QStringLiteral("🥶")));
+            return ItemView{rectFrom(indicator.value(QStringLiteral("box"))),
+                            rectFrom(bar.value(QStringLiteral("bar"))), emojis, label};
+        }
+        return std::nullopt;
+    }
+
+    QImage screenshot(DesktopSession& session) override
+    {
+        if (!m_wayland) {
+            return session.screenshot();
+        }
+        const QString path = session.filePath(QStringLiteral("shell-screen.png"));
+        QFile::remove(path);
+        QDBusInterface shell(QStringLiteral("org.gnome.Shell.Screenshot"),
+                             QStringLiteral("/org/gnome/Shell/Screenshot"),
+                             QStringLiteral("org.gnome.Shell.Screenshot"));
+        shell.call(QStringLiteral("Screenshot"), false, false, path);
+        return QImage(path);
+    }
+
+    void click(DesktopSession& session, QPoint point, int button) override
+    {
+        if (!m_wayland) {
+            DesktopHost::click(session, point, button);
+            return;
+        }
+        eval(QStringLiteral("(() => { const d = pointer(); const t = () => GLib.get_monotonic_time();"
+                            "d.notify_absolute_motion(t(), %1, %2);"
+                            "d.notify_button(t(), %3, Clutter.ButtonState.PRESSED);"
+                            "d.notify_button(t(), %3, Clutter.ButtonState.RELEASED); return true; })()")
+                 .arg(point.x())
+                 .arg(point.y())
+                 .arg(button));
+        QThread::msleep(150);
+    }
+
+    void key(DesktopSession& session, const QString& key) override
+    {
+        if (!m_wayland) {
+            DesktopHost::key(session, key);
+            return;
+        }
+        eval(QStringLiteral("(() => { const d = keyboard(); const t = () => GLib.get_monotonic_time();"
+                            "d.notify_keyval(t(), Clutter.KEY_%1, Clutter.KeyState.PRESSED);"
+                            "d.notify_keyval(t(), Clutter.KEY_%1, Clutter.KeyState.RELEASED); return true; })()")
+                 .arg(key));
+        QThread::msleep(150);
+    }
+
+    bool menuShown(DesktopSession&) override
+    {
+        for (const QJsonValue& value : topBar().value(QStringLiteral("items")).toArray()) {
+            const QJsonObject indicator = value.toObject();
+            if (isOurItem(indicator) && indicator.value(QStringLiteral("menuItems")).toInt() > 0) {
+                return indicator.value(QStringLiteral("menuOpen")).toBool();
+            }
+        }
+        return false;
+    }
+
+    bool dropItem(DesktopSession&) override
+    {
+        // The way the extension itself drops an item it cannot show: it destroys the indicator,
+        // and its watcher unregisters the item while staying on the bus.
+        return eval(QStringLiteral("(() => { for (const [role, i] of Object.entries(Main.panel.statusArea))"
+                                   " if (role.startsWith('appindicator-') && i && i._indicator) {"
+                                   " i._indicator.destroy(); return true; } return false; })()")) ==
+               QLatin1String("true");
+    }
+
+    bool fallbackShown(DesktopSession&) override
+    {
+        // The extension also hosts XEmbed tray icons, in the same top bar.
+        for (const QJsonValue& value : topBar().value(QStringLiteral("items")).toArray()) {
+            if (value.toObject().value(QStringLiteral("kind")).toString() == QLatin1String("tray")) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    const QString appIndicatorExtension = QStringLiteral("ubuntu-appindicators@ubuntu.com");
+
+    static bool isOurItem(const QJsonObject& indicator)
+    {
+        return indicator.value(QStringLiteral("kind")).toString() == QLatin1String("item");
+    }
+
+    static QRect rectFrom(const QJsonValue& value)
+    {
+        const QJsonArray box = value.toArray();
+        return QRect(box.at(0).toInt(), box.at(1).toInt(), box.at(2).toInt(), box.at(3).toInt());
+    }
+
+    // What the shell's JavaScript gives back, in JSON; empty when the call failed.
+    QString eval(const QString& script) const
+    {
+        static const QString prelude =
+            QStringLiteral("const { Clutter, GLib, St } = imports.gi; const Main = imports.ui.main;"
+                           "const seat = () => Clutter.get_default_backend().get_default_seat();"
+                           "const pointer = () => global.__quintavalPointer ?"
+                           "?= "
+                           "seat().create_virtual_device(Clutter.InputDeviceType.POINTER_DEVICE);"
+                           "const keyboard = () => global.__quintavalKeyboard ?"
+                           "?= "
+                           "seat().create_virtual_device(Clutter.InputDeviceType.KEYBOARD_DEVICE);");
+        QDBusInterface shell(QStringLiteral("org.gnome.Shell"), QStringLiteral("/org/gnome/Shell"),
+                             QStringLiteral("org.gnome.Shell"));
+        const QDBusMessage reply = shell.call(QStringLiteral("Eval"), prelude + script);
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().size() != 2 ||
+            !reply.arguments().at(0).toBool()) {
+            return {};
+        }
+        return reply.arguments().at(1).toString();
+    }
+
+    // The top bar and every indicator in it: place, the texts and pictures it shows, its menu.
+    QJsonObject topBar() const
+    {
+        const QString json = eval(QStringLiteral(R"js(
+(() => {
+    const box = a => { const r = a.get_transformed_extents();
+                       return [Math.round(r.get_x()), Math.round(r.get_y()), Math.round(r.get_width()), Math.round(r.get_height())]; };
+    const items = [];
+    for (const [role, indicator] of Object.entries(Main.panel.statusArea)) {
+        const labels = [], icons = [];
+        const walk = a => {
+            if (!a.visible) return;
+            if (a instanceof St.Label && a.text) labels.push(a.text);
+            if (a instanceof St.Icon && (a.gicon || a.icon_name)) icons.push(box(a));
+            a.get_children().forEach(walk);
+        };
+        walk(indicator);
+        const menu = indicator.menu;
+        items.push({ role, kind: !role.startsWith('appindicator-') ? 'shell' : indicator._indicator ? 'item' : 'tray', box: box(indicator.container ?? indicator), labels, icons,
+                     menuOpen: !!(menu && menu.isOpen), menuItems: menu ? menu.numMenuItems : 0 });
+    }
+    return { bar: box(Main.panel), items };
+})())js"));
+        return QJsonDocument::fromJson(json.toUtf8()).object();
+    }
+
+    // The X display the shell started XWayland on, and the authority file it guards it with.
+    bool findXWayland()
+    {
+        return waitUntil(
+            [&] {
+                m_xwaylandDisplay = eval(QStringLiteral("GLib.getenv('DISPLAY')")).remove(QLatin1Char('"'));
+                m_xauthority = eval(QStringLiteral("GLib.getenv('XAUTHORITY') ?? ''")).remove(QLatin1Char('"'));
+                return m_xwaylandDisplay.startsWith(QLatin1Char(':'));
+            },
+            15000, 250);
+    }
+
+    bool m_wayland;
+    QString m_xwaylandDisplay;
+    QString m_xauthority;
+};
+
+// mate-panel 1.26 with its default layout (a top and a bottom panel; the notification area in
+// the top one), with marco managing the windows.
+class MateHost final : public WindowedBarHost
+{
+public:
+    // The notification area is an applet in a process of its own, which draws its menus.
+    MateHost()
+        : WindowedBarHost(QStringLiteral("^mate-panel$"), QStringLiteral("^(mate-panel|notification-area-applet)$"))
+    {}
+
+    QString name() const override { return QStringLiteral("mate"); }
+    QStringList programs() const override { return {QStringLiteral("mate-panel"), QStringLiteral("marco")}; }
+
+    bool start(DesktopSession& session) override
+    {
+        QProcessEnvironment environment = hostEnvironment(session, name());
+        environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
+        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("MATE"));
+        session.spawn(QStringLiteral("marco"), {QStringLiteral("--no-composite")}, environment);
+        // The applets run in processes of their own.
+        startServices(session, QStringLiteral("org.mate.panel.applet.*"), environment);
+        m_panel = session.spawn(QStringLiteral("mate-panel"), {}, environment);
+        return !session.waitForBusName(watcherName, hostStartMs).isEmpty();
+    }
+
+    bool dropItem(DesktopSession& session) override
+    {
+        session.end(m_panel);
+        return true;
+    }
+
+private:
+    QProcess* m_panel = nullptr;
+};
+
+// KDE Plasma 5.27: plasmashell with its default layout (one panel along the bottom, the tray at
+// its right end) and kwin_x11 managing the windows.
+class KdeHost final : public WindowedBarHost
+{
+public:
+    KdeHost() : WindowedBarHost(QStringLiteral("^plasmashell$")) {}
+
+    QString name() const override { return QStringLiteral("kde"); }
+    QStringList programs() const override
+    {
+        return {QStringLiteral("plasmashell"), QStringLiteral("kwin_x11"), QStringLiteral("kded5")};
+    }
+
+    bool start(DesktopSession& session) override
+    {
+        QProcessEnvironment environment = hostEnvironment(session, name());
+        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("KDE"));
+        environment.insert(QStringLiteral("KDE_FULL_SESSION"), QStringLiteral("true"));
+        environment.insert(QStringLiteral("KDE_SESSION_VERSION"), QStringLiteral("5"));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        session.spawn(QStringLiteral("kwin_x11"), {}, environment);
+        startServices(session, QStringLiteral("org.kde.ActivityManager"), environment);
+        startServices(session, QStringLiteral("org.kde.kglobalaccel"), environment);
+        // The status notifier watcher is a module of kded, which the tray asks it to load.
+        session.spawn(QStringLiteral("kded5"), {}, environment);
+        session.spawn(QStringLiteral("plasmashell"), {QStringLiteral("--no-respawn")}, environment);
+        if (session.waitForBusName(watcherName, 60000).isEmpty()) {
+            return false;
+        }
+        // The tray is ready once it has registered as a host with the watcher.
+        return waitUntil(
+                   [&] {
+                       return commandOutput(QStringLiteral("dbus-send"),
+                                            {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                                             QStringLiteral("--dest=") + watcherName,
+                                             QStringLiteral("/StatusNotifierWatcher"),
+                                             QStringLiteral("org.freedesktop.DBus.Properties.Get"),
+                                             QStringLiteral("string:org.kde.StatusNotifierWatcher"),
+                                             QStringLiteral("string:IsStatusNotifierHostRegistered")})
+                           .contains(QLatin1String("boolean true"));
+                   },
+                   60000, 250) &&
+               waitUntil([&] { return edgeBar(session, QStringLiteral("^plasmashell$"), screenSize()).has_value(); },
+                         30000, 250);
+    }
+
+    bool dropItem(DesktopSession&) override
+    {
+        // The watcher is a module of kded; unloaded, it leaves the bus, as when kded goes.
+        return commandOutput(QStringLiteral("dbus-send"),
+                             {QStringLiteral("--session"), QStringLiteral("--print-reply"),
+                              QStringLiteral("--dest=org.kde.kded5"), QStringLiteral("/kded"),
+                              QStringLiteral("org.kde.kded5.unloadModule"),
+                              QStringLiteral("string:statusnotifierwatcher")})
+            .contains(QLatin1String("boolean true"));
+    }
+
+private:
+};
+
+// sway 1.7 with waybar 0.9.17 and its tray. sway will not run as root, and its headless
+// back-end has no pointer: it runs as nobody on its X11 back-end, one window filling the virtual
+// screen, so that xdotool's pointer and keys reach it. The program runs through sway's XWayland.
+class SwayHost final : public DesktopHost
+{
+public:
+    QString name() const override { return QStringLiteral("sway"); }
+    QStringList programs() const override
+    {
+        return {QStringLiteral("sway"), QStringLiteral("waybar"), QStringLiteral("Xwayland"),
+                QStringLiteral("setpriv")};
+    }
+
+    bool start(DesktopSession& session) override
+    {
+        QProcessEnvironment environment = hostEnvironment(session, name());
+        const QString home = environment.value(QStringLiteral("HOME"));
+        writeFile(home + QStringLiteral("/config/waybar/config"), R"({
+    "layer": "top", "position": "top", "height": 28,
+    "modules-left": [], "modules-center": [], "modules-right": ["tray"],
+    "tray": { "icon-size": 20, "spacing": 8 }
+})");
+        writeFile(home + QStringLiteral("/config/waybar/style.css"),
+                  "* { font-family: sans-serif; font-size: 13px; }\n"
+                  "window#waybar { background: #303030; color: #ffffff; }\n");
+        writeFile(home + QStringLiteral("/config/sway/config"),
+                  QStringLiteral("output * resolution %1x%2 position 0 0 bg #5a6a7a solid_color\n"
+                                 "xwayland enable\n"
+                                 "exec waybar\n")
+                      .arg(screenSize().width())
+                      .arg(screenSize().height())
+                      .toUtf8());
+        // Everything of the host belongs to the user it runs as, who may pass through the session's
+        // folder to reach it.
+        commandOutput(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("65534:65534"), home});
+        QFile(session.filePath(QString()))
+            .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                            QFileDevice::ExeOther);
+        environment.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("x11"));
+        environment.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+        environment.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("sway"));
+        const QStringList socketsBefore = QDir(QStringLiteral("/tmp/.X11-unix")).entryList(QDir::System);
+        const QStringList user = nobody();
+        m_sway = session.spawn(user.first(),
+                               user.mid(1) + QStringList{QStringLiteral("sway"), QStringLiteral("-c"),
+                                                         home + QStringLiteral("/config/sway/config")},
+                               environment);
+        if (session.waitForBusName(watcherName, hostStartMs).isEmpty() || !findXWayland(socketsBefore)) {
+            return false;
+        }
+        session.setDisplayUser(m_xwaylandDisplay, user);
+        return true;
+    }
+
+    QString programDisplay(DesktopSession&) const override { return m_xwaylandDisplay; }
+    QStringList programUser() const override { return nobody(); }
+
+    QProcessEnvironment programEnvironment(DesktopSession& session) const override
+    {
+        QProcessEnvironment environment = DesktopHost::programEnvironment(session);
+        environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-1"));
+        environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        return environment;
+    }
+
+    std::optional<ItemView> item(DesktopSession& session) override
+    {
+        // waybar's bar is a Wayland surface; seen from the screen, it is the band at the top.
+        const QRect bar(0, 0, screenSize().width(), 28);
+        return itemInBar(screenshot(session), bar);
+    }
+
+    bool menuShown(DesktopSession& session) override
+    {
+        // GTK draws waybar's menus as popups of the bar: lighter than the dark bar, below it.
+        const QImage screen = screenshot(session);
+        int light = 0;
+        for (int y = 30; y < 200 && y < screen.height(); ++y) {
+            for (int x = 0; x < screen.width(); x += 2) {
+                light += qGray(screen.pixel(x, y)) > 200 ? 1 : 0;
+            }
+        }
+        return light > 2000;
+    }
+
+    bool dropItem(DesktopSession& session) override
+    {
+        // waybar, which holds the watcher, quits; sway stays, and with it nothing that hosts items.
+        const uint waybar = QDBusConnection::sessionBus().interface()->servicePid(watcherName).value();
+        if (waybar == 0 || ::kill(static_cast<pid_t>(waybar), SIGTERM) != 0) {
+            return false;
+        }
+        return waitUntil([&] { return session.waitForBusName(watcherName, 0).isEmpty(); }, 5000);
+    }
+
+private:
+    // sway opens XWayland's socket as it starts (the server follows on the first client): the
+    // socket that appears with sway, owned by its user, names the display.
+    bool findXWayland(const QStringList& socketsBefore)
+    {
+        return waitUntil(
+            [&] {
+                for (const QString& socket : QDir(QStringLiteral("/tmp/.X11-unix")).entryList(QDir::System)) {
+                    if (!socketsBefore.contains(socket) &&
+                        QFileInfo(QStringLiteral("/tmp/.X11-unix/") + socket).ownerId() == 65534) {
+                        m_xwaylandDisplay = QLatin1Char(':') + socket.mid(1);
+                        return true;
+                    }
+                }
+                return false;
+            },
+            15000, 250);
+    }
+
+    static QStringList nobody()
+    {
+        return {QStringLiteral("setpriv"), QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                QStringLiteral("--clear-groups")};
+    }
+
+    QProcess* m_sway = nullptr;
+    QString m_xwaylandDisplay;
+};
+
+} // namespace
+
+QProcessEnvironment DesktopHost::programEnvironment(DesktopSession& session) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), programDisplay(session));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    return environment;
+}
+
+std::unique_ptr<DesktopHost> desktopHost(const QString& name)
+{
+    std::unique_ptr<DesktopHost> host;
+    if (name == QLatin1String("xfce")) {
+        host = std::make_unique<XfceHost>();
+    } else if (name == QLatin1String("gnome-x11") || name == QLatin1String("gnome-wayland")) {
+        host = std::make_unique<GnomeHost>(name == QLatin1String("gnome-wayland"));
+    } else if (name == QLatin1String("mate")) {
+        host = std::make_unique<MateHost>();
+    } else if (name == QLatin1String("kde")) {
+        host = std::make_unique<KdeHost>();
+    } else if (name == QLatin1String("sway")) {
+        host = std::make_unique<SwayHost>();
+    }
+    return host;
+}
+
+QList<QRect> emojiMarks(const QImage& screen, const QRect& area)
+{
+    const QRect inside = area.intersected(screen.rect());
+    const auto isEmojiColour = [](QRgb pixel) {
+        const QColor colour = QColor::fromRgb(pixel).toHsv();
+        return colour.hue() >= 180 && colour.hue() <= 245 && colour.saturation() >= 100 && colour.value() >= 110;
+    };
+    // An emoji is a solid patch of its colour, even at 16 px; a tint at the edge of another icon
+    // or of antialiased text is a few pixels.
+    constexpr int minimumPixels = 40;
+    constexpr int largestGap = 3;
+    QList<QRect> marks;
+    QRect current;
+    int pixels = 0;
+    int gap = 0;
+    const auto close = [&] {
+        if (pixels >= minimumPixels) {
+            marks.append(current);
+        }
+        current = QRect();
+        pixels = 0;
+    };
+    for (int x = inside.left(); x <= inside.right(); ++x) {
+        int top = -1;
+        int bottom = -1;
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            if (isEmojiColour(screen.pixel(x, y))) {
+                top = top < 0 ? y : top;
+                bottom = y;
+                ++pixels;
+            }
+        }
+        if (top >= 0) {
+            const QRect column(x, top, 1, bottom - top + 1);
+            current = current.isNull() ? column : current.united(column);
+            gap = 0;
+        } else if (!current.isNull() && ++gap > largestGap) {
+            close();
+        }
+    }
+    if (!current.isNull()) {
+        close();
+    }
+    return marks;
+}

@@ -290,6 +290,25 @@
     </message>
 </context>
 <context>
+    <name>QuintavalApp</name>
+    <message>
+        <source>Open Quintaval</source>
+        <translation>Ouvrir Quintaval</translation>
+    </message>
+    <message>
+        <source>Copy Date</source>
+        <translation>Copier la date</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Réglages…</translation>
+    </message>
+    <message>
+        <source>Quit Quintaval</source>
+        <translation>Quitter Quintaval</translation>
+    </message>
+</context>
+<context>
     <name>QuintavalWidget</name>
     <message>
         <source>Revolutionary Calendar</source>

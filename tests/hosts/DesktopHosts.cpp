@@ -132,6 +132,16 @@ public:
         return m_bar && hostMenuWindow(session, m_menuClass, screenSize(), *m_bar);
     }
 
+    // The panel process holds the watcher: ended, it drops every item, as a crashed panel would.
+    bool dropItem(DesktopSession& session) override
+    {
+        session.end(m_panel);
+        return true;
+    }
+
+protected:
+    QProcess* m_panel = nullptr;
+
 private:
     QString m_class;
     QString m_menuClass;
@@ -189,15 +199,6 @@ public:
         m_panel = session.spawn(QStringLiteral("xfce4-panel"), {}, environment);
         return !session.waitForBusName(watcherName, hostStartMs).isEmpty();
     }
-
-    bool dropItem(DesktopSession& session) override
-    {
-        session.end(m_panel);
-        return true;
-    }
-
-private:
-    QProcess* m_panel = nullptr;
 };
 
 // GNOME Shell 43 with the AppIndicator extension, read through org.gnome.Shell.Eval (open only
@@ -484,15 +485,6 @@ public:
         m_panel = session.spawn(QStringLiteral("mate-panel"), {}, environment);
         return !session.waitForBusName(watcherName, hostStartMs).isEmpty();
     }
-
-    bool dropItem(DesktopSession& session) override
-    {
-        session.end(m_panel);
-        return true;
-    }
-
-private:
-    QProcess* m_panel = nullptr;
 };
 
 // KDE Plasma 5.27: plasmashell with its default layout (one panel along the bottom, the tray at
@@ -551,8 +543,6 @@ public:
                               QStringLiteral("string:statusnotifierwatcher")})
             .contains(QLatin1String("boolean true"));
     }
-
-private:
 };
 
 // sway 1.7 with waybar 0.9.17 and its tray. sway will not run as root, and its headless

@@ -23,11 +23,17 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <chrono>
 
 namespace {
 // How soon after the panel closed an activation counts as the click that closed it.
 constexpr qint64 reopenGuardMilliseconds = 250;
 constexpr qint64 focusSettleMilliseconds = 400;
+// How long the panel keeps asking for the pointer: a second, at most.
+constexpr int pointerGrabTries = 20;
+constexpr std::chrono::milliseconds pointerGrabRetry{50};
 
 // In an X11 session a pop-up grabs the keyboard and the pointer, so it has the focus and sees the
 // click outside. Under XWayland the grab fails whenever the compositor's own bar was clicked, and
@@ -163,6 +169,21 @@ void MenuBarView::showAt(QPoint globalPosition)
     raise();
     activateWindow();
     setFocus(Qt::PopupFocusReason);
+    if (windowType() == Qt::Popup) {
+        holdPointerGrab(pointerGrabTries);
+    }
+}
+
+// The pop-up sees a click outside only while it holds the pointer. Its grab, made as it maps,
+// fails when the bar still holds the pointer from the click that opened it (XFCE's tray does, now
+// and then), and Qt does not try again: so we do, until the grab holds or the panel closes.
+void MenuBarView::holdPointerGrab(int triesLeft)
+{
+    QWindow* window = windowHandle();
+    if (!isVisible() || !window || window->setMouseGrabEnabled(true) || triesLeft <= 0) {
+        return;
+    }
+    QTimer::singleShot(pointerGrabRetry, this, [this, triesLeft] { holdPointerGrab(triesLeft - 1); });
 }
 
 void MenuBarView::toggleAt(QPoint globalPosition)

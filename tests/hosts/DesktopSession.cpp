@@ -9,8 +9,10 @@
 #include <QThread>
 
 #include <csignal>
+#include <cstdlib>
 #include <sys/types.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 QString commandOutput(const QString& program, const QStringList& arguments, int* exitCode,
                       const QProcessEnvironment& environment)
@@ -209,9 +211,27 @@ QStringList DesktopSession::visibleWindows(const QString& option, const QString&
 
 QImage DesktopSession::screenshot() const
 {
-    const QString path = m_dir.filePath(QStringLiteral("screen.png"));
-    QFile::remove(path);
-    commandOutput(QStringLiteral("import"), {QStringLiteral("-display"), m_display, QStringLiteral("-window"),
-                                             QStringLiteral("root"), QStringLiteral("png:") + path});
-    return QImage(path);
+    // Read straight from the server: a test polls the screen many times a second, and a helper
+    // program that encodes a file each time would add its own delay to every measure.
+    const QByteArray display = m_display.toUtf8();
+    xcb_connection_t* connection = xcb_connect(display.constData(), nullptr);
+    QImage image;
+    if (!xcb_connection_has_error(connection)) {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+        xcb_get_image_reply_t* reply = xcb_get_image_reply(
+            connection,
+            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, screen->width_in_pixels,
+                          screen->height_in_pixels, ~0U),
+            nullptr);
+        // A 24-bit screen holds each pixel in 32 bits, as QImage's RGB32 does.
+        if (reply && reply->depth == 24 &&
+            xcb_get_image_data_length(reply) == screen->width_in_pixels * screen->height_in_pixels * 4) {
+            image = QImage(xcb_get_image_data(reply), screen->width_in_pixels, screen->height_in_pixels,
+                           QImage::Format_RGB32)
+                        .copy();
+        }
+        std::free(reply);
+    }
+    xcb_disconnect(connection);
+    return image;
 }

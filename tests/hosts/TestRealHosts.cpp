@@ -181,7 +181,8 @@ void TestRealHosts::itemShownWithItsTitleAndOneEmoji()
         15000, 200);
     save(QString());
     QVERIFY2(m_item.has_value(), qPrintable(QStringLiteral("never shown\n") + programErrors()));
-    qInfo("item at %d,%d %dx%d", m_item->item.x(), m_item->item.y(), m_item->item.width(), m_item->item.height());
+    qInfo("item at %d,%d %dx%d, shown %lld ms after the start", m_item->item.x(), m_item->item.y(),
+          m_item->item.width(), m_item->item.height(), shownAfter);
     // Hosts that draw the label read it with or without the emoji, by whether they draw the icon.
     if (m_item->label) {
         QVERIFY2(title.endsWith(*m_item->label), qPrintable(*m_item->label));
@@ -359,9 +360,13 @@ void TestRealHosts::toolTipHoldsTheFullDateAndTime()
     QVERIFY2(!toolTips.isEmpty(), "the host never read the tooltip");
     QVERIFY2(holdsDateAndTime(toolTips.last()), qPrintable(toolTips.last()));
     if (QTest::currentDataTag() == QLatin1String("decimal time")) {
-        // As the user sees it, over the item.
-        m_item = m_host->item(*m_session);
-        QVERIFY(m_item);
+        // As the user sees it, over the item, once the host has drawn the restarted program's item.
+        QVERIFY(waitUntil(
+            [&] {
+                m_item = m_host->item(*m_session);
+                return m_item.has_value();
+            },
+            3000));
         m_session->xdotool({QStringLiteral("mousemove"), QString::number(m_item->item.center().x()),
                             QString::number(m_item->item.center().y())});
         QThread::msleep(1500);

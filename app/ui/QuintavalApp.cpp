@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/QuintavalApp.h"
 
+#include "app/platform/Clipboard.h"
 #include "app/platform/ResourceDirectory.h"
 #include "app/platform/StatusItem.h"
 #include "app/platform/SwayWorkArea.h"
+#include "app/state/CalendarManager.h"
 #include "app/ui/MenuBarView.h"
 #include "app/ui/PanelPlacement.h"
 #include "app/ui/SettingsView.h"
@@ -16,16 +18,12 @@
 #include <QScreen>
 #include <QSvgRenderer>
 
-QuintavalApp::QuintavalApp(Services services, QObject* parent)
-    : QObject(parent), m_services(services), m_icon(applicationIcon(services.resources))
+QuintavalApp::QuintavalApp(Services services, QObject* parent) : QObject(parent), m_services(services)
 {
-    m_panel = std::make_unique<MenuBarView>(MenuBarView::Services{
-        services.calendar, services.sound, services.clock, services.resources, services.clipboard, services.modifiers});
-    m_panel->setWindowIcon(m_icon);
     m_binding = std::make_unique<StatusItemBinding>(services.calendar, services.statusItem);
 
     connect(addMenuAction(tr("Open Quintaval")), &QAction::triggered, this, &QuintavalApp::openPanelFromMenu);
-    connect(addMenuAction(tr("Copy Date")), &QAction::triggered, m_panel.get(), &MenuBarView::copyToClipboard);
+    connect(addMenuAction(tr("Copy Date")), &QAction::triggered, this, &QuintavalApp::copyDate);
     addMenuAction({});
     connect(addMenuAction(tr("Settings…")), &QAction::triggered, this, &QuintavalApp::openSettings);
     addMenuAction({});
@@ -34,12 +32,35 @@ QuintavalApp::QuintavalApp(Services services, QObject* parent)
 
     connect(&services.statusItem, &StatusItem::activated, this, &QuintavalApp::itemActivated);
     connect(&services.statusItem, &StatusItem::presenceChanged, this, &QuintavalApp::presenceChanged);
-    connect(m_panel.get(), &MenuBarView::settingsRequested, this, &QuintavalApp::openSettings);
-    connect(m_panel.get(), &MenuBarView::quitRequested, this, &QuintavalApp::quitRequested);
     presenceChanged();
 }
 
 QuintavalApp::~QuintavalApp() = default;
+
+// Built when first shown: most of the day the program is a title in the bar, and the panel's
+// widgets, fonts and pictures would hold several megabytes for nothing.
+MenuBarView& QuintavalApp::panel()
+{
+    if (!m_panel) {
+        m_panel = std::make_unique<MenuBarView>(MenuBarView::Services{m_services.calendar, m_services.sound,
+                                                                      m_services.clock, m_services.resources,
+                                                                      m_services.clipboard, m_services.modifiers});
+        m_panel->setWindowIcon(windowIcon());
+        connect(m_panel.get(), &MenuBarView::settingsRequested, this, &QuintavalApp::openSettings);
+        connect(m_panel.get(), &MenuBarView::quitRequested, this, &QuintavalApp::quitRequested);
+    }
+    return *m_panel;
+}
+
+const QIcon& QuintavalApp::windowIcon()
+{
+    if (!m_icon) {
+        m_icon = applicationIcon(m_services.resources);
+        // Also for the windows Qt opens on the program's behalf.
+        QGuiApplication::setWindowIcon(*m_icon);
+    }
+    return *m_icon;
+}
 
 QIcon QuintavalApp::applicationIcon(const ResourceDirectory& resources)
 {
@@ -99,7 +120,7 @@ void QuintavalApp::itemActivated(QPoint hint)
 {
     m_lastAnchor = anchorFor(hint);
     m_hasActivation = true;
-    m_panel->toggleAt(m_lastAnchor);
+    panel().toggleAt(m_lastAnchor);
 }
 
 // The menu's entry was chosen just under the item, where the pointer still is (GNOME's extension
@@ -107,18 +128,18 @@ void QuintavalApp::itemActivated(QPoint hint)
 void QuintavalApp::openPanelFromMenu()
 {
     if (m_services.statusItem.presence() == StatusItem::Presence::none) {
-        m_panel->showAsWindow();
+        panel().showAsWindow();
         return;
     }
     m_lastAnchor = anchorFor(QCursor::pos());
     m_hasActivation = true;
-    m_panel->showAt(m_lastAnchor);
+    panel().showAt(m_lastAnchor);
 }
 
 void QuintavalApp::openPanel()
 {
     if (m_services.statusItem.presence() == StatusItem::Presence::none) {
-        m_panel->showAsWindow();
+        panel().showAsWindow();
         return;
     }
     QPoint position = m_lastAnchor;
@@ -128,7 +149,17 @@ void QuintavalApp::openPanel()
         const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
         position = QPoint(available.right() - 200, available.top());
     }
-    m_panel->showAt(position);
+    panel().showAt(position);
+}
+
+void QuintavalApp::copyDate()
+{
+    // The panel confirms the copy in its footer; without a panel there is nothing to confirm on.
+    if (m_panel) {
+        m_panel->copyToClipboard();
+    } else {
+        m_services.clipboard.setText(m_services.calendar.shareableText());
+    }
 }
 
 void QuintavalApp::openSettings()
@@ -136,10 +167,10 @@ void QuintavalApp::openSettings()
     if (!m_settings) {
         m_settings = std::make_unique<SettingsView>(SettingsView::Services{
             m_services.calendar, m_services.notifications, m_services.sound, m_services.loginItem, m_services.clock});
-        m_settings->setWindowIcon(m_icon);
+        m_settings->setWindowIcon(windowIcon());
     }
     // A drop-down would stay on top of the window it opened.
-    if (m_panel->isDropDown()) {
+    if (m_panel && m_panel->isDropDown()) {
         m_panel->hide();
     }
     m_settings->present();
@@ -149,8 +180,8 @@ void QuintavalApp::presenceChanged()
 {
     // Nothing on screen to click: the panel is the program's window.
     if (m_services.statusItem.presence() == StatusItem::Presence::none) {
-        m_panel->showAsWindow();
-    } else if (!m_panel->isDropDown() && m_panel->isVisible()) {
+        panel().showAsWindow();
+    } else if (m_panel && !m_panel->isDropDown() && m_panel->isVisible()) {
         m_panel->hide();
     }
 }

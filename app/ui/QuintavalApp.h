@@ -7,6 +7,7 @@
 #include <QPoint>
 
 #include <memory>
+#include <optional>
 
 class CalendarManager;
 class Clipboard;
@@ -49,7 +50,8 @@ public:
     // lists use; null when the picture is missing.
     static QIcon applicationIcon(const ResourceDirectory& resources);
 
-    MenuBarView& panel() { return *m_panel; }
+    // The panel, built the first time it is asked for.
+    MenuBarView& panel();
     // Null until the settings window was first opened.
     SettingsView* settings() { return m_settings.get(); }
     // The status item's menu: open the panel, copy, settings, quit.
@@ -68,10 +70,12 @@ private:
     void itemActivated(QPoint hint);
     void openPanelFromMenu();
     void presenceChanged();
+    void copyDate();
+    const QIcon& windowIcon();
     QAction* addMenuAction(const QString& text);
 
     Services m_services;
-    QIcon m_icon;
+    std::optional<QIcon> m_icon;
     std::unique_ptr<MenuBarView> m_panel;
     std::unique_ptr<SettingsView> m_settings;
     std::unique_ptr<StatusItemBinding> m_binding;

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/SwayWorkArea.h"
 
+#include "common/UnixSocket.h"
+
 #include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalSocket>
 #include <QtEndian>
 
 namespace {
@@ -18,17 +19,6 @@ constexpr quint32 getWorkspaces = 1;
 // A reply this large is not a list of workspaces.
 constexpr quint32 largestReply = 4 * 1024 * 1024;
 
-bool readExactly(QLocalSocket& socket, qsizetype size, QByteArray& into, const QDeadlineTimer& deadline)
-{
-    while (socket.bytesAvailable() < size) {
-        if (deadline.hasExpired() || !socket.waitForReadyRead(int(deadline.remainingTime()))) {
-            return false;
-        }
-    }
-    into = socket.read(size);
-    return true;
-}
-
 } // namespace
 
 namespace SwayWorkArea {
@@ -39,27 +29,26 @@ std::optional<QRect> query(const QString& socketPath, const QRect& screen, int t
         return std::nullopt;
     }
     const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(timeoutMs)) {
+    const UnixSocket::Descriptor socket = UnixSocket::connectTo(socketPath);
+    if (!socket) {
         return std::nullopt;
     }
     QByteArray request(magic, magicSize);
     quint32 fields[2] = {0, getWorkspaces};
     request.append(reinterpret_cast<const char*>(fields), sizeof fields);
-    socket.write(request);
-    if (!socket.waitForBytesWritten(int(deadline.remainingTime()))) {
+    if (!UnixSocket::writeAll(socket.get(), request, deadline)) {
         return std::nullopt;
     }
 
     QByteArray header;
-    if (!readExactly(socket, headerSize, header, deadline) || !header.startsWith(magic)) {
+    if (!UnixSocket::readExactly(socket.get(), headerSize, header, deadline) || !header.startsWith(magic)) {
         return std::nullopt;
     }
     const quint32 length = qFromUnaligned<quint32>(header.constData() + magicSize);
     const quint32 type = qFromUnaligned<quint32>(header.constData() + magicSize + 4);
     QByteArray payload;
-    if (type != getWorkspaces || length > largestReply || !readExactly(socket, length, payload, deadline)) {
+    if (type != getWorkspaces || length > largestReply ||
+        !UnixSocket::readExactly(socket.get(), length, payload, deadline)) {
         return std::nullopt;
     }
 

@@ -97,9 +97,10 @@ void SystemStatusItem::choose()
         next = Presence::systemTray;
     }
 
+    // The probe comes back every few seconds while the icon is in the tray: it stays there.
     if (next == Presence::systemTray && m_presence != Presence::systemTray) {
         showTrayIcon();
-    } else if (m_tray) {
+    } else if (next != Presence::systemTray && m_tray) {
         m_tray->hide();
     }
     if (next == Presence::statusNotifier) {

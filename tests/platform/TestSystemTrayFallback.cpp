@@ -96,6 +96,9 @@ private Q_SLOTS:
                                 .arg(icon.top())
                                 .arg(icon.width())
                                 .arg(icon.height())));
+        // Still there once the program has looked again for a status bar to move to.
+        QTest::qWait(5500);
+        QVERIFY(trayWindow());
     }
 
     // A status bar that shows labels wins over the tray as soon as it starts.

@@ -23,6 +23,9 @@ namespace {
 constexpr int callTimeoutMs = 5000;
 // Longer than GNOME's extension takes to give up on an item it cannot draw (about 1.5 s).
 constexpr int listingCheckDelayMs = 2500;
+// After the extension's forgetting (a few milliseconds after it reads the item), before its
+// failing read (a second later).
+constexpr int identityRestatementDelayMs = 500;
 
 // Watchers name items "service/path", "service" or, GNOME's, "unique-name/path".
 bool namesItem(const QString& entry, const QStringList& ourNames)
@@ -138,6 +141,9 @@ StatusNotifierItem::StatusNotifierItem(const QDBusConnection& connection, QObjec
     m_listingCheck.setSingleShot(true);
     m_listingCheck.setInterval(listingCheckDelayMs);
     connect(&m_listingCheck, &QTimer::timeout, this, &StatusNotifierItem::checkListed);
+    m_identityRestatement.setSingleShot(true);
+    m_identityRestatement.setInterval(identityRestatementDelayMs);
+    connect(&m_identityRestatement, &QTimer::timeout, this, &StatusNotifierItem::restateIdentity);
     if (!m_connection.registerObject(QString::fromLatin1(StatusNotifierTypes::itemPath), this,
                                      QDBusConnection::ExportAdaptors)) {
         m_problem = QStringLiteral("cannot export the item on the session bus");
@@ -328,7 +334,23 @@ void StatusNotifierItem::onRegisterReply(const QDBusMessage& reply, quint64 atte
         return;
     }
     m_registered = true;
+    m_identityRestatement.start();
     queryHost(attempt);
+}
+
+void StatusNotifierItem::restateIdentity()
+{
+    if (!m_registered || !m_adaptor) {
+        return;
+    }
+    QDBusMessage changed = QDBusMessage::createSignal(QString::fromLatin1(StatusNotifierTypes::itemPath),
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("PropertiesChanged"));
+    changed << QString::fromLatin1(StatusNotifierTypes::itemInterface)
+            << QVariantMap{{QStringLiteral("Id"), m_adaptor->id()},
+                           {QStringLiteral("Menu"), QVariant::fromValue(m_adaptor->menu())}}
+            << QStringList();
+    m_connection.send(changed);
 }
 
 // A watcher can run without any status bar drawing its items; only a host makes the item visible.

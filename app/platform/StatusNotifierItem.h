@@ -67,6 +67,7 @@ private:
     void checkListed();
     void onListReply(const QDBusMessage& reply, quint64 attempt);
     void reject(const QString& problem);
+    void restateIdentity();
     void updateLabel();
     void showContextMenu();
     void useActivationToken(const QString& token);
@@ -89,6 +90,10 @@ private:
     // A watcher may accept the item and still drop it a moment later (GNOME's extension does, for
     // an item it cannot draw), so the list is read again after a while.
     QTimer m_listingCheck;
+    // GNOME's AppIndicator extension may forget the item's Id and Menu right after reading them,
+    // when its watch on our name reports the owner late; it then fails to read them again, and
+    // drops the item or leaves it blank. Said again once, a moment after registering, they stay.
+    QTimer m_identityRestatement;
     bool m_hostRegistered = false;
     bool m_shown = false;
     // Each registration gets a number so that a late answer to an earlier one is ignored.

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
 #include <QDBusPendingCall>
 #include <QDBusReply>
 #include <QDBusVariant>
@@ -15,6 +16,18 @@
 #include <QTest>
 
 #include <memory>
+
+// Keeps the signals a connection receives.
+class SignalRecorder final : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QDBusMessage> messages;
+
+public Q_SLOTS:
+    void record(const QDBusMessage& message) { messages.append(message); }
+};
 
 // The item as the test status bar sees it over a private session bus.
 class TestStatusNotifierItem final : public QObject
@@ -378,6 +391,27 @@ private Q_SLOTS:
         QVERIFY(restarted.start());
         QTRY_COMPARE(item->presence(), StatusItem::Presence::statusNotifier);
         QVERIFY(!item->isRejected());
+    }
+
+    // GNOME's extension may forget the Id and the Menu it has just read: a moment after
+    // registering, the item says them again.
+    void identityIsStatedAgainAfterRegistering()
+    {
+        StatusBarHostProcess host;
+        QVERIFY(host.start());
+        auto item = std::make_unique<StatusNotifierItem>();
+        QDBusConnection observer =
+            QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("observer"));
+        SignalRecorder changes;
+        QVERIFY(observer.connect(item->serviceName(), "/StatusNotifierItem", "org.freedesktop.DBus.Properties",
+                                 "PropertiesChanged", &changes, SLOT(record(QDBusMessage))));
+        item->start();
+        QTRY_COMPARE(changes.messages.size(), 1);
+        const QList<QVariant> arguments = changes.messages.constFirst().arguments();
+        QCOMPARE(arguments.value(0).toString(), QStringLiteral("org.kde.StatusNotifierItem"));
+        const QVariantMap values = qdbus_cast<QVariantMap>(arguments.value(1));
+        QCOMPARE(values.value("Id").toString(), QStringLiteral("quintaval"));
+        QCOMPARE(values.value("Menu").value<QDBusObjectPath>(), itemProperty(*item, "Menu").value<QDBusObjectPath>());
     }
 
     void itemLeavingIsDropped()

@@ -25,7 +25,7 @@ constexpr int callTimeoutMs = 5000;
 constexpr int listingCheckDelayMs = 2500;
 // After the extension's forgetting (a few milliseconds after it reads the item), before its
 // failing read (a second later).
-constexpr int identityRestatementDelayMs = 500;
+constexpr int identityRestatementDelayMs = 300;
 
 // Watchers name items "service/path", "service" or, GNOME's, "unique-name/path".
 bool namesItem(const QString& entry, const QStringList& ourNames)
@@ -84,7 +84,11 @@ public:
     explicit StatusNotifierItemAdaptor(StatusNotifierItem* item) : QDBusAbstractAdaptor(item), m_item(item) {}
 
     QString category() const { return QStringLiteral("ApplicationStatus"); }
-    QString id() const { return QStringLiteral("quintaval"); }
+    QString id() const
+    {
+        m_item->identityRead();
+        return QStringLiteral("quintaval");
+    }
     QString title() const { return QStringLiteral("Quintaval"); }
     QString status() const { return QStringLiteral("Active"); }
     int windowId() const { return 0; }
@@ -312,6 +316,7 @@ void StatusNotifierItem::registerWithWatcher()
     m_listingCheck.stop();
     const QString watcher = QString::fromLatin1(StatusNotifierTypes::watcherService);
     const QDBusReply<uint> pid = m_connection.interface()->servicePid(watcher);
+    m_restateOnRead = true;
     m_labelAlone = StatusNotifierItemLabel::hostDrawsLabelAlone(
         StatusNotifierItemLabel::programOf(pid.isValid() ? pid.value() : 0),
         qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
@@ -334,13 +339,22 @@ void StatusNotifierItem::onRegisterReply(const QDBusMessage& reply, quint64 atte
         return;
     }
     m_registered = true;
-    m_identityRestatement.start();
     queryHost(attempt);
+}
+
+// Timed from the host's first look rather than from its answer to the registration, which a busy
+// shell sends late.
+void StatusNotifierItem::identityRead()
+{
+    if (m_restateOnRead) {
+        m_restateOnRead = false;
+        m_identityRestatement.start();
+    }
 }
 
 void StatusNotifierItem::restateIdentity()
 {
-    if (!m_registered || !m_adaptor) {
+    if (!m_adaptor) {
         return;
     }
     QDBusMessage changed = QDBusMessage::createSignal(QString::fromLatin1(StatusNotifierTypes::itemPath),

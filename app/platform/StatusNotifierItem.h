@@ -67,6 +67,7 @@ private:
     void checkListed();
     void onListReply(const QDBusMessage& reply, quint64 attempt);
     void reject(const QString& problem);
+    void identityRead();
     void restateIdentity();
     void updateLabel();
     void showContextMenu();
@@ -92,8 +93,10 @@ private:
     QTimer m_listingCheck;
     // GNOME's AppIndicator extension may forget the item's Id and Menu right after reading them,
     // when its watch on our name reports the owner late; it then fails to read them again, and
-    // drops the item or leaves it blank. Said again once, a moment after registering, they stay.
+    // drops the item or leaves it blank. Said again once, a moment after the host first reads
+    // them, they stay.
     QTimer m_identityRestatement;
+    bool m_restateOnRead = false;
     bool m_hostRegistered = false;
     bool m_shown = false;
     // Each registration gets a number so that a late answer to an earlier one is ignored.

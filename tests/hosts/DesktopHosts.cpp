@@ -327,14 +327,20 @@ public:
             DesktopHost::click(session, point, button);
             return;
         }
-        eval(QStringLiteral("(() => { const d = pointer(); const t = () => GLib.get_monotonic_time();"
-                            "d.notify_absolute_motion(t(), %1, %2);"
-                            "d.notify_button(t(), %3, Clutter.ButtonState.PRESSED);"
-                            "d.notify_button(t(), %3, Clutter.ButtonState.RELEASED); return true; })()")
-                 .arg(point.x())
-                 .arg(point.y())
-                 .arg(button));
+        virtualClicks(point, button, 1);
+    }
+
+    // The extension opens the item's menu on a click and activates the item on a double click.
+    void activate(DesktopSession& session, QPoint point) override
+    {
+        if (m_wayland) {
+            virtualClicks(point, 1, 2);
+            return;
+        }
+        session.xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
         QThread::msleep(150);
+        session.xdotool({QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+                         QStringLiteral("--delay"), QStringLiteral("80"), QStringLiteral("1")});
     }
 
     void key(DesktopSession& session, const QString& key) override
@@ -373,9 +379,11 @@ public:
 
     bool fallbackShown(DesktopSession&) override
     {
-        // The extension also hosts XEmbed tray icons, in the same top bar.
+        // The extension also hosts XEmbed tray icons, in the same top bar; and Qt's tray icon,
+        // which speaks StatusNotifierItem wherever a watcher runs, comes back as an item of its
+        // own (the dropped one is gone).
         for (const QJsonValue& value : topBar().value(QStringLiteral("items")).toArray()) {
-            if (value.toObject().value(QStringLiteral("kind")).toString() == QLatin1String("tray")) {
+            if (value.toObject().value(QStringLiteral("kind")).toString() != QLatin1String("shell")) {
                 return true;
             }
         }
@@ -388,6 +396,21 @@ private:
     static bool isOurItem(const QJsonObject& indicator)
     {
         return indicator.value(QStringLiteral("kind")).toString() == QLatin1String("item");
+    }
+
+    // Clicks through the shell's own virtual pointer: on Wayland no X server sees the top bar.
+    void virtualClicks(QPoint point, int button, int count) const
+    {
+        eval(QStringLiteral("(() => { const d = pointer(); const t = () => GLib.get_monotonic_time();"
+                            "d.notify_absolute_motion(t(), %1, %2);"
+                            "for (let i = 0; i < %4; ++i) {"
+                            " d.notify_button(t(), %3, Clutter.ButtonState.PRESSED);"
+                            " d.notify_button(t(), %3, Clutter.ButtonState.RELEASED); } return true; })()")
+                 .arg(point.x())
+                 .arg(point.y())
+                 .arg(button)
+                 .arg(count));
+        QThread::msleep(150);
     }
 
     static QRect rectFrom(const QJsonValue& value)

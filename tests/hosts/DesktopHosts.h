@@ -44,6 +44,9 @@ public:
     virtual std::optional<ItemView> item(DesktopSession& session) = 0;
     virtual QImage screenshot(DesktopSession& session) { return session.screenshot(); }
     virtual void click(DesktopSession& session, QPoint point, int button) { session.click(point, button); }
+    // The gesture that activates an item on this host: a left click, unless the host keeps that
+    // for the item's menu.
+    virtual void activate(DesktopSession& session, QPoint point) { click(session, point, 1); }
     virtual void key(DesktopSession& session, const QString& key) { session.key(key); }
 
     // Whether the host is drawing our item's menu now, with the entries it holds.

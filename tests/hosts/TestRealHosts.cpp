@@ -161,7 +161,7 @@ void TestRealHosts::save(const QString& suffix)
 
 bool TestRealHosts::openPanel()
 {
-    m_host->click(*m_session, m_item->item.center(), 1);
+    m_host->activate(*m_session, m_item->item.center());
     return waitUntil([this] { return panel().has_value(); }, 3000);
 }
 
@@ -173,8 +173,9 @@ void TestRealHosts::itemShownWithItsTitleAndOneEmoji()
     waitUntil(
         [&] {
             m_item = m_host->item(*m_session);
-            const bool shown =
-                m_item.has_value() && (!m_item->label || (!m_item->label->isEmpty() && title.endsWith(*m_item->label)));
+            // Hosts draw the label and the icon one after the other: shown once both are there.
+            const bool shown = m_item.has_value() && m_item->emojis > 0 &&
+                               (!m_item->label || (!m_item->label->isEmpty() && title.endsWith(*m_item->label)));
             shownAfter = shown ? m_sinceStart.elapsed() : -1;
             return shown;
         },
@@ -267,6 +268,8 @@ void TestRealHosts::panelCloses()
     }
     QVERIFY2(waitUntil([this] { return !panel().has_value(); }, 3000), "the panel stayed open");
     QThread::msleep(reopenPauseMs);
+    // The click that closed the panel opened nothing else.
+    QVERIFY2(!m_host->menuShown(*m_session), "the host's menu opened as the panel closed");
 }
 
 void TestRealHosts::rightClickShowsTheMenu()

@@ -268,7 +268,7 @@ public:
                               QLatin1String("true");
                    },
                    30000, 250) &&
-               (!m_wayland || findXWayland());
+               (!m_wayland || findXWayland(session));
     }
 
     QProcessEnvironment programEnvironment(DesktopSession& session) const override
@@ -468,15 +468,19 @@ private:
     }
 
     // The X display the shell started XWayland on, and the authority file it guards it with.
-    bool findXWayland()
+    bool findXWayland(DesktopSession& session)
     {
-        return waitUntil(
+        const bool found = waitUntil(
             [&] {
                 m_xwaylandDisplay = eval(QStringLiteral("GLib.getenv('DISPLAY')")).remove(QLatin1Char('"'));
                 m_xauthority = eval(QStringLiteral("GLib.getenv('XAUTHORITY') ?? ''")).remove(QLatin1Char('"'));
                 return m_xwaylandDisplay.startsWith(QLatin1Char(':'));
             },
             15000, 250);
+        // The tests' own X clients need the authority too.
+        session.setDisplayUser(m_xwaylandDisplay,
+                               {QStringLiteral("env"), QStringLiteral("XAUTHORITY=") + m_xauthority});
+        return found;
     }
 
     bool m_wayland;

@@ -275,9 +275,12 @@ public:
     {
         QProcessEnvironment environment = DesktopHost::programEnvironment(session);
         if (m_wayland) {
-            // As a Wayland session hands it to its programs, with XWayland for X11 ones.
+            // As a Wayland session hands it to its programs, with XWayland for X11 ones; the
+            // program picks its platform itself.
             environment.insert(QStringLiteral("XAUTHORITY"), m_xauthority);
             environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+            environment.insert(QStringLiteral("WAYLAND_DISPLAY"), m_waylandDisplay);
+            environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
         }
         return environment;
     }
@@ -477,6 +480,9 @@ private:
                 return m_xwaylandDisplay.startsWith(QLatin1Char(':'));
             },
             15000, 250);
+        // A full path: the program has a runtime folder of its own.
+        m_waylandDisplay = session.filePath(name()) + QStringLiteral("/runtime/") +
+                           eval(QStringLiteral("GLib.getenv('WAYLAND_DISPLAY')")).remove(QLatin1Char('"'));
         // The tests' own X clients need the authority too.
         session.setDisplayUser(m_xwaylandDisplay,
                                {QStringLiteral("env"), QStringLiteral("XAUTHORITY=") + m_xauthority});
@@ -486,6 +492,7 @@ private:
     bool m_wayland;
     QString m_xwaylandDisplay;
     QString m_xauthority;
+    QString m_waylandDisplay;
 };
 
 // mate-panel 1.26 with its default layout (a top and a bottom panel; the notification area in

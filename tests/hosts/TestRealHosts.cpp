@@ -268,8 +268,6 @@ void TestRealHosts::panelCloses()
     }
     QVERIFY2(waitUntil([this] { return !panel().has_value(); }, 3000), "the panel stayed open");
     QThread::msleep(reopenPauseMs);
-    // The click that closed the panel opened nothing else.
-    QVERIFY2(!m_host->menuShown(*m_session), "the host's menu opened as the panel closed");
 }
 
 void TestRealHosts::rightClickShowsTheMenu()

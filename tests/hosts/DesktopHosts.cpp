@@ -268,7 +268,7 @@ public:
                               QLatin1String("true");
                    },
                    30000, 250) &&
-               (!m_wayland || findXWayland(session));
+               (!m_wayland || (findXWayland(session) && createInputDevices()));
     }
 
     QProcessEnvironment programEnvironment(DesktopSession& session) const override
@@ -399,6 +399,13 @@ private:
     static bool isOurItem(const QJsonObject& indicator)
     {
         return indicator.value(QStringLiteral("kind")).toString() == QLatin1String("item");
+    }
+
+    // Made before the first use: XWayland loses the first key of a keyboard that appears as
+    // the key is typed (the new keymap comes with it).
+    bool createInputDevices() const
+    {
+        return eval(QStringLiteral("(() => { pointer(); keyboard(); return true; })()")) == QLatin1String("true");
     }
 
     // Clicks through the shell's own virtual pointer: on Wayland no X server sees the top bar.

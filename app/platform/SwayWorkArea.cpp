@@ -1,69 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/SwayWorkArea.h"
 
-#include <QDeadlineTimer>
+#include "app/platform/SwayIpc.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalSocket>
-#include <QtEndian>
-
-namespace {
-
-// i3's IPC, which sway speaks: magic, payload length and message type in the host's byte order.
-constexpr char magic[] = "i3-ipc";
-constexpr qsizetype magicSize = 6;
-constexpr qsizetype headerSize = magicSize + 8;
-constexpr quint32 getWorkspaces = 1;
-// A reply this large is not a list of workspaces.
-constexpr quint32 largestReply = 4 * 1024 * 1024;
-
-bool readExactly(QLocalSocket& socket, qsizetype size, QByteArray& into, const QDeadlineTimer& deadline)
-{
-    while (socket.bytesAvailable() < size) {
-        if (deadline.hasExpired() || !socket.waitForReadyRead(int(deadline.remainingTime()))) {
-            return false;
-        }
-    }
-    into = socket.read(size);
-    return true;
-}
-
-} // namespace
 
 namespace SwayWorkArea {
 
 std::optional<QRect> query(const QString& socketPath, const QRect& screen, int timeoutMs)
 {
-    if (socketPath.isEmpty()) {
+    const auto payload = SwayIpc::request(socketPath, SwayIpc::Message::getWorkspaces, {}, timeoutMs);
+    if (!payload) {
         return std::nullopt;
     }
-    const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(timeoutMs)) {
-        return std::nullopt;
-    }
-    QByteArray request(magic, magicSize);
-    quint32 fields[2] = {0, getWorkspaces};
-    request.append(reinterpret_cast<const char*>(fields), sizeof fields);
-    socket.write(request);
-    if (!socket.waitForBytesWritten(int(deadline.remainingTime()))) {
-        return std::nullopt;
-    }
-
-    QByteArray header;
-    if (!readExactly(socket, headerSize, header, deadline) || !header.startsWith(magic)) {
-        return std::nullopt;
-    }
-    const quint32 length = qFromUnaligned<quint32>(header.constData() + magicSize);
-    const quint32 type = qFromUnaligned<quint32>(header.constData() + magicSize + 4);
-    QByteArray payload;
-    if (type != getWorkspaces || length > largestReply || !readExactly(socket, length, payload, deadline)) {
-        return std::nullopt;
-    }
-
-    for (const QJsonValue& value : QJsonDocument::fromJson(payload).array()) {
+    for (const QJsonValue& value : QJsonDocument::fromJson(*payload).array()) {
         const QJsonObject workspace = value.toObject();
         const QJsonObject rect = workspace.value(QStringLiteral("rect")).toObject();
         const QRect area(rect.value(QStringLiteral("x")).toInt(), rect.value(QStringLiteral("y")).toInt(),

@@ -6,11 +6,13 @@
 #include "app/platform/SwayWorkArea.h"
 #include "app/ui/MenuBarView.h"
 #include "app/ui/PanelPlacement.h"
+#include "app/ui/PanelShade.h"
 #include "app/ui/SettingsView.h"
 #include "app/ui/StatusItemBinding.h"
 
 #include <QAction>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -23,6 +25,13 @@ QuintavalApp::QuintavalApp(Services services, QObject* parent)
         services.calendar, services.sound, services.clock, services.resources, services.clipboard, services.modifiers});
     m_panel->setWindowIcon(m_icon);
     m_binding = std::make_unique<StatusItemBinding>(services.calendar, services.statusItem);
+    const QString swaySocket = qEnvironmentVariable("SWAYSOCK");
+    if (!PanelPlacement::pointerFollowsClicks() && QGuiApplication::platformName() == QStringLiteral("xcb") &&
+        !swaySocket.isEmpty()) {
+        m_shade = std::make_unique<PanelShade>(swaySocket);
+        connect(m_shade.get(), &PanelShade::pressed, m_panel.get(), &QWidget::hide);
+        m_panel->installEventFilter(this);
+    }
 
     connect(addMenuAction(tr("Open Quintaval")), &QAction::triggered, this, &QuintavalApp::openPanelFromMenu);
     connect(addMenuAction(tr("Copy Date")), &QAction::triggered, m_panel.get(), &MenuBarView::copyToClipboard);
@@ -72,11 +81,24 @@ QAction* QuintavalApp::addMenuAction(const QString& text)
     return action;
 }
 
-QPoint QuintavalApp::anchorFor(QPoint hint) const
+bool QuintavalApp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_panel.get() && m_shade) {
+        // The cover goes with the drop-down, whatever closed it.
+        if (event->type() == QEvent::Hide) {
+            m_shade->hide();
+        } else if (event->type() == QEvent::Enter && m_shade->isVisible()) {
+            m_shade->settlePointer(static_cast<QEnterEvent*>(event)->globalPosition().toPoint());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QPoint QuintavalApp::anchorFor(QPoint hint, std::optional<QPoint> knownPointer) const
 {
     // Read now: by the time the panel shows, the pointer may have moved on.
-    const QPoint pointer = QCursor::pos();
-    const bool pointerReliable = PanelPlacement::pointerFollowsClicks();
+    const QPoint pointer = knownPointer.value_or(QCursor::pos());
+    const bool pointerReliable = knownPointer.has_value() || PanelPlacement::pointerFollowsClicks();
     QScreen* screen = QGuiApplication::screenAt(pointerReliable ? pointer : hint);
     if (!screen) {
         screen = QGuiApplication::screenAt(pointer);
@@ -97,9 +119,37 @@ QPoint QuintavalApp::anchorFor(QPoint hint) const
 
 void QuintavalApp::itemActivated(QPoint hint)
 {
-    m_lastAnchor = anchorFor(hint);
-    m_hasActivation = true;
-    m_panel->toggleAt(m_lastAnchor);
+    openUnderClick(hint, true);
+}
+
+void QuintavalApp::openUnderClick(std::optional<QPoint> hint, bool toggle)
+{
+    const auto open = [this, hint, toggle](std::optional<QPoint> pointer) {
+        m_lastAnchor = anchorFor(hint.value_or(pointer.value_or(QCursor::pos())), pointer);
+        m_hasActivation = true;
+        showDropDown(m_lastAnchor, toggle);
+    };
+    if (m_shade && !m_panel->isVisible()) {
+        m_shade->locatePointer(open);
+    } else {
+        open(std::nullopt);
+    }
+}
+
+void QuintavalApp::showDropDown(QPoint anchor, bool toggle)
+{
+    // Mapped first, the cover lies under the drop-down.
+    if (m_shade && !m_panel->isVisible()) {
+        m_shade->cover();
+    }
+    if (toggle) {
+        m_panel->toggleAt(anchor);
+    } else {
+        m_panel->showAt(anchor);
+    }
+    if (m_shade && !m_panel->isVisible()) {
+        m_shade->hide();
+    }
 }
 
 // The menu's entry was chosen just under the item, where the pointer still is (GNOME's extension
@@ -110,9 +160,7 @@ void QuintavalApp::openPanelFromMenu()
         m_panel->showAsWindow();
         return;
     }
-    m_lastAnchor = anchorFor(QCursor::pos());
-    m_hasActivation = true;
-    m_panel->showAt(m_lastAnchor);
+    openUnderClick(std::nullopt, false);
 }
 
 void QuintavalApp::openPanel()
@@ -128,7 +176,7 @@ void QuintavalApp::openPanel()
         const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
         position = QPoint(available.right() - 200, available.top());
     }
-    m_panel->showAt(position);
+    showDropDown(position, false);
 }
 
 void QuintavalApp::openSettings()

@@ -597,6 +597,13 @@ public:
             return false;
         }
         session.setDisplayUser(m_xwaylandDisplay, user);
+        // Programs started in a sway session find its IPC socket in SWAYSOCK.
+        const QStringList sockets = QDir(environment.value(QStringLiteral("XDG_RUNTIME_DIR")))
+                                        .entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
+        if (sockets.isEmpty()) {
+            return false;
+        }
+        m_swaySocket = environment.value(QStringLiteral("XDG_RUNTIME_DIR")) + QLatin1Char('/') + sockets.first();
         return true;
     }
 
@@ -608,6 +615,7 @@ public:
         QProcessEnvironment environment = DesktopHost::programEnvironment(session);
         environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-1"));
         environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        environment.insert(QStringLiteral("SWAYSOCK"), m_swaySocket);
         return environment;
     }
 
@@ -668,6 +676,7 @@ private:
 
     QProcess* m_sway = nullptr;
     QString m_xwaylandDisplay;
+    QString m_swaySocket;
 };
 
 } // namespace

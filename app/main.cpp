@@ -61,7 +61,6 @@ int main(int argc, char* argv[])
     const auto clock = std::make_shared<SystemClock>();
     const auto preferences = std::make_shared<SettingsPreferences>(PreferenceKeys::schema());
     const auto resources = std::make_shared<FileResourceDirectory>(FileResourceDirectory::forRunningProgram());
-    QApplication::setWindowIcon(QuintavalApp::applicationIcon(*resources));
     SoundManager::configureShared(
         {preferences, resources, std::make_shared<LazyAudioPlayer>(), std::make_shared<ApplicationBeep>()});
     // Reminders sleep until their minute; a clock set, a resume or a zone change wakes them early.

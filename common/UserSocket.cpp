@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
 
 #include <cerrno>
 #include <cstring>
@@ -55,40 +54,34 @@ Location locate(const QString& name)
     return {problem.isEmpty() ? folder + QLatin1Char('/') + name : QString(), problem};
 }
 
-std::unique_ptr<QLocalSocket> connectToOwn(const QString& path, int timeoutMilliseconds, QString& problem)
+UnixSocket::Descriptor connectToOwn(const QString& path, QString& problem)
 {
     problem.clear();
     struct stat info = {};
     if (::lstat(QFile::encodeName(path).constData(), &info) != 0) {
-        return nullptr;
+        return {};
     }
     if (info.st_uid != ::getuid()) {
         problem =
             QStringLiteral("%1 belongs to user %2, not to this user (%3)").arg(path).arg(info.st_uid).arg(::getuid());
-        return nullptr;
+        return {};
     }
     if (!S_ISSOCK(info.st_mode)) {
-        return nullptr;
+        return {};
     }
-    auto socket = std::make_unique<QLocalSocket>();
-    socket->connectToServer(path);
-    if (!socket->waitForConnected(timeoutMilliseconds)) {
-        return nullptr;
-    }
-    if (!peerIsThisUser(*socket)) {
+    UnixSocket::Descriptor socket = UnixSocket::connectTo(path);
+    if (socket && !peerIsThisUser(socket.get())) {
         problem = QStringLiteral("the program listening on %1 runs as another user").arg(path);
-        socket->abort();
-        return nullptr;
+        return {};
     }
     return socket;
 }
 
-bool peerIsThisUser(const QLocalSocket& socket)
+bool peerIsThisUser(int socket)
 {
     struct ucred credentials = {};
     socklen_t length = sizeof credentials;
-    const auto descriptor = static_cast<int>(socket.socketDescriptor());
-    return descriptor >= 0 && ::getsockopt(descriptor, SOL_SOCKET, SO_PEERCRED, &credentials, &length) == 0 &&
+    return socket >= 0 && ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &credentials, &length) == 0 &&
            credentials.uid == ::getuid();
 }
 

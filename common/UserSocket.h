@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/UnixSocket.h"
+
 #include <QString>
-
-#include <memory>
-
-class QLocalSocket;
 
 // The local sockets by which a later start of a program finds the running one. Another user on
 // the machine must not be able to stand in for it: the socket lives in a folder only this user
@@ -22,12 +20,12 @@ struct Location
 // user's own in the temporary folder, made with mode 0700 if missing and checked before use.
 Location locate(const QString& name);
 
-// A connection to the program already listening at `path`, or null. Null with `problem` left
+// A connection to the program already listening at `path`, or none. None with `problem` left
 // empty when nobody is there (no socket, or one left by a program that ended); with `problem`
 // set when the socket or its listener belongs to another user.
-std::unique_ptr<QLocalSocket> connectToOwn(const QString& path, int timeoutMilliseconds, QString& problem);
+UnixSocket::Descriptor connectToOwn(const QString& path, QString& problem);
 
 // Whether the process at the other end of a connected local socket runs as this user.
-bool peerIsThisUser(const QLocalSocket& socket);
+bool peerIsThisUser(int socket);
 
 } // namespace UserSocket

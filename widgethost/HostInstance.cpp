@@ -3,8 +3,6 @@
 
 #include "common/UserSocket.h"
 
-#include <QLocalSocket>
-
 namespace {
 
 constexpr int answerMilliseconds = 1000;
@@ -19,21 +17,15 @@ HostInstance::HostInstance(QString socketPath, QObject* parent) : QObject(parent
         m_path = location.path;
         m_problem = location.problem;
     }
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server.nextPendingConnection()) {
-            connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-            if (!UserSocket::peerIsThisUser(*socket)) {
-                socket->abort();
-                continue;
+    m_server = new UnixLineServer(
+        galleryRequest.size(),
+        [this](const QByteArray& line) {
+            if (line == galleryRequest) {
+                QMetaObject::invokeMethod(this, &HostInstance::galleryRequested, Qt::QueuedConnection);
             }
-            connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-                if (socket->readAll().startsWith(galleryRequest)) {
-                    Q_EMIT galleryRequested();
-                }
-            });
-        }
-    });
+            return QByteArray();
+        },
+        this);
 }
 
 HostInstance::Contact HostInstance::handOverToRunningHost()
@@ -41,25 +33,22 @@ HostInstance::Contact HostInstance::handOverToRunningHost()
     if (!m_problem.isEmpty()) {
         return Contact::refused;
     }
-    const auto socket = UserSocket::connectToOwn(m_path, answerMilliseconds, m_problem);
+    const auto socket = UserSocket::connectToOwn(m_path, m_problem);
     if (!socket) {
         return m_problem.isEmpty() ? Contact::nobodyThere : Contact::refused;
     }
-    socket->write(galleryRequest);
-    return socket->waitForBytesWritten(answerMilliseconds) ? Contact::handedOver : Contact::nobodyThere;
+    return UnixSocket::writeAll(socket.get(), galleryRequest, QDeadlineTimer(answerMilliseconds))
+               ? Contact::handedOver
+               : Contact::nobodyThere;
 }
 
 bool HostInstance::listen()
 {
-    if (m_server.listen(m_path)) {
-        return true;
-    }
-    // A socket left behind by a host that did not end cleanly; nobody answered on it.
-    QLocalServer::removeServer(m_path);
-    return m_server.listen(m_path);
+    // A socket already there was left by a host that did not end cleanly: nobody answered on it.
+    return m_server->listen(m_path, true);
 }
 
 QString HostInstance::errorString() const
 {
-    return m_problem.isEmpty() ? m_server.errorString() : m_problem;
+    return m_problem.isEmpty() ? m_server->errorString() : m_problem;
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
+
+class UnixLineServer;
 
 // Keeps quintaval-widgets to one process per user: a second start would put every placed
 // widget on the desktop twice. The second one asks the first to open its gallery instead.
@@ -31,5 +32,5 @@ Q_SIGNALS:
 private:
     QString m_path;
     QString m_problem;
-    QLocalServer m_server;
+    UnixLineServer* m_server = nullptr;
 };

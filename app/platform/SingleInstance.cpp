@@ -3,10 +3,7 @@
 
 #include "common/UserSocket.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
-#include <QTimer>
 
 #include <cstdio>
 
@@ -16,10 +13,8 @@ const QByteArray request = QByteArrayLiteral("activate\n");
 const QByteArray answer = QByteArrayLiteral("ok\n");
 // Two starts at the same moment take turns; a turn lasts a few milliseconds.
 constexpr int lockTimeoutMs = 5000;
-constexpr int connectTimeoutMs = 1000;
+constexpr int requestTimeoutMs = 1000;
 constexpr int answerTimeoutMs = 2000;
-// A client that says nothing is not kept for ever.
-constexpr int clientTimeoutMs = 5000;
 
 void warn(const QString& message)
 {
@@ -47,11 +42,11 @@ SingleInstance::Role SingleInstance::start()
     lock.tryLock(lockTimeoutMs);
 
     QString problem;
-    if (const auto running = UserSocket::connectToOwn(m_socketPath, connectTimeoutMs, problem)) {
-        running->write(request);
-        running->waitForBytesWritten(connectTimeoutMs);
+    if (const auto running = UserSocket::connectToOwn(m_socketPath, problem)) {
+        UnixSocket::writeAll(running.get(), request, QDeadlineTimer(requestTimeoutMs));
         // The answer only confirms the request: a first start that is there counts even if it is slow.
-        running->waitForReadyRead(answerTimeoutMs);
+        QByteArray confirmation;
+        UnixSocket::readExactly(running.get(), answer.size(), confirmation, QDeadlineTimer(answerTimeoutMs));
         return Role::secondary;
     }
     if (!problem.isEmpty()) {
@@ -59,47 +54,20 @@ SingleInstance::Role SingleInstance::start()
         return Role::refused;
     }
     // Nobody answered: whatever socket file is left belongs to a first start that crashed.
-    QLocalServer::removeServer(m_socketPath);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_socketPath)) {
+    m_server = new UnixLineServer(
+        request.size(),
+        [this](const QByteArray& line) {
+            if (line != request) {
+                return QByteArray();
+            }
+            // Once the answer is on its way: the panel may take a moment to show.
+            QMetaObject::invokeMethod(this, &SingleInstance::activationRequested, Qt::QueuedConnection);
+            return answer;
+        },
+        this);
+    if (!m_server->listen(m_socketPath, true)) {
         warn(QStringLiteral("cannot listen on %1 (%2); running without the single-instance guard")
                  .arg(m_socketPath, m_server->errorString()));
-        return Role::primary;
     }
-    connect(m_server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-            if (UserSocket::peerIsThisUser(*socket)) {
-                serve(socket);
-            } else {
-                socket->abort();
-                socket->deleteLater();
-            }
-        }
-    });
     return Role::primary;
-}
-
-void SingleInstance::serve(QLocalSocket* socket)
-{
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    QTimer::singleShot(clientTimeoutMs, socket, [socket] {
-        socket->abort();
-        socket->deleteLater();
-    });
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-        if (!socket->canReadLine()) {
-            if (socket->bytesAvailable() > request.size()) {
-                socket->abort();
-                socket->deleteLater();
-            }
-            return;
-        }
-        if (socket->readLine() == request) {
-            socket->write(answer);
-            socket->flush();
-            Q_EMIT activationRequested();
-        }
-        socket->disconnectFromServer();
-    });
 }

@@ -4,8 +4,7 @@
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
-class QLocalSocket;
+class UnixLineServer;
 
 // One program per user at a time. The first start listens on a local socket of the user's;
 // a later start finds it there, asks it to show itself, and leaves.
@@ -33,8 +32,6 @@ Q_SIGNALS:
     void activationRequested();
 
 private:
-    void serve(QLocalSocket* socket);
-
     QString m_socketPath;
-    QLocalServer* m_server = nullptr;
+    UnixLineServer* m_server = nullptr;
 };

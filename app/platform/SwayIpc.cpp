@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/SwayIpc.h"
 
+#include "common/UnixSocket.h"
+
 #include <QDeadlineTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalSocket>
 #include <QtEndian>
 
 namespace {
@@ -17,17 +18,6 @@ constexpr qsizetype headerSize = magicSize + 8;
 // No reply of the requests we make comes near this; a larger one is not sway talking.
 constexpr quint32 largestReply = 4 * 1024 * 1024;
 
-bool readExactly(QLocalSocket& socket, qsizetype size, QByteArray& into, const QDeadlineTimer& deadline)
-{
-    while (socket.bytesAvailable() < size) {
-        if (deadline.hasExpired() || !socket.waitForReadyRead(int(deadline.remainingTime()))) {
-            return false;
-        }
-    }
-    into = socket.read(size);
-    return true;
-}
-
 } // namespace
 
 namespace SwayIpc {
@@ -38,28 +28,27 @@ std::optional<QByteArray> request(const QString& socketPath, Message type, const
         return std::nullopt;
     }
     const QDeadlineTimer deadline(timeoutMs);
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(timeoutMs)) {
+    const UnixSocket::Descriptor socket = UnixSocket::connectTo(socketPath);
+    if (!socket) {
         return std::nullopt;
     }
     QByteArray message(magic, magicSize);
     const quint32 fields[2] = {quint32(payload.size()), quint32(type)};
     message.append(reinterpret_cast<const char*>(fields), sizeof fields);
     message.append(payload);
-    socket.write(message);
-    if (!socket.waitForBytesWritten(int(deadline.remainingTime()))) {
+    if (!UnixSocket::writeAll(socket.get(), message, deadline)) {
         return std::nullopt;
     }
 
     QByteArray header;
-    if (!readExactly(socket, headerSize, header, deadline) || !header.startsWith(magic)) {
+    if (!UnixSocket::readExactly(socket.get(), headerSize, header, deadline) || !header.startsWith(magic)) {
         return std::nullopt;
     }
     const quint32 length = qFromUnaligned<quint32>(header.constData() + magicSize);
     const quint32 replyType = qFromUnaligned<quint32>(header.constData() + magicSize + 4);
     QByteArray reply;
-    if (replyType != quint32(type) || length > largestReply || !readExactly(socket, length, reply, deadline)) {
+    if (replyType != quint32(type) || length > largestReply ||
+        !UnixSocket::readExactly(socket.get(), length, reply, deadline)) {
         return std::nullopt;
     }
     return reply;

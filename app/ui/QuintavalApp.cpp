@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/QuintavalApp.h"
 
+#include "app/platform/Clipboard.h"
 #include "app/platform/ResourceDirectory.h"
 #include "app/platform/StatusItem.h"
 #include "app/platform/SwayWorkArea.h"
+#include "app/state/CalendarManager.h"
 #include "app/ui/MenuBarView.h"
 #include "app/ui/PanelPlacement.h"
 #include "app/ui/PanelShade.h"
@@ -18,23 +20,12 @@
 #include <QScreen>
 #include <QSvgRenderer>
 
-QuintavalApp::QuintavalApp(Services services, QObject* parent)
-    : QObject(parent), m_services(services), m_icon(applicationIcon(services.resources))
+QuintavalApp::QuintavalApp(Services services, QObject* parent) : QObject(parent), m_services(services)
 {
-    m_panel = std::make_unique<MenuBarView>(MenuBarView::Services{
-        services.calendar, services.sound, services.clock, services.resources, services.clipboard, services.modifiers});
-    m_panel->setWindowIcon(m_icon);
     m_binding = std::make_unique<StatusItemBinding>(services.calendar, services.statusItem);
-    const QString swaySocket = qEnvironmentVariable("SWAYSOCK");
-    if (!PanelPlacement::pointerFollowsClicks() && QGuiApplication::platformName() == QStringLiteral("xcb") &&
-        !swaySocket.isEmpty()) {
-        m_shade = std::make_unique<PanelShade>(swaySocket);
-        connect(m_shade.get(), &PanelShade::pressed, m_panel.get(), &QWidget::hide);
-        m_panel->installEventFilter(this);
-    }
 
     connect(addMenuAction(tr("Open Quintaval")), &QAction::triggered, this, &QuintavalApp::openPanelFromMenu);
-    connect(addMenuAction(tr("Copy Date")), &QAction::triggered, m_panel.get(), &MenuBarView::copyToClipboard);
+    connect(addMenuAction(tr("Copy Date")), &QAction::triggered, this, &QuintavalApp::copyDate);
     addMenuAction({});
     connect(addMenuAction(tr("Settings…")), &QAction::triggered, this, &QuintavalApp::openSettings);
     addMenuAction({});
@@ -43,12 +34,48 @@ QuintavalApp::QuintavalApp(Services services, QObject* parent)
 
     connect(&services.statusItem, &StatusItem::activated, this, &QuintavalApp::itemActivated);
     connect(&services.statusItem, &StatusItem::presenceChanged, this, &QuintavalApp::presenceChanged);
-    connect(m_panel.get(), &MenuBarView::settingsRequested, this, &QuintavalApp::openSettings);
-    connect(m_panel.get(), &MenuBarView::quitRequested, this, &QuintavalApp::quitRequested);
     presenceChanged();
 }
 
-QuintavalApp::~QuintavalApp() = default;
+QuintavalApp::~QuintavalApp()
+{
+    // The panel goes after the cover, and is hidden as it goes.
+    if (m_panel) {
+        m_panel->removeEventFilter(this);
+    }
+}
+
+// Built when first shown: most of the day the program is a title in the bar, and the panel's
+// widgets, fonts and pictures would hold several megabytes for nothing.
+MenuBarView& QuintavalApp::panel()
+{
+    if (!m_panel) {
+        m_panel = std::make_unique<MenuBarView>(MenuBarView::Services{m_services.calendar, m_services.sound,
+                                                                      m_services.clock, m_services.resources,
+                                                                      m_services.clipboard, m_services.modifiers});
+        m_panel->setWindowIcon(windowIcon());
+        connect(m_panel.get(), &MenuBarView::settingsRequested, this, &QuintavalApp::openSettings);
+        connect(m_panel.get(), &MenuBarView::quitRequested, this, &QuintavalApp::quitRequested);
+        const QString swaySocket = qEnvironmentVariable("SWAYSOCK");
+        if (!PanelPlacement::pointerFollowsClicks() && QGuiApplication::platformName() == QStringLiteral("xcb") &&
+            !swaySocket.isEmpty()) {
+            m_shade = std::make_unique<PanelShade>(swaySocket);
+            connect(m_shade.get(), &PanelShade::pressed, m_panel.get(), &QWidget::hide);
+            m_panel->installEventFilter(this);
+        }
+    }
+    return *m_panel;
+}
+
+const QIcon& QuintavalApp::windowIcon()
+{
+    if (!m_icon) {
+        m_icon = applicationIcon(m_services.resources);
+        // Also for the windows Qt opens on the program's behalf.
+        QGuiApplication::setWindowIcon(*m_icon);
+    }
+    return *m_icon;
+}
 
 QIcon QuintavalApp::applicationIcon(const ResourceDirectory& resources)
 {
@@ -129,7 +156,7 @@ void QuintavalApp::openUnderClick(std::optional<QPoint> hint, bool toggle)
         m_hasActivation = true;
         showDropDown(m_lastAnchor, toggle);
     };
-    if (m_shade && !m_panel->isVisible()) {
+    if (!panel().isVisible() && m_shade) {
         m_shade->locatePointer(open);
     } else {
         open(std::nullopt);
@@ -138,16 +165,17 @@ void QuintavalApp::openUnderClick(std::optional<QPoint> hint, bool toggle)
 
 void QuintavalApp::showDropDown(QPoint anchor, bool toggle)
 {
+    MenuBarView& dropDown = panel();
     // Mapped first, the cover lies under the drop-down.
-    if (m_shade && !m_panel->isVisible()) {
+    if (m_shade && !dropDown.isVisible()) {
         m_shade->cover();
     }
     if (toggle) {
-        m_panel->toggleAt(anchor);
+        dropDown.toggleAt(anchor);
     } else {
-        m_panel->showAt(anchor);
+        dropDown.showAt(anchor);
     }
-    if (m_shade && !m_panel->isVisible()) {
+    if (m_shade && !dropDown.isVisible()) {
         m_shade->hide();
     }
 }
@@ -157,7 +185,7 @@ void QuintavalApp::showDropDown(QPoint anchor, bool toggle)
 void QuintavalApp::openPanelFromMenu()
 {
     if (m_services.statusItem.presence() == StatusItem::Presence::none) {
-        m_panel->showAsWindow();
+        panel().showAsWindow();
         return;
     }
     openUnderClick(std::nullopt, false);
@@ -166,7 +194,7 @@ void QuintavalApp::openPanelFromMenu()
 void QuintavalApp::openPanel()
 {
     if (m_services.statusItem.presence() == StatusItem::Presence::none) {
-        m_panel->showAsWindow();
+        panel().showAsWindow();
         return;
     }
     QPoint position = m_lastAnchor;
@@ -179,15 +207,25 @@ void QuintavalApp::openPanel()
     showDropDown(position, false);
 }
 
+void QuintavalApp::copyDate()
+{
+    // The panel confirms the copy in its footer; without a panel there is nothing to confirm on.
+    if (m_panel) {
+        m_panel->copyToClipboard();
+    } else {
+        m_services.clipboard.setText(m_services.calendar.shareableText());
+    }
+}
+
 void QuintavalApp::openSettings()
 {
     if (!m_settings) {
         m_settings = std::make_unique<SettingsView>(SettingsView::Services{
             m_services.calendar, m_services.notifications, m_services.sound, m_services.loginItem, m_services.clock});
-        m_settings->setWindowIcon(m_icon);
+        m_settings->setWindowIcon(windowIcon());
     }
     // A drop-down would stay on top of the window it opened.
-    if (m_panel->isDropDown()) {
+    if (m_panel && m_panel->isDropDown()) {
         m_panel->hide();
     }
     m_settings->present();
@@ -197,8 +235,8 @@ void QuintavalApp::presenceChanged()
 {
     // Nothing on screen to click: the panel is the program's window.
     if (m_services.statusItem.presence() == StatusItem::Presence::none) {
-        m_panel->showAsWindow();
-    } else if (!m_panel->isDropDown() && m_panel->isVisible()) {
+        panel().showAsWindow();
+    } else if (m_panel && !m_panel->isDropDown() && m_panel->isVisible()) {
         m_panel->hide();
     }
 }

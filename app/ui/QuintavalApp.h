@@ -51,7 +51,8 @@ public:
     // lists use; null when the picture is missing.
     static QIcon applicationIcon(const ResourceDirectory& resources);
 
-    MenuBarView& panel() { return *m_panel; }
+    // The panel, built the first time it is asked for.
+    MenuBarView& panel();
     // Null until the settings window was first opened.
     SettingsView* settings() { return m_settings.get(); }
     // The status item's menu: open the panel, copy, settings, quit.
@@ -79,12 +80,15 @@ private:
     void showDropDown(QPoint anchor, bool toggle);
     void openPanelFromMenu();
     void presenceChanged();
+    void copyDate();
+    const QIcon& windowIcon();
     QAction* addMenuAction(const QString& text);
 
     Services m_services;
-    QIcon m_icon;
+    std::optional<QIcon> m_icon;
     std::unique_ptr<MenuBarView> m_panel;
-    // Only where the X server is blind beyond the program's windows (XWayland on sway).
+    // With the panel, and only where the X server is blind beyond the program's windows (XWayland on
+    // sway).
     std::unique_ptr<PanelShade> m_shade;
     std::unique_ptr<SettingsView> m_settings;
     std::unique_ptr<StatusItemBinding> m_binding;

@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+#include <vector>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -70,6 +73,27 @@ private Q_SLOTS:
         QSignalSpy activations(&first, &SingleInstance::activationRequested);
         startAgain(activations);
         startAgain(activations);
+    }
+
+    // The socket is the user's alone, and clients that say nothing, too much or something else
+    // neither open the panel nor keep the next start from being heard.
+    void unrulyClientsAreLetGo()
+    {
+        SingleInstance first(socketPath());
+        QCOMPARE(first.start(), SingleInstance::Role::primary);
+        QCOMPARE(QFileInfo(socketPath()).permissions() & 0x0077, QFileDevice::Permissions());
+        QSignalSpy activations(&first, &SingleInstance::activationRequested);
+        std::vector<std::unique_ptr<QLocalSocket>> clients;
+        for (const QByteArray& said : {QByteArray(), QByteArray(300, 'x'), QByteArray("hello\n")}) {
+            clients.push_back(std::make_unique<QLocalSocket>());
+            clients.back()->connectToServer(socketPath());
+            QVERIFY(clients.back()->waitForConnected(1000));
+            clients.back()->write(said);
+            clients.back()->flush();
+        }
+        startAgain(activations);
+        QTest::qWait(100);
+        QCOMPARE(activations.size(), 1);
     }
 
     // A first start that crashed leaves its socket file behind; nobody answers there.

@@ -5,6 +5,7 @@
 #include "tests/ui/UiFixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -116,6 +117,11 @@ private Q_SLOTS:
     void statusItemMenuDrivesTheProgram()
     {
         App app;
+        // Until the user asks for a window the program builds none; the date is copied without one.
+        entry(app, "Copy Date")->trigger();
+        QCOMPARE(app.fixture.clipboard.text(), app.fixture.calendar->shareableText());
+        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+
         QStringList texts;
         for (const QAction* action : app.item.menu()) {
             texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
@@ -124,6 +130,7 @@ private Q_SLOTS:
 
         entry(app, "Open Quintaval")->trigger();
         QVERIFY(app.app.panel().isVisible());
+        app.fixture.clipboard.setText({});
         entry(app, "Copy Date")->trigger();
         QCOMPARE(app.fixture.clipboard.text(), app.fixture.calendar->shareableText());
         entry(app, "Settings…")->trigger();

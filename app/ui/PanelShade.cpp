@@ -11,9 +11,11 @@
 namespace {
 
 // sway shows the pointer to a surface only once it has mapped it, a frame or two after the X
-// server did: it is asked again until the pointer moves onto the cover, for this long at most.
+// server did, and not while the button that clicked the bar is still held (the bar activates its
+// items on the press): it is asked again until the pointer moves onto the cover, for a second at
+// most.
 constexpr int askEveryMs = 20;
-constexpr int asksAtMost = 8;
+constexpr int asksAtMost = 50;
 // Once the cover is gone, the surface under the pointer (the bar, most often) has to be shown the
 // pointer again, or it takes no click before the pointer moves; sway unmaps the cover some time
 // after the X server did.
@@ -34,7 +36,6 @@ PanelShade::PanelShade(QString swaySocket)
     setWindowTitle(QStringLiteral("Quintaval cover"));
     setAttribute(Qt::WA_TranslucentBackground);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    setMouseTracking(true);
     m_asking.setInterval(askEveryMs);
     connect(&m_asking, &QTimer::timeout, this, &PanelShade::askForPointer);
 }
@@ -50,9 +51,14 @@ void PanelShade::cover()
 void PanelShade::locatePointer(std::function<void(std::optional<QPoint>)> located)
 {
     m_located = std::move(located);
-    m_stalePointer = QCursor::pos();
     m_asked = 0;
     m_answered = false;
+    // Put first where no status item is, the X server's pointer shows sway's answer as a change even
+    // when the pointer has not left the item since the last time. The pointer is still over the
+    // bar, not over one of our windows, so this moves nothing but the X server's idea of it.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    m_stalePointer = screen ? screen->virtualGeometry().center() : QPoint();
+    QCursor::setPos(m_stalePointer);
     cover();
     // From the event loop, once the cover's window is mapped.
     m_asking.start();
@@ -60,9 +66,14 @@ void PanelShade::locatePointer(std::function<void(std::optional<QPoint>)> locate
 
 void PanelShade::askForPointer()
 {
+    // Shown the cover, the pointer is no longer where we put it.
+    const QPoint pointer = QCursor::pos();
+    if (m_answered && pointer != m_stalePointer) {
+        located(pointer);
+        return;
+    }
     if (m_asked >= asksAtMost) {
-        // The pointer never moved: it was where the X server had it already.
-        located(QCursor::pos());
+        located(std::nullopt);
         return;
     }
     ++m_asked;
@@ -76,7 +87,7 @@ void PanelShade::located(std::optional<QPoint> pointer)
 {
     m_asking.stop();
     if (auto callback = std::exchange(m_located, nullptr)) {
-        callback(m_answered ? pointer : std::nullopt);
+        callback(pointer);
     }
 }
 
@@ -86,16 +97,6 @@ void PanelShade::settlePointer(QPoint at)
     const int step = at.x() > geometry().center().x() ? -1 : 1;
     SwayIpc::runCommand(m_swaySocket,
                         QStringLiteral("seat - cursor move %1 0, seat - cursor move %2 0").arg(step).arg(-step));
-}
-
-void PanelShade::mouseMoveEvent(QMouseEvent* event)
-{
-    // The X server's own crossing as the cover maps carries the old place; only sway's news counts.
-    const QPoint pointer = event->globalPosition().toPoint();
-    if (m_located && m_answered && pointer != m_stalePointer) {
-        located(pointer);
-    }
-    QWidget::mouseMoveEvent(event);
 }
 
 void PanelShade::mousePressEvent(QMouseEvent* event)

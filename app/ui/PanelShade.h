@@ -22,7 +22,7 @@ public:
     explicit PanelShade(QString swaySocket);
 
     // Covers the desktop and, once sway has shown the pointer to the cover, calls `located` with
-    // the pointer's place; with none when sway does not answer.
+    // the pointer's place; with none when sway does not show it.
     void locatePointer(std::function<void(std::optional<QPoint>)> located);
     // Covers the desktop, leaving the pointer where the X server believes it is.
     void cover();
@@ -38,7 +38,6 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:

@@ -610,6 +610,17 @@ public:
     QString programDisplay(DesktopSession&) const override { return m_xwaylandDisplay; }
     QStringList programUser() const override { return nobody(); }
 
+    // Held as long as a hand holds it: waybar acts on the press, and sway shows no other surface
+    // the pointer until the release.
+    void click(DesktopSession& session, QPoint point, int button) override
+    {
+        session.xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
+        QThread::msleep(150);
+        session.xdotool({QStringLiteral("mousedown"), QString::number(button)});
+        QThread::msleep(120);
+        session.xdotool({QStringLiteral("mouseup"), QString::number(button)});
+    }
+
     QProcessEnvironment programEnvironment(DesktopSession& session) const override
     {
         QProcessEnvironment environment = DesktopHost::programEnvironment(session);

@@ -57,8 +57,8 @@ void PanelShade::locatePointer(std::function<void(std::optional<QPoint>)> locate
     // when the pointer has not left the item since the last time. The pointer is still over the
     // bar, not over one of our windows, so this moves nothing but the X server's idea of it.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    m_stalePointer = screen ? screen->virtualGeometry().center() : QPoint();
-    QCursor::setPos(m_stalePointer);
+    m_parkedPointer = screen ? screen->virtualGeometry().center() : QPoint();
+    QCursor::setPos(m_parkedPointer);
     cover();
     // From the event loop, once the cover's window is mapped.
     m_asking.start();
@@ -68,7 +68,7 @@ void PanelShade::askForPointer()
 {
     // Shown the cover, the pointer is no longer where we put it.
     const QPoint pointer = QCursor::pos();
-    if (m_answered && pointer != m_stalePointer) {
+    if (m_answered && pointer != m_parkedPointer) {
         located(pointer);
         return;
     }

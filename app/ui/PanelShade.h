@@ -47,7 +47,7 @@ private:
     QString m_swaySocket;
     std::function<void(std::optional<QPoint>)> m_located;
     QTimer m_asking;
-    QPoint m_stalePointer;
+    QPoint m_parkedPointer;
     int m_asked = 0;
     bool m_answered = false;
 };

@@ -39,7 +39,7 @@ QuintavalApp::QuintavalApp(Services services, QObject* parent) : QObject(parent)
 
 QuintavalApp::~QuintavalApp()
 {
-    // The panel goes after the cover, and is hidden as it goes.
+    // Destroyed after the cover, the panel hides as it goes: that is not for the filter to see.
     if (m_panel) {
         m_panel->removeEventFilter(this);
     }

@@ -31,16 +31,17 @@ namespace {
 // How soon after the panel closed an activation counts as the click that closed it.
 constexpr qint64 reopenGuardMilliseconds = 250;
 constexpr qint64 focusSettleMilliseconds = 400;
-// How long the panel keeps asking for the pointer: a second, at most.
-constexpr int pointerGrabTries = 20;
-constexpr std::chrono::milliseconds pointerGrabRetry{50};
+// How long the panel keeps asking for the pointer or the keyboard: a second, at most.
+constexpr int grabTries = 20;
+constexpr std::chrono::milliseconds grabRetry{50};
 
 // In an X11 session a pop-up grabs the keyboard and the pointer, so it has the focus and sees the
 // click outside. Under XWayland the grab fails whenever the compositor's own bar was clicked, and
 // a window the compositor manages goes where the compositor likes (sway centres it). So there the
 // panel is an ordinary, frameless window that bypasses the window manager, which keeps it where we
-// put it; the compositor gives such a window the focus when it maps, it takes the focus itself
-// when asked, and it closes when the focus goes.
+// put it. Its X focus would not hold (sway's window manager takes back focus it did not give), so
+// it takes the keyboard by a grab, and closes when the focus goes or the cover laid under it is
+// clicked.
 Qt::WindowFlags dropDownFlags()
 {
     if (PanelPlacement::pointerFollowsClicks() || QGuiApplication::platformName() != QStringLiteral("xcb")) {
@@ -169,21 +170,24 @@ void MenuBarView::showAt(QPoint globalPosition)
     raise();
     activateWindow();
     setFocus(Qt::PopupFocusReason);
-    if (windowType() == Qt::Popup) {
-        holdPointerGrab(pointerGrabTries);
-    }
+    holdGrab(grabTries);
 }
 
 // The pop-up sees a click outside only while it holds the pointer. Its grab, made as it maps,
 // fails when the bar still holds the pointer from the click that opened it (XFCE's tray does, now
-// and then), and Qt does not try again: so we do, until the grab holds or the panel closes.
-void MenuBarView::holdPointerGrab(int triesLeft)
+// and then), and Qt does not try again: so we do, until the grab holds or the panel closes. The
+// window kind used under XWayland holds the keyboard the same way.
+void MenuBarView::holdGrab(int triesLeft)
 {
     QWindow* window = windowHandle();
-    if (!isVisible() || !window || window->setMouseGrabEnabled(true) || triesLeft <= 0) {
+    if (!isVisible() || !window || triesLeft <= 0) {
         return;
     }
-    QTimer::singleShot(pointerGrabRetry, this, [this, triesLeft] { holdPointerGrab(triesLeft - 1); });
+    const bool held =
+        windowType() == Qt::Popup ? window->setMouseGrabEnabled(true) : window->setKeyboardGrabEnabled(true);
+    if (!held) {
+        QTimer::singleShot(grabRetry, this, [this, triesLeft] { holdGrab(triesLeft - 1); });
+    }
 }
 
 void MenuBarView::toggleAt(QPoint globalPosition)

@@ -72,7 +72,7 @@ private:
     void soundClicked();
     void setShowCopiedFeedback(bool shown);
     void placeOnScreen(QPoint globalPosition);
-    void holdPointerGrab(int triesLeft);
+    void holdGrab(int triesLeft);
 
     Services m_services;
     std::unique_ptr<SymbolImages> m_symbols;

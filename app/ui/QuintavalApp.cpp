@@ -8,11 +8,13 @@
 #include "app/state/CalendarManager.h"
 #include "app/ui/MenuBarView.h"
 #include "app/ui/PanelPlacement.h"
+#include "app/ui/PanelShade.h"
 #include "app/ui/SettingsView.h"
 #include "app/ui/StatusItemBinding.h"
 
 #include <QAction>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -35,7 +37,13 @@ QuintavalApp::QuintavalApp(Services services, QObject* parent) : QObject(parent)
     presenceChanged();
 }
 
-QuintavalApp::~QuintavalApp() = default;
+QuintavalApp::~QuintavalApp()
+{
+    // Destroyed after the cover, the panel hides as it goes: that is not for the filter to see.
+    if (m_panel) {
+        m_panel->removeEventFilter(this);
+    }
+}
 
 // Built when first shown: most of the day the program is a title in the bar, and the panel's
 // widgets, fonts and pictures would hold several megabytes for nothing.
@@ -48,6 +56,13 @@ MenuBarView& QuintavalApp::panel()
         m_panel->setWindowIcon(windowIcon());
         connect(m_panel.get(), &MenuBarView::settingsRequested, this, &QuintavalApp::openSettings);
         connect(m_panel.get(), &MenuBarView::quitRequested, this, &QuintavalApp::quitRequested);
+        const QString swaySocket = qEnvironmentVariable("SWAYSOCK");
+        if (!PanelPlacement::pointerFollowsClicks() && QGuiApplication::platformName() == QStringLiteral("xcb") &&
+            !swaySocket.isEmpty()) {
+            m_shade = std::make_unique<PanelShade>(swaySocket);
+            connect(m_shade.get(), &PanelShade::pressed, m_panel.get(), &QWidget::hide);
+            m_panel->installEventFilter(this);
+        }
     }
     return *m_panel;
 }
@@ -93,11 +108,24 @@ QAction* QuintavalApp::addMenuAction(const QString& text)
     return action;
 }
 
-QPoint QuintavalApp::anchorFor(QPoint hint) const
+bool QuintavalApp::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_panel.get() && m_shade) {
+        // The cover goes with the drop-down, whatever closed it.
+        if (event->type() == QEvent::Hide) {
+            m_shade->hide();
+        } else if (event->type() == QEvent::Enter && m_shade->isVisible()) {
+            m_shade->settlePointer(static_cast<QEnterEvent*>(event)->globalPosition().toPoint());
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QPoint QuintavalApp::anchorFor(QPoint hint, std::optional<QPoint> knownPointer) const
 {
     // Read now: by the time the panel shows, the pointer may have moved on.
-    const QPoint pointer = QCursor::pos();
-    const bool pointerReliable = PanelPlacement::pointerFollowsClicks();
+    const QPoint pointer = knownPointer.value_or(QCursor::pos());
+    const bool pointerReliable = knownPointer.has_value() || PanelPlacement::pointerFollowsClicks();
     QScreen* screen = QGuiApplication::screenAt(pointerReliable ? pointer : hint);
     if (!screen) {
         screen = QGuiApplication::screenAt(pointer);
@@ -118,9 +146,38 @@ QPoint QuintavalApp::anchorFor(QPoint hint) const
 
 void QuintavalApp::itemActivated(QPoint hint)
 {
-    m_lastAnchor = anchorFor(hint);
-    m_hasActivation = true;
-    panel().toggleAt(m_lastAnchor);
+    openUnderClick(hint, true);
+}
+
+void QuintavalApp::openUnderClick(std::optional<QPoint> hint, bool toggle)
+{
+    const auto open = [this, hint, toggle](std::optional<QPoint> pointer) {
+        m_lastAnchor = anchorFor(hint.value_or(pointer.value_or(QCursor::pos())), pointer);
+        m_hasActivation = true;
+        showDropDown(m_lastAnchor, toggle);
+    };
+    if (!panel().isVisible() && m_shade) {
+        m_shade->locatePointer(open);
+    } else {
+        open(std::nullopt);
+    }
+}
+
+void QuintavalApp::showDropDown(QPoint anchor, bool toggle)
+{
+    MenuBarView& dropDown = panel();
+    // Mapped first, the cover lies under the drop-down.
+    if (m_shade && !dropDown.isVisible()) {
+        m_shade->cover();
+    }
+    if (toggle) {
+        dropDown.toggleAt(anchor);
+    } else {
+        dropDown.showAt(anchor);
+    }
+    if (m_shade && !dropDown.isVisible()) {
+        m_shade->hide();
+    }
 }
 
 // The menu's entry was chosen just under the item, where the pointer still is (GNOME's extension
@@ -131,9 +188,7 @@ void QuintavalApp::openPanelFromMenu()
         panel().showAsWindow();
         return;
     }
-    m_lastAnchor = anchorFor(QCursor::pos());
-    m_hasActivation = true;
-    panel().showAt(m_lastAnchor);
+    openUnderClick(std::nullopt, false);
 }
 
 void QuintavalApp::openPanel()
@@ -149,7 +204,7 @@ void QuintavalApp::openPanel()
         const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
         position = QPoint(available.right() - 200, available.top());
     }
-    panel().showAt(position);
+    showDropDown(position, false);
 }
 
 void QuintavalApp::copyDate()

@@ -16,6 +16,7 @@ class LoginItem;
 class MenuBarView;
 class ModifierKeys;
 class NotificationManager;
+class PanelShade;
 class QAction;
 class ResourceDirectory;
 class SettingsView;
@@ -64,10 +65,19 @@ public:
 Q_SIGNALS:
     void quitRequested();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
-    // Where the panel hangs for a click the status bar reports at `hint`.
-    QPoint anchorFor(QPoint hint) const;
+    // Where the panel hangs for a click the status bar reports at `hint`, the pointer at `pointer`
+    // when the desktop told where it is.
+    QPoint anchorFor(QPoint hint, std::optional<QPoint> pointer = std::nullopt) const;
     void itemActivated(QPoint hint);
+    // Places the drop-down for a click the status bar reports at `hint` (none: at the pointer),
+    // and opens it, or closes it when `toggle` and it is open.
+    void openUnderClick(std::optional<QPoint> hint, bool toggle);
+    // Opens the drop-down under `anchor`, or closes it when `toggle` and it is open.
+    void showDropDown(QPoint anchor, bool toggle);
     void openPanelFromMenu();
     void presenceChanged();
     void copyDate();
@@ -77,6 +87,9 @@ private:
     Services m_services;
     std::optional<QIcon> m_icon;
     std::unique_ptr<MenuBarView> m_panel;
+    // With the panel, and only where the X server is blind beyond the program's windows (XWayland on
+    // sway).
+    std::unique_ptr<PanelShade> m_shade;
     std::unique_ptr<SettingsView> m_settings;
     std::unique_ptr<StatusItemBinding> m_binding;
     QList<QAction*> m_menuActions;

@@ -638,17 +638,36 @@ public:
             return false;
         }
         session.setDisplayUser(m_xwaylandDisplay, user);
+        // Programs started in a sway session find its IPC socket in SWAYSOCK.
+        const QStringList sockets = QDir(environment.value(QStringLiteral("XDG_RUNTIME_DIR")))
+                                        .entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
+        if (sockets.isEmpty()) {
+            return false;
+        }
+        m_swaySocket = environment.value(QStringLiteral("XDG_RUNTIME_DIR")) + QLatin1Char('/') + sockets.first();
         return true;
     }
 
     QString programDisplay(DesktopSession&) const override { return m_xwaylandDisplay; }
     QStringList programUser() const override { return nobody(); }
 
+    // Held as long as a hand holds it: waybar acts on the press, and sway shows no other surface
+    // the pointer until the release.
+    void click(DesktopSession& session, QPoint point, int button) override
+    {
+        session.xdotool({QStringLiteral("mousemove"), QString::number(point.x()), QString::number(point.y())});
+        QThread::msleep(150);
+        session.xdotool({QStringLiteral("mousedown"), QString::number(button)});
+        QThread::msleep(120);
+        session.xdotool({QStringLiteral("mouseup"), QString::number(button)});
+    }
+
     QProcessEnvironment programEnvironment(DesktopSession& session) const override
     {
         QProcessEnvironment environment = DesktopHost::programEnvironment(session);
         environment.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-1"));
         environment.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        environment.insert(QStringLiteral("SWAYSOCK"), m_swaySocket);
         return environment;
     }
 
@@ -709,6 +728,7 @@ private:
 
     QProcess* m_sway = nullptr;
     QString m_xwaylandDisplay;
+    QString m_swaySocket;
 };
 
 } // namespace

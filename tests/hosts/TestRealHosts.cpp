@@ -314,6 +314,7 @@ void TestRealHosts::settingsWindowCarriesTheProgramsIdentity()
              "no settings window");
     QThread::msleep(500);
     save(QStringLiteral("-settings"));
+    // Asked as the display's user: XWayland admits no other.
     const QString name = m_session->onDisplay(display, QStringLiteral("xprop"),
                                               {QStringLiteral("-id"), windows.last(), QStringLiteral("_NET_WM_NAME")});
     QCOMPARE(name, QStringLiteral("_NET_WM_NAME(UTF8_STRING) = \"Quintaval Settings\""));

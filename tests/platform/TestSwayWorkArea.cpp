@@ -1,56 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/SwayWorkArea.h"
 
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QSemaphore>
+#include "app/platform/SwayIpc.h"
+#include "tests/support/FakeSway.h"
+
 #include <QTemporaryDir>
 #include <QTest>
-#include <QThread>
-#include <QtEndian>
-
-// A sway that answers GET_WORKSPACES from another thread, as the real one does from its process.
-class FakeSway final : public QThread
-{
-public:
-    FakeSway(QString path, QByteArray reply) : m_path(std::move(path)), m_reply(std::move(reply)) {}
-
-    void run() override
-    {
-        QLocalServer server;
-        server.listen(m_path);
-        m_listening.release();
-        if (!server.waitForNewConnection(5000)) {
-            return;
-        }
-        QLocalSocket* client = server.nextPendingConnection();
-        while (client->bytesAvailable() < 14 && client->waitForReadyRead(5000)) {
-        }
-        const QByteArray request = client->read(14);
-        m_requestType = qFromUnaligned<quint32>(request.constData() + 10);
-        if (m_reply.isEmpty()) {
-            // Silent: connected but never answering.
-            QThread::msleep(500);
-            return;
-        }
-        QByteArray message("i3-ipc");
-        const quint32 fields[2] = {quint32(m_reply.size()), 1};
-        message.append(reinterpret_cast<const char*>(fields), sizeof fields);
-        message.append(m_reply);
-        client->write(message);
-        client->waitForBytesWritten(5000);
-        client->waitForDisconnected(1000);
-    }
-
-    void waitUntilListening() { m_listening.acquire(); }
-    quint32 requestType() const { return m_requestType; }
-
-private:
-    QString m_path;
-    QByteArray m_reply;
-    QSemaphore m_listening;
-    quint32 m_requestType = 0;
-};
 
 class TestSwayWorkArea final : public QObject
 {
@@ -84,11 +39,37 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("sway-ipc.sock"));
         FakeSway sway(path, reply);
-        sway.start();
-        sway.waitUntilListening();
         QCOMPARE(SwayWorkArea::query(path, screen), area);
-        sway.wait();
-        QCOMPARE(sway.requestType(), 1u);
+        QCOMPARE(sway.requests().value(0).type, 1u);
+    }
+
+    // sway answers a command line with one result per command.
+    void commandSucceedsOnlyWhenSwayRanAllOfIt_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<bool>("succeeded");
+        QTest::newRow("ran") << QByteArray(R"([{"success":true}])") << true;
+        QTest::newRow("ran both") << QByteArray(R"([{"success":true},{"success":true}])") << true;
+        QTest::newRow("second refused") << QByteArray(
+                                               R"([{"success":true},{"success":false,"error":"Unknown command"}])")
+                                        << false;
+        QTest::newRow("parse error") << QByteArray(R"([{"success":false,"parse_error":true}])") << false;
+        QTest::newRow("no results") << QByteArray("[]") << false;
+        QTest::newRow("not JSON") << QByteArray("oops") << false;
+        QTest::newRow("never answers") << QByteArray() << false;
+    }
+
+    void commandSucceedsOnlyWhenSwayRanAllOfIt()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(bool, succeeded);
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("sway-ipc.sock"));
+        FakeSway sway(path, reply);
+        const QString command = QStringLiteral("seat - cursor move 1 0, seat - cursor move -1 0");
+        QCOMPARE(SwayIpc::runCommand(path, command), succeeded);
+        QCOMPARE(sway.requests().value(0).type, 0u);
+        QCOMPARE(sway.requests().value(0).payload, command.toUtf8());
     }
 
     void noSwayNoArea()

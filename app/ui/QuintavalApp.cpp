@@ -56,9 +56,12 @@ MenuBarView& QuintavalApp::panel()
         m_panel->setWindowIcon(windowIcon());
         connect(m_panel.get(), &MenuBarView::settingsRequested, this, &QuintavalApp::openSettings);
         connect(m_panel.get(), &MenuBarView::quitRequested, this, &QuintavalApp::quitRequested);
+        // GNOME Shell under Wayland, like sway, keeps the clicks on its bar and background from
+        // the X server: there too the cover takes the click outside (without sway's socket it
+        // only covers).
         const QString swaySocket = qEnvironmentVariable("SWAYSOCK");
         if (!PanelPlacement::pointerFollowsClicks() && QGuiApplication::platformName() == QStringLiteral("xcb") &&
-            !swaySocket.isEmpty()) {
+            (!swaySocket.isEmpty() || qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QStringLiteral("GNOME")))) {
             m_shade = std::make_unique<PanelShade>(swaySocket);
             connect(m_shade.get(), &PanelShade::pressed, m_panel.get(), &QWidget::hide);
             m_panel->installEventFilter(this);
@@ -156,7 +159,8 @@ void QuintavalApp::openUnderClick(std::optional<QPoint> hint, bool toggle)
         m_hasActivation = true;
         showDropDown(m_lastAnchor, toggle);
     };
-    if (!panel().isVisible() && m_shade) {
+    // Only sway says where the pointer is; GNOME's extension sends the click's place itself.
+    if (!panel().isVisible() && m_shade && !qEnvironmentVariableIsEmpty("SWAYSOCK")) {
         m_shade->locatePointer(open);
     } else {
         open(std::nullopt);

@@ -274,6 +274,7 @@ public:
     QProcessEnvironment programEnvironment(DesktopSession& session) const override
     {
         QProcessEnvironment environment = DesktopHost::programEnvironment(session);
+        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("GNOME"));
         if (m_wayland) {
             // As a Wayland session hands it to its programs, with XWayland for X11 ones; the
             // program picks its platform itself.

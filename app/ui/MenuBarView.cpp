@@ -3,6 +3,7 @@
 
 #include "app/platform/Clipboard.h"
 #include "app/platform/ModifierKeys.h"
+#include "app/platform/X11InputFocus.h"
 #include "app/state/CalendarManager.h"
 #include "app/state/SoundManager.h"
 #include "app/ui/DailyItemSection.h"
@@ -171,6 +172,12 @@ void MenuBarView::showAt(QPoint globalPosition)
     activateWindow();
     setFocus(Qt::PopupFocusReason);
     holdGrab(grabTries);
+    // Within the moments whose focus changes the panel ignores.
+    if (windowType() != Qt::Popup && qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QStringLiteral("GNOME"))) {
+        for (const int delay : {100, 250}) {
+            QTimer::singleShot(delay, this, [this] { X11InputFocus::retake(windowHandle()); });
+        }
+    }
 }
 
 // The pop-up sees a click outside only while it holds the pointer. Its grab, made as it maps,

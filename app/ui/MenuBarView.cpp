@@ -173,7 +173,7 @@ void MenuBarView::showAt(QPoint globalPosition)
     setFocus(Qt::PopupFocusReason);
     holdGrab(grabTries);
     // Within the moments whose focus changes the panel ignores.
-    if (windowType() != Qt::Popup && qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QStringLiteral("GNOME"))) {
+    if (windowType() != Qt::Popup && PanelPlacement::underGnomeShell()) {
         for (const int delay : {100, 250}) {
             QTimer::singleShot(delay, this, [this] { X11InputFocus::retake(windowHandle()); });
         }

@@ -51,6 +51,11 @@ bool pointerFollowsClicks()
     return QGuiApplication::platformName() == QStringLiteral("xcb") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+bool underGnomeShell()
+{
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QStringLiteral("GNOME"));
+}
+
 QPoint anchor(QPoint hint, QPoint pointer, bool pointerReliable, const QRect& screen, const QRect& available)
 {
     // A pointer away from every edge was not on a bar: the click came from the keyboard, or from

@@ -16,6 +16,8 @@ namespace PanelPlacement {
 // Whether the X server sees the pointer over the status bar: true in an X11 session, false
 // under XWayland, where the bars are the compositor's own surfaces.
 bool pointerFollowsClicks();
+// Whether GNOME Shell is the desktop: under Wayland it too keeps clicks on its bar from X clients.
+bool underGnomeShell();
 
 // The point the panel hangs from: on the available area's edge nearest the click, across from
 // the click. `screen` and `available` are those of the screen clicked on.

@@ -24,6 +24,8 @@ public:
     // Covers the desktop and, once sway has shown the pointer to the cover, calls `located` with
     // the pointer's place; with none when sway does not show it.
     void locatePointer(std::function<void(std::optional<QPoint>)> located);
+    // Whether there is a sway to ask.
+    bool canLocatePointer() const { return !m_swaySocket.isEmpty(); }
     // Covers the desktop, leaving the pointer where the X server believes it is.
     void cover();
     // To be called as the pointer passes from the cover onto a window over it, at `at`. XWayland

@@ -61,7 +61,7 @@ MenuBarView& QuintavalApp::panel()
         // only covers).
         const QString swaySocket = qEnvironmentVariable("SWAYSOCK");
         if (!PanelPlacement::pointerFollowsClicks() && QGuiApplication::platformName() == QStringLiteral("xcb") &&
-            (!swaySocket.isEmpty() || qEnvironmentVariable("XDG_CURRENT_DESKTOP").contains(QStringLiteral("GNOME")))) {
+            (!swaySocket.isEmpty() || PanelPlacement::underGnomeShell())) {
             m_shade = std::make_unique<PanelShade>(swaySocket);
             connect(m_shade.get(), &PanelShade::pressed, m_panel.get(), &QWidget::hide);
             m_panel->installEventFilter(this);
@@ -160,7 +160,7 @@ void QuintavalApp::openUnderClick(std::optional<QPoint> hint, bool toggle)
         showDropDown(m_lastAnchor, toggle);
     };
     // Only sway says where the pointer is; GNOME's extension sends the click's place itself.
-    if (!panel().isVisible() && m_shade && !qEnvironmentVariableIsEmpty("SWAYSOCK")) {
+    if (!panel().isVisible() && m_shade && m_shade->canLocatePointer()) {
         m_shade->locatePointer(open);
     } else {
         open(std::nullopt);

@@ -2,11 +2,11 @@
 #include "app/platform/StatusNotifierItem.h"
 
 #include "app/platform/DBusMenu.h"
+#include "app/platform/StatusNotifierItemObject.h"
 #include "app/platform/StatusNotifierItemLabel.h"
 
 #include <QCoreApplication>
 #include <QCursor>
-#include <QDBusAbstractAdaptor>
 #include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
@@ -62,75 +62,6 @@ QDBusMessage watcherPropertyCall(const QString& property)
 
 } // namespace
 
-// The object the status bar host talks to. Property and method names are the protocol's.
-class StatusNotifierItemAdaptor final : public QDBusAbstractAdaptor
-{
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierItem")
-    Q_PROPERTY(QString Category READ category)
-    Q_PROPERTY(QString Id READ id)
-    Q_PROPERTY(QString Title READ title)
-    Q_PROPERTY(QString Status READ status)
-    Q_PROPERTY(int WindowId READ windowId)
-    Q_PROPERTY(QString IconName READ iconName)
-    Q_PROPERTY(StatusNotifierImageList IconPixmap READ iconPixmap)
-    Q_PROPERTY(StatusNotifierToolTip ToolTip READ toolTip)
-    Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
-    Q_PROPERTY(QString XAyatanaLabel READ label)
-    Q_PROPERTY(QString XAyatanaLabelGuide READ labelGuide)
-    Q_PROPERTY(QDBusObjectPath Menu READ menu)
-
-public:
-    explicit StatusNotifierItemAdaptor(StatusNotifierItem* item) : QDBusAbstractAdaptor(item), m_item(item) {}
-
-    QString category() const { return QStringLiteral("ApplicationStatus"); }
-    QString id() const
-    {
-        m_item->identityRead();
-        return QStringLiteral("quintaval");
-    }
-    QString title() const { return QStringLiteral("Quintaval"); }
-    QString status() const { return QStringLiteral("Active"); }
-    int windowId() const { return 0; }
-    // Empty, so that hosts take the pictures of IconPixmap.
-    QString iconName() const { return {}; }
-    StatusNotifierImageList iconPixmap() const { return m_item->m_icon; }
-    StatusNotifierToolTip toolTip() const
-    {
-        return {{}, {}, m_item->m_toolTipTitle.isEmpty() ? title() : m_item->m_toolTipTitle, m_item->m_toolTip};
-    }
-    bool itemIsMenu() const { return false; }
-    QString label() const { return m_item->m_label; }
-    QString labelGuide() const { return m_item->m_labelGuide; }
-    // Hosts that find no menu here either drop the item (GNOME) or fall back to ContextMenu.
-    QDBusObjectPath menu() const
-    {
-        return m_item->m_menu ? m_item->m_menu->objectPath() : QDBusObjectPath(QStringLiteral("/NO_DBUSMENU"));
-    }
-
-public Q_SLOTS:
-    void Activate(int x, int y) { Q_EMIT m_item->activated(QPoint(x, y)); }
-    // A middle click, or the click of a host that keeps the left one for the menu: the panel too.
-    void SecondaryActivate(int x, int y) { Q_EMIT m_item->activated(QPoint(x, y)); }
-    // The label extension's form of it, with the click's time and no place.
-    void XAyatanaSecondaryActivate(uint) { Q_EMIT m_item->activated(QCursor::pos()); }
-    // Hosts that do not draw the dbusmenu themselves (Plasma without it, for one) ask us to.
-    void ContextMenu(int, int) { m_item->showContextMenu(); }
-    // Answered, so that a turn of the wheel over the item does not come back as an error.
-    void Scroll(int, const QString&) {}
-    // Sent before a click by hosts on Wayland (and by Plasma everywhere): the token lets the
-    // window the click opens take the focus.
-    void ProvideXdgActivationToken(const QString& token) { m_item->useActivationToken(token); }
-
-Q_SIGNALS:
-    void NewIcon();
-    void NewToolTip();
-    void XAyatanaNewLabel(const QString& label, const QString& guide);
-
-private:
-    StatusNotifierItem* m_item;
-};
-
 StatusNotifierItem::StatusNotifierItem(const QDBusConnection& connection, QObject* parent)
     : StatusItem(parent), m_connection(connection),
       m_serviceName(QStringLiteral("org.kde.StatusNotifierItem-%1-1").arg(QCoreApplication::applicationPid()))
@@ -140,15 +71,29 @@ StatusNotifierItem::StatusNotifierItem(const QDBusConnection& connection, QObjec
         m_problem = QStringLiteral("no D-Bus session bus");
         return;
     }
-    m_adaptor = new StatusNotifierItemAdaptor(this);
     m_menu = new DBusMenu(m_connection, this);
+    m_object = new StatusNotifierItemObject(m_menu->objectPath());
+    connect(m_object, &StatusNotifierItemObject::activated, this, &StatusItem::activated);
+    connect(m_object, &StatusNotifierItemObject::activatedAtPointer, this,
+            [this] { Q_EMIT activated(QCursor::pos()); });
+    connect(m_object, &StatusNotifierItemObject::contextMenuRequested, this, &StatusNotifierItem::showContextMenu);
+    // Timed from the host's first look rather than from its answer to the registration, which a
+    // busy shell sends late.
+    connect(m_object, &StatusNotifierItemObject::identityRead, &m_identityRestatement,
+            qOverload<>(&QTimer::start));
+    connect(m_object, &StatusNotifierItemObject::activationTokenProvided, this,
+            &StatusNotifierItem::useActivationToken);
+    // The connection's own objects live on its thread.
+    if (QObject* bus = m_connection.interface()) {
+        m_object->moveToThread(bus->thread());
+    }
     m_listingCheck.setSingleShot(true);
     m_listingCheck.setInterval(listingCheckDelayMs);
     connect(&m_listingCheck, &QTimer::timeout, this, &StatusNotifierItem::checkListed);
     m_identityRestatement.setSingleShot(true);
     m_identityRestatement.setInterval(identityRestatementDelayMs);
     connect(&m_identityRestatement, &QTimer::timeout, this, &StatusNotifierItem::restateIdentity);
-    if (!m_connection.registerObject(QString::fromLatin1(StatusNotifierTypes::itemPath), this,
+    if (!m_connection.registerObject(QString::fromLatin1(StatusNotifierTypes::itemPath), m_object,
                                      QDBusConnection::ExportAdaptors)) {
         m_problem = QStringLiteral("cannot export the item on the session bus");
         return;
@@ -193,6 +138,12 @@ StatusNotifierItem::~StatusNotifierItem()
         m_connection.unregisterService(m_serviceName);
         m_connection.unregisterObject(QString::fromLatin1(StatusNotifierTypes::itemPath));
     }
+    // Deleted on its own thread, which drops the calls it has not answered yet. QtDBus watches the
+    // end of every object it was given by blocking on that thread: unregistered, it need not.
+    if (m_object) {
+        QObject::disconnect(m_object, &QObject::destroyed, nullptr, nullptr);
+        m_object->deleteLater();
+    }
 }
 
 void StatusNotifierItem::setTitle(const QString& title)
@@ -211,9 +162,9 @@ void StatusNotifierItem::updateLabel()
         return;
     }
     m_label = label;
-    m_labelGuide = labelGuideFor(label);
-    if (m_adaptor) {
-        Q_EMIT m_adaptor->XAyatanaNewLabel(m_label, m_labelGuide);
+    if (m_object) {
+        m_object->setLabel(m_label, labelGuideFor(label));
+        announceSoon();
     }
 }
 
@@ -233,8 +184,9 @@ void StatusNotifierItem::setIcon(const QList<QImage>& images)
         return;
     }
     m_icon = icon;
-    if (m_adaptor) {
-        Q_EMIT m_adaptor->NewIcon();
+    if (m_object) {
+        m_object->setIcon(m_icon);
+        announceSoon();
     }
 }
 
@@ -245,8 +197,25 @@ void StatusNotifierItem::setToolTip(const QString& title, const QString& text)
     }
     m_toolTipTitle = title;
     m_toolTip = text;
-    if (m_adaptor) {
-        Q_EMIT m_adaptor->NewToolTip();
+    if (m_object) {
+        m_object->setToolTip(title, text);
+        announceSoon();
+    }
+}
+
+// Once the main thread is done with what it is doing: an update that changes the label and the
+// tooltip wakes the D-Bus thread once, when nothing here competes with it any more.
+void StatusNotifierItem::announceSoon()
+{
+    if (!m_announcementQueued) {
+        m_announcementQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_announcementQueued = false;
+                m_object->announce();
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -316,7 +285,9 @@ void StatusNotifierItem::registerWithWatcher()
     m_listingCheck.stop();
     const QString watcher = QString::fromLatin1(StatusNotifierTypes::watcherService);
     const QDBusReply<uint> pid = m_connection.interface()->servicePid(watcher);
-    m_restateOnRead = true;
+    if (m_object) {
+        m_object->reportNextIdentityRead();
+    }
     m_labelAlone = StatusNotifierItemLabel::hostDrawsLabelAlone(
         StatusNotifierItemLabel::programOf(pid.isValid() ? pid.value() : 0),
         qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
@@ -342,27 +313,17 @@ void StatusNotifierItem::onRegisterReply(const QDBusMessage& reply, quint64 atte
     queryHost(attempt);
 }
 
-// Timed from the host's first look rather than from its answer to the registration, which a busy
-// shell sends late.
-void StatusNotifierItem::identityRead()
-{
-    if (m_restateOnRead) {
-        m_restateOnRead = false;
-        m_identityRestatement.start();
-    }
-}
-
 void StatusNotifierItem::restateIdentity()
 {
-    if (!m_adaptor) {
+    if (!m_object) {
         return;
     }
     QDBusMessage changed = QDBusMessage::createSignal(QString::fromLatin1(StatusNotifierTypes::itemPath),
                                                       QStringLiteral("org.freedesktop.DBus.Properties"),
                                                       QStringLiteral("PropertiesChanged"));
     changed << QString::fromLatin1(StatusNotifierTypes::itemInterface)
-            << QVariantMap{{QStringLiteral("Id"), m_adaptor->id()},
-                           {QStringLiteral("Menu"), QVariant::fromValue(m_adaptor->menu())}}
+            << QVariantMap{{QStringLiteral("Id"), QString::fromLatin1(StatusNotifierTypes::itemId)},
+                           {QStringLiteral("Menu"), QVariant::fromValue(m_object->menu())}}
             << QStringList();
     m_connection.send(changed);
 }
@@ -499,4 +460,3 @@ void StatusNotifierItem::updatePresence()
     }
 }
 
-#include "StatusNotifierItem.moc"

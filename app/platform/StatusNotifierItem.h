@@ -14,7 +14,7 @@ class DBusMenu;
 class QDBusServiceWatcher;
 class QEventLoop;
 class QMenu;
-class StatusNotifierItemAdaptor;
+class StatusNotifierItemObject;
 
 // The status item spoken over D-Bus as a StatusNotifierItem, with the label extension that
 // GNOME's AppIndicator extension, MATE and Cinnamon show next to the icon. It registers with
@@ -54,7 +54,7 @@ public:
     QString label() const { return m_label; }
 
 private:
-    friend class StatusNotifierItemAdaptor;
+    friend class StatusNotifierItemObject;
 
     void registerWithWatcher();
     void onRegisterReply(const QDBusMessage& reply, quint64 attempt);
@@ -67,9 +67,9 @@ private:
     void checkListed();
     void onListReply(const QDBusMessage& reply, quint64 attempt);
     void reject(const QString& problem);
-    void identityRead();
     void restateIdentity();
     void updateLabel();
+    void announceSoon();
     void showContextMenu();
     void useActivationToken(const QString& token);
     // Slots by name: QtDBus connects signals of remote objects only that way.
@@ -81,7 +81,9 @@ private:
 
     QDBusConnection m_connection;
     QString m_serviceName;
-    StatusNotifierItemAdaptor* m_adaptor = nullptr;
+    // The object the bus talks to, on the connection's thread.
+    StatusNotifierItemObject* m_object = nullptr;
+    bool m_announcementQueued = false;
     QDBusServiceWatcher* m_watcherWatcher = nullptr;
     bool m_exported = false;
     // Accepted by the watcher now on the bus; m_problem says why not.
@@ -96,7 +98,6 @@ private:
     // drops the item or leaves it blank. Said again once, a moment after the host first reads
     // them, they stay.
     QTimer m_identityRestatement;
-    bool m_restateOnRead = false;
     bool m_hostRegistered = false;
     bool m_shown = false;
     // Each registration gets a number so that a late answer to an earlier one is ignored.
@@ -110,7 +111,6 @@ private:
     QString m_title;
     bool m_labelAlone = false;
     QString m_label;
-    QString m_labelGuide;
     QList<QImage> m_iconImages;
     StatusNotifierImageList m_icon;
     QString m_toolTipTitle;

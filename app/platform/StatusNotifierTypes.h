@@ -47,6 +47,8 @@ namespace StatusNotifierTypes {
 
 inline constexpr char itemInterface[] = "org.kde.StatusNotifierItem";
 inline constexpr char itemPath[] = "/StatusNotifierItem";
+inline constexpr char itemId[] = "quintaval";
+inline constexpr char itemTitle[] = "Quintaval";
 inline constexpr char watcherService[] = "org.kde.StatusNotifierWatcher";
 inline constexpr char watcherInterface[] = "org.kde.StatusNotifierWatcher";
 inline constexpr char watcherPath[] = "/StatusNotifierWatcher";

@@ -61,20 +61,22 @@ private:
 
     // A call as a status bar makes it, from a connection of its own.
     static QDBusMessage hostCall(const QString& service, const QString& path, const QString& interface,
-                                 const QString& method, const QVariantList& arguments)
+                                 const QString& method, const QVariantList& arguments,
+                                 QDBus::CallMode mode = QDBus::BlockWithGui)
     {
         QDBusConnection host = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("host"));
         QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
         call.setArguments(arguments);
-        // The item answers from this very thread, so the wait must keep the event loop turning.
-        return host.call(call, QDBus::BlockWithGui, 5000);
+        // The menu answers from this very thread, so the wait must keep the event loop turning.
+        return host.call(call, mode, 5000);
     }
 
+    // The item's properties are read on the bus's own thread: the wait leaves this one still.
     static QVariant itemProperty(const StatusNotifierItem& item, const QString& name)
     {
         const QDBusMessage reply =
             hostCall(item.serviceName(), "/StatusNotifierItem", "org.freedesktop.DBus.Properties", "Get",
-                     {"org.kde.StatusNotifierItem", name});
+                     {"org.kde.StatusNotifierItem", name}, QDBus::Block);
         return reply.arguments().value(0).value<QDBusVariant>().variant();
     }
 
@@ -92,6 +94,7 @@ private Q_SLOTS:
         item->setTitle(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"));
         item->setToolTip(QStringLiteral("🥶 15 Frimaire · Quintidi · 4:44"), QStringLiteral("4:44 décimal"));
         item->setIcon(solidIcon(QColor(200, 40, 90)));
+        QCOMPARE(itemProperty(*item, "XAyatanaLabel").toString(), QStringLiteral("15 Frimaire · Quintidi · 4:44"));
 
         QTRY_COMPARE(host.item(keyOf(*item)).value(QStringLiteral("toolTipText")).toString(),
                      QStringLiteral("4:44 décimal"));

@@ -72,7 +72,7 @@ StatusNotifierItem::StatusNotifierItem(const QDBusConnection& connection, QObjec
         return;
     }
     m_menu = new DBusMenu(m_connection, this);
-    m_object = new StatusNotifierItemObject(m_menu->objectPath());
+    m_object = new StatusNotifierItemObject(m_connection, m_menu->objectPath());
     connect(m_object, &StatusNotifierItemObject::activated, this, &StatusItem::activated);
     connect(m_object, &StatusNotifierItemObject::activatedAtPointer, this,
             [this] { Q_EMIT activated(QCursor::pos()); });
@@ -203,8 +203,7 @@ void StatusNotifierItem::setToolTip(const QString& title, const QString& text)
     }
 }
 
-// Once the main thread is done with what it is doing: an update that changes the label and the
-// tooltip wakes the D-Bus thread once, when nothing here competes with it any more.
+// Once the main thread is done with what it is doing: the changes of one update go out together.
 void StatusNotifierItem::announceSoon()
 {
     if (!m_announcementQueued) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/StatusNotifierItemObject.h"
 
+#include "app/platform/DBusSignalNow.h"
+
 #include <QDBusAbstractAdaptor>
 #include <QMutexLocker>
 
@@ -58,6 +60,7 @@ public Q_SLOTS:
     // window the click opens take the focus. Queued like the click, it arrives first.
     void ProvideXdgActivationToken(const QString& token) { Q_EMIT m_item->activationTokenProvided(token); }
 
+    // Declared for the item's description; StatusNotifierItemObject::announce sends them.
 Q_SIGNALS:
     void NewIcon();
     void NewToolTip();
@@ -67,9 +70,10 @@ private:
     StatusNotifierItemObject* m_item;
 };
 
-StatusNotifierItemObject::StatusNotifierItemObject(const QDBusObjectPath& menu)
-    : m_adaptor(new StatusNotifierItemAdaptor(this)), m_menu(menu)
+StatusNotifierItemObject::StatusNotifierItemObject(const QDBusConnection& connection, const QDBusObjectPath& menu)
+    : m_connection(connection), m_menu(menu)
 {
+    new StatusNotifierItemAdaptor(this);
 }
 
 void StatusNotifierItemObject::setLabel(const QString& label, const QString& guide)
@@ -109,36 +113,25 @@ void StatusNotifierItemObject::changed(Change change)
 
 void StatusNotifierItemObject::announce()
 {
-    {
-        const QMutexLocker lock(&m_mutex);
-        if (m_unannounced == 0 || m_announcementPosted) {
-            return;
-        }
-        m_announcementPosted = true;
-    }
-    QMetaObject::invokeMethod(this, &StatusNotifierItemObject::sendAnnouncement, Qt::QueuedConnection);
-}
-
-void StatusNotifierItemObject::sendAnnouncement()
-{
     unsigned changes = 0;
     QString label;
     QString guide;
     {
         const QMutexLocker lock(&m_mutex);
         std::swap(changes, m_unannounced);
-        m_announcementPosted = false;
         label = m_label;
         guide = m_labelGuide;
     }
+    const QString path = QString::fromLatin1(StatusNotifierTypes::itemPath);
+    const QString interface = QString::fromLatin1(StatusNotifierTypes::itemInterface);
     if ((changes & labelChanged) != 0) {
-        Q_EMIT m_adaptor->XAyatanaNewLabel(label, guide);
+        DBusSignalNow::send(m_connection, path, interface, QStringLiteral("XAyatanaNewLabel"), {label, guide});
     }
     if ((changes & iconChanged) != 0) {
-        Q_EMIT m_adaptor->NewIcon();
+        DBusSignalNow::send(m_connection, path, interface, QStringLiteral("NewIcon"));
     }
     if ((changes & toolTipChanged) != 0) {
-        Q_EMIT m_adaptor->NewToolTip();
+        DBusSignalNow::send(m_connection, path, interface, QStringLiteral("NewToolTip"));
     }
 }
 

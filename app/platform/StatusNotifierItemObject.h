@@ -3,6 +3,7 @@
 
 #include "app/platform/StatusNotifierTypes.h"
 
+#include <QDBusConnection>
 #include <QDBusObjectPath>
 #include <QMutex>
 #include <QObject>
@@ -10,25 +11,23 @@
 
 #include <atomic>
 
-class StatusNotifierItemAdaptor;
-
 // The object at /StatusNotifierItem that status bars read and click. It lives on Qt's D-Bus
 // thread: a bar that reads the new label after each change is answered there, and the main thread
 // sleeps on. Its values are set from any thread and read at once; the bus hears of the changes
-// when announce() is called, from the object's own thread. What the bar asks of the program
-// arrives as the signals below, queued to the thread of whoever listens.
+// when announce() is called, straight from the calling thread, so that the D-Bus thread is not
+// woken to send them. What the bar asks of the program arrives as the signals below, queued to
+// the thread of whoever listens.
 class StatusNotifierItemObject final : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit StatusNotifierItemObject(const QDBusObjectPath& menu);
+    StatusNotifierItemObject(const QDBusConnection& connection, const QDBusObjectPath& menu);
 
     void setLabel(const QString& label, const QString& guide);
     void setIcon(const StatusNotifierImageList& icon);
     void setToolTip(const QString& title, const QString& text);
-    // Tells the bus what changed since the last announcement. Changes set one after another and
-    // announced once wake the D-Bus thread once.
+    // Tells the bus what changed since the last announcement.
     void announce();
     // The next read of the item's Id is reported by identityRead(), once: the main thread is not
     // woken by every read.
@@ -54,9 +53,8 @@ Q_SIGNALS:
 private:
     enum Change : unsigned { labelChanged = 1, iconChanged = 2, toolTipChanged = 4 };
     void changed(Change change);
-    void sendAnnouncement();
 
-    StatusNotifierItemAdaptor* m_adaptor;
+    const QDBusConnection m_connection;
     const QDBusObjectPath m_menu;
     std::atomic<bool> m_reportIdentityRead = false;
 
@@ -68,5 +66,4 @@ private:
     QString m_toolTip;
     // Changes the bus has not heard of yet.
     unsigned m_unannounced = 0;
-    bool m_announcementPosted = false;
 };

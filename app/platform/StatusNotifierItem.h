@@ -54,8 +54,6 @@ public:
     QString label() const { return m_label; }
 
 private:
-    friend class StatusNotifierItemObject;
-
     void registerWithWatcher();
     void onRegisterReply(const QDBusMessage& reply, quint64 attempt);
     void queryHost(quint64 attempt);

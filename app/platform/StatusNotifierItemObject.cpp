@@ -78,37 +78,25 @@ StatusNotifierItemObject::StatusNotifierItemObject(const QDBusConnection& connec
 
 void StatusNotifierItemObject::setLabel(const QString& label, const QString& guide)
 {
-    {
-        const QMutexLocker lock(&m_mutex);
-        m_label = label;
-        m_labelGuide = guide;
-    }
-    changed(labelChanged);
+    const QMutexLocker lock(&m_mutex);
+    m_label = label;
+    m_labelGuide = guide;
+    m_unannounced |= labelChanged;
 }
 
 void StatusNotifierItemObject::setIcon(const StatusNotifierImageList& icon)
 {
-    {
-        const QMutexLocker lock(&m_mutex);
-        m_icon = icon;
-    }
-    changed(iconChanged);
+    const QMutexLocker lock(&m_mutex);
+    m_icon = icon;
+    m_unannounced |= iconChanged;
 }
 
 void StatusNotifierItemObject::setToolTip(const QString& title, const QString& text)
 {
-    {
-        const QMutexLocker lock(&m_mutex);
-        m_toolTipTitle = title;
-        m_toolTip = text;
-    }
-    changed(toolTipChanged);
-}
-
-void StatusNotifierItemObject::changed(Change change)
-{
     const QMutexLocker lock(&m_mutex);
-    m_unannounced |= change;
+    m_toolTipTitle = title;
+    m_toolTip = text;
+    m_unannounced |= toolTipChanged;
 }
 
 void StatusNotifierItemObject::announce()

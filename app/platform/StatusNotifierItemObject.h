@@ -52,7 +52,6 @@ Q_SIGNALS:
 
 private:
     enum Change : unsigned { labelChanged = 1, iconChanged = 2, toolTipChanged = 4 };
-    void changed(Change change);
 
     const QDBusConnection m_connection;
     const QDBusObjectPath m_menu;

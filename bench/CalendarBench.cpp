@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -39,30 +40,40 @@ Instant presentDay()
     return Instant{std::chrono::seconds{1'796'636'400}}; // 2026-12-07 10:40 in Paris
 }
 
+// The leap rule is the benchmark's argument, its name the label.
+LeapRule ruleOf(benchmark::State& state)
+{
+    const auto rule = static_cast<LeapRule>(state.range(0));
+    state.SetLabel(std::string(leapRuleName(rule)));
+    return rule;
+}
+
 void fromGregorian(benchmark::State& state)
 {
     useZone("Europe/Paris");
+    const LeapRule rule = ruleOf(state);
     Instant instant = presentDay();
     const AllocationsPerIteration allocations(state);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RevolutionaryCalendar::fromGregorian(instant));
+        benchmark::DoNotOptimize(RevolutionaryCalendar::fromGregorian(instant, rule));
         instant += std::chrono::microseconds{864'000};
     }
 }
-BENCHMARK(fromGregorian);
+BENCHMARK(fromGregorian)->DenseRange(0, leapRuleNames.size() - 1);
 
-// Every call on another day of the next three years: the cost when nothing is cached.
+// Every call on another day of the next three years: the cost when the local day is not cached.
 void fromGregorianNewDayEachCall(benchmark::State& state)
 {
     useZone("Europe/Paris");
+    const LeapRule rule = ruleOf(state);
     std::int64_t step = 0;
     for (auto _ : state) {
         benchmark::DoNotOptimize(
-            RevolutionaryCalendar::fromGregorian(presentDay() + std::chrono::hours{25 * (step % 1000)}));
+            RevolutionaryCalendar::fromGregorian(presentDay() + std::chrono::hours{25 * (step % 1000)}, rule));
         ++step;
     }
 }
-BENCHMARK(fromGregorianNewDayEachCall);
+BENCHMARK(fromGregorianNewDayEachCall)->DenseRange(0, leapRuleNames.size() - 1);
 
 void toDecimalTime(benchmark::State& state)
 {

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendar/RevolutionaryCalendar.h"
 
+#include "calendar/Equinox.h"
 #include "calendar/LocalCalendar.h"
 
+#include <algorithm>
+#include <atomic>
 #include <utility>
 
 namespace {
@@ -10,12 +13,72 @@ namespace {
 // 1 Vendémiaire an I, 22 September 1792, as a local day number.
 constexpr std::int64_t epochDayNumber = LocalCalendar::dayNumber(1792, 9, 22);
 
-// Years 3, 7, 11, ... have 366 days and there is no century rule, so every run of four years
-// (4k+1 to 4k+4) is 1461 days long with the long year third.
-constexpr std::int64_t daysPerFourYears = 4 * 365 + 1;
-constexpr std::array<std::int64_t, 4> fourYearStarts{0, 365, 730, 1096};
-
 constexpr std::int64_t secondsPerDay = 86400;
+
+// Leap years among 1 to year - 1 under a rule that counts them. The reformed rules keep the
+// four leap years the Republic actually had (3, 7, 11, 15) and start counting from year 20.
+constexpr std::int64_t leapYearsBefore(std::int64_t year, LeapRule rule)
+{
+    if (rule == LeapRule::continuous) {
+        return year / 4;
+    }
+    if (year <= 20) {
+        return std::min<std::int64_t>(year / 4, 4);
+    }
+    const std::int64_t previous = year - 1;
+    if (rule == LeapRule::madler) {
+        return previous / 4 - previous / 128;
+    }
+    return previous / 4 - previous / 100 + previous / 400;
+}
+
+// Days from 1 Vendémiaire an I to 1 Vendémiaire of `year`, by counting.
+constexpr std::int64_t countedYearStart(std::int64_t year, LeapRule rule)
+{
+    return (year - 1) * 365 + leapYearsBefore(year, rule);
+}
+
+// An 8209 begins in September of the year 10000.
+constexpr std::int64_t lastEquinoxYear = 8209;
+
+// Each year's start (days after the epoch, plus one so that zero means not yet computed),
+// filled as years are asked for: a few microseconds per equinox, so nothing at start-up. Two
+// threads that both miss compute the same value, so relaxed stores are enough.
+constinit std::array<std::atomic<std::int32_t>, lastEquinoxYear + 1> equinoxYearStarts{};
+
+std::int64_t equinoxYearStart(std::int64_t year)
+{
+    const std::int64_t computed = std::min(year, lastEquinoxYear);
+    std::atomic<std::int32_t>& slot = equinoxYearStarts[static_cast<std::size_t>(computed)];
+    std::int32_t stored = slot.load(std::memory_order_relaxed);
+    if (stored == 0) {
+        stored = static_cast<std::int32_t>(Equinox::parisApparentDay(1791 + computed) - epochDayNumber + 1);
+        slot.store(stored, std::memory_order_relaxed);
+    }
+    return stored - 1 + countedYearStart(year, LeapRule::romme) - countedYearStart(computed, LeapRule::romme);
+}
+
+std::int64_t yearStart(std::int64_t year, LeapRule rule)
+{
+    return rule == LeapRule::equinox ? equinoxYearStart(year) : countedYearStart(year, rule);
+}
+
+// A rule's mean year, as whole years to whole days: from it a day's year is found to within one.
+struct MeanYear
+{
+    std::int64_t years, days;
+};
+
+constexpr MeanYear meanYear(LeapRule rule)
+{
+    if (rule == LeapRule::continuous) {
+        return {4, 1461};
+    }
+    if (rule == LeapRule::madler) {
+        return {128, 46751};
+    }
+    return {400, 146097}; // romme's; the equinox years stray from it by days, never by a year
+}
 
 constexpr std::array<std::pair<std::int64_t, std::string_view>, 13> romanNumerals{{{1000, "M"},
                                                                                    {900, "CM"},
@@ -45,27 +108,58 @@ std::string RevolutionaryDate::formatted() const
 
 namespace RevolutionaryCalendar {
 
-RevolutionaryDate fromGregorian(Instant date)
+RevolutionaryDate fromGregorian(Instant date, LeapRule rule)
 {
     const std::int64_t wall = LocalCalendar::wallClockSeconds(date);
-    const std::int64_t localDay = wall / secondsPerDay - (wall % secondsPerDay < 0 ? 1 : 0);
-    const std::int64_t days = localDay - epochDayNumber;
-    if (days < 0) {
-        return {1, 1, 1, 1};
+    return fromDayNumber(wall / secondsPerDay - (wall % secondsPerDay < 0 ? 1 : 0), rule);
+}
+
+std::int64_t daysInYear(std::int64_t year, LeapRule rule)
+{
+    const std::int64_t clamped = std::clamp<std::int64_t>(year, 1, lastYear);
+    return yearStart(clamped + 1, rule) - yearStart(clamped, rule);
+}
+
+bool isLeapYear(std::int64_t year, LeapRule rule)
+{
+    return daysInYear(year, rule) == 366;
+}
+
+std::int64_t firstDayNumber(std::int64_t year, LeapRule rule)
+{
+    return epochDayNumber + yearStart(std::clamp<std::int64_t>(year, 1, lastYear + 1), rule);
+}
+
+RevolutionaryDate fromDayNumber(std::int64_t dayNumber, LeapRule rule)
+{
+    const std::int64_t lastDay = yearStart(lastYear + 1, rule) - 1;
+    const std::int64_t days = std::clamp(dayNumber, epochDayNumber, epochDayNumber + lastDay) - epochDayNumber;
+    const MeanYear mean = meanYear(rule);
+    std::int64_t year = std::min(1 + days * mean.years / mean.days, lastYear);
+    std::int64_t start = yearStart(year, rule);
+    while (start > days) {
+        start = yearStart(--year, rule);
     }
-    const std::int64_t cycle = days / daysPerFourYears;
-    const std::int64_t dayOfCycle = days % daysPerFourYears;
-    std::int64_t yearOfCycle = 3;
-    while (dayOfCycle < fourYearStarts[static_cast<std::size_t>(yearOfCycle)]) {
-        --yearOfCycle;
+    for (std::int64_t next = yearStart(year + 1, rule); next <= days; next = yearStart(year + 1, rule)) {
+        ++year;
+        start = next;
     }
-    const std::int64_t year = cycle * 4 + yearOfCycle + 1;
-    const std::int64_t remaining = dayOfCycle - fourYearStarts[static_cast<std::size_t>(yearOfCycle)];
+    const std::int64_t remaining = days - start;
     const std::int64_t decadeDay = remaining % 30 % 10 + 1;
     if (remaining < 360) {
         return {year, remaining / 30 + 1, remaining % 30 + 1, decadeDay};
     }
     return {year, 13, remaining - 359, decadeDay};
+}
+
+std::optional<std::int64_t> dayNumber(const RevolutionaryDate& date, LeapRule rule)
+{
+    if (date.year < 1 || date.year > lastYear || date.month < 1 || date.month > 13 || date.day < 1 ||
+        date.day > (date.month == 13 ? daysInYear(date.year, rule) - 360 : 30) ||
+        date.decadeDay != (date.day - 1) % 10 + 1) {
+        return std::nullopt;
+    }
+    return firstDayNumber(date.year, rule) + (date.month - 1) * 30 + date.day - 1;
 }
 
 DecimalTime toDecimalTime(Instant date)

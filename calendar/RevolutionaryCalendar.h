@@ -2,9 +2,11 @@
 #pragma once
 
 #include "calendar/Instant.h"
+#include "calendar/LeapRule.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,9 +29,36 @@ struct DecimalTime
 
 namespace RevolutionaryCalendar {
 
-// The Republican date of the local calendar day containing `date`. Year 1 begins on
-// 22 September 1792; every instant before that gives 1 Vendémiaire an I.
-RevolutionaryDate fromGregorian(Instant date);
+// The Republican date of the local calendar day containing `date`, its years reckoned by `rule`.
+// Year 1 begins on 22 September 1792; every instant before that gives 1 Vendémiaire an I.
+RevolutionaryDate fromGregorian(Instant date, LeapRule rule = LeapRule::continuous);
+
+// Years past this are not reckoned: a million years is far beyond what an Instant holds, and
+// keeps every day count well inside 64 bits.
+inline constexpr std::int64_t lastYear = 1'000'000;
+
+// Whether `year` has a sixth complementary day; years outside 1 to lastYear are read as the
+// nearest of the two.
+bool isLeapYear(std::int64_t year, LeapRule rule);
+
+// 365 or 366, `year` read as isLeapYear does.
+std::int64_t daysInYear(std::int64_t year, LeapRule rule);
+
+// The local day number (days since 1970-01-01, as LocalCalendar::dayNumber counts) of
+// 1 Vendémiaire of `year`, which is clamped to 1 to lastYear + 1.
+//
+// Under the equinox rule the equinoxes are computed up to the year 10000 (an 8209, each once and
+// kept); past that ΔT is pure guesswork, so later years follow the romme rule's lengths.
+std::int64_t firstDayNumber(std::int64_t year, LeapRule rule);
+
+// The Republican date of a local day number. Days before 1 Vendémiaire an I give that day; days
+// after the last of lastYear give that last day.
+RevolutionaryDate fromDayNumber(std::int64_t dayNumber, LeapRule rule);
+
+// The local day number of `date`; none when no such day exists: a year outside 1 to lastYear, a
+// month outside 1 to 13, a day outside 1 to 30 or past the year's complementary days, or a
+// decadeDay that does not match the day.
+std::optional<std::int64_t> dayNumber(const RevolutionaryDate& date, LeapRule rule);
 
 // The local wall-clock time of `date` in decimal time.
 DecimalTime toDecimalTime(Instant date);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "widget/WidgetDailyItems.h"
+#include "widget/WidgetCalendar.h"
 
 #include <QImage>
 #include <QPainterPath>

@@ -1,9 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widget/Provider.h"
 
+#include "calendar/LocalCalendar.h"
+
 namespace {
 
 constexpr int daysAhead = 7;
+
+std::int64_t localDayNumber(const CivilDateTime& civil)
+{
+    return LocalCalendar::dayNumber(civil.year, civil.month, civil.day);
+}
 
 } // namespace
 
@@ -26,33 +33,40 @@ void Provider::getTimeline(const WidgetKit::TimelineContext& context,
 
 std::shared_ptr<const RevolutionaryDateEntry> Provider::entry(WidgetInstant date)
 {
-    const WidgetRevolutionaryDate revolutionaryDate = WidgetCalendar::fromGregorian(date);
+    const WidgetRevolutionaryDate revolutionaryDate = RevolutionaryCalendar::fromGregorian(date);
     return std::make_shared<const RevolutionaryDateEntry>(toDateTime(date), revolutionaryDate,
-                                                          WidgetDailyItems::item(revolutionaryDate));
+                                                          DailyItems::item(revolutionaryDate));
 }
 
 WidgetKit::Timeline Provider::timeline(WidgetInstant now)
 {
-    const std::int64_t today = WidgetLocalTime::localDay(now);
+    const CivilDateTime today = LocalCalendar::components(now);
+    // Midnight `days` after today's; where the clocks skip midnight, the end of the gap.
+    const auto midnight = [&today](int days) {
+        return LocalCalendar::instant({today.year, today.month, today.day + days, 0, 0, 0});
+    };
     WidgetKit::Timeline timeline;
     for (int offset = 0; offset < daysAhead; ++offset) {
         // A day that the zone skips altogether (Samoa left out 30 December 2011) has no
-        // midnight; its entry would only repeat the next day's.
-        const WidgetInstant midnight = WidgetLocalTime::firstInstantFrom(today + offset);
-        if (WidgetLocalTime::localDay(midnight) == today + offset) {
-            timeline.entries.push_back(entry(midnight));
+        // midnight: the gap ends on the next day, whose entry comes in its own turn.
+        const std::optional<WidgetInstant> start = midnight(offset);
+        if (start && localDayNumber(LocalCalendar::components(*start)) == localDayNumber(today) + offset) {
+            timeline.entries.push_back(entry(*start));
         }
     }
-    timeline.policy = WidgetKit::ReloadPolicy::after(toDateTime(WidgetLocalTime::firstInstantFrom(today + 1)));
+    // Only at the far end of the time line is there no next midnight to wait for.
+    const std::optional<WidgetInstant> tomorrow = midnight(1);
+    timeline.policy =
+        tomorrow ? WidgetKit::ReloadPolicy::after(toDateTime(*tomorrow)) : WidgetKit::ReloadPolicy::never();
     return timeline;
 }
 
 WidgetInstant Provider::presentInstant(const WidgetKit::TimelineContext& context)
 {
     // The zone may have changed since the last request.
-    WidgetLocalTime::refreshZone();
+    LocalCalendar::zoneChanged();
     if (context.now.isValid()) {
         return toWidgetInstant(context.now);
     }
-    return std::chrono::time_point_cast<std::chrono::microseconds>(std::chrono::system_clock::now());
+    return currentInstant();
 }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "widget/WidgetCalendar.h"
-#include "widget/WidgetDailyItems.h"
 #include "widgethost/WidgetKit.h"
 
 #include <optional>

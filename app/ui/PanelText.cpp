@@ -2,6 +2,7 @@
 #include "app/ui/PanelText.h"
 
 #include "calendar/LocalCalendar.h"
+#include "common/CivilDateText.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -73,12 +74,7 @@ QString eventYear(qint64 year)
 QString gregorianDate(Instant instant, const QLocale& locale)
 {
     const CivilDateTime civil = LocalCalendar::components(instant);
-    const QDate date(static_cast<int>(civil.year), civil.month, civil.day);
-    // The long style spells the month out; the weekday it may carry is not wanted here.
-    QString format = locale.dateFormat(QLocale::LongFormat);
-    static const QRegularExpression weekday(QStringLiteral("d{4}[,.]?\\s*|\\s*,?\\s*d{4}"));
-    format.remove(weekday);
-    return locale.toString(date, format.trimmed());
+    return CivilDateText::longDateWithoutWeekday(QDate(static_cast<int>(civil.year), civil.month, civil.day), locale);
 }
 
 QString standardTime(Instant instant, const QLocale& locale)

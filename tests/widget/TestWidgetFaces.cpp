@@ -77,9 +77,6 @@ private Q_SLOTS:
     void facesShowTheirTexts();
     void complementaryDayHasNoItem();
     void dayNumberDigitsHaveEqualWidth();
-    void civilDateLeavesOutTheWeekday_data();
-    void civilDateLeavesOutTheWeekday();
-    void civilDateHasNoStrayMarkInAnyLocale();
     void engravingIsMultipliedOntoParchment();
     void plateFrameSurvivesTheThumbnail_data();
     void plateFrameSurvivesTheThumbnail();
@@ -164,58 +161,10 @@ void TestWidgetFaces::dayNumberDigitsHaveEqualWidth()
     QCOMPARE(DayNumberLabel(QStringLiteral("1"), font).sizeHint().width() * 2, narrow);
 }
 
-void TestWidgetFaces::civilDateLeavesOutTheWeekday_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("C") << "C"
-                       << "7 December 2026";
-    QTest::newRow("en_US") << "en_US"
-                           << "December 7, 2026";
-    QTest::newRow("fr_FR") << "fr_FR"
-                           << "7 décembre 2026";
-    QTest::newRow("de_DE") << "de_DE"
-                           << "7. Dezember 2026";
-    // Weekday last, behind a comma of its own script, or followed by a word of its own.
-    QTest::newRow("hu_HU") << "hu_HU"
-                           << "2026. december 7.";
-    QTest::newRow("lt_LT") << "lt_LT"
-                           << "2026 m. gruodžio 7 d.";
-    QTest::newRow("ar_EG") << "ar_EG"
-                           << "٧ ديسمبر ٢٠٢٦";
-    QTest::newRow("mn_MN") << "mn_MN"
-                           << "2026 оны арван хоёрдугаар сарын 7";
-    QTest::newRow("zh_CN") << "zh_CN"
-                           << "2026年12月7日";
-}
-
-void TestWidgetFaces::civilDateLeavesOutTheWeekday()
-{
-    QFETCH(QString, locale);
-    QFETCH(QString, text);
-    QCOMPARE(EntryTexts::civilDateText(QDate(2026, 12, 7), QLocale(locale)), text);
-}
-
-void TestWidgetFaces::civilDateHasNoStrayMarkInAnyLocale()
-{
-    const QDate monday(2026, 12, 7);
-    const auto stray = [](QChar ch) {
-        return ch.isSpace() || ch.category() == QChar::Punctuation_Dash ||
-               QStringView(u",\u060C\u1363\uFF0C\u3001;\u061B\u2E41").contains(ch);
-    };
-    for (const QLocale& locale :
-         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
-        const QString text = EntryTexts::civilDateText(monday, locale);
-        QVERIFY2(!text.isEmpty() && !stray(text.front()) && !stray(text.back()) &&
-                     !text.contains(locale.dayName(monday.dayOfWeek())),
-                 qPrintable(locale.name() + QStringLiteral(": ") + text));
-    }
-}
-
 void TestWidgetFaces::engravingIsMultipliedOntoParchment()
 {
     QTemporaryDir resources;
-    const auto item = *WidgetDailyItems::item({235, 3, 15, 5});
+    const auto item = *DailyItems::item({235, 3, 15, 5});
     writePlate(resources.path(), item.imageName());
     EngravingThumbnail thumbnail(item, 64, resources.path());
     QVERIFY(thumbnail.hasEngraving());
@@ -238,7 +187,7 @@ void TestWidgetFaces::plateFrameSurvivesTheThumbnail()
 {
     // A real plate: its frame is a four-pixel rule near each edge of 512, under half a pixel here.
     QFETCH(int, size);
-    const auto item = *WidgetDailyItems::item({235, 3, 15, 5});
+    const auto item = *DailyItems::item({235, 3, 15, 5});
     EngravingThumbnail thumbnail(item, size, QStringLiteral(QUINTAVAL_BUILD_RESOURCES));
     QVERIFY(thumbnail.hasEngraving());
     const QImage drawn = grabbed(thumbnail);

@@ -1,22 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The composition root: the one place that picks the Linux implementation of every service.
 
-#include "app/platform/ApplicationBeep.h"
-#include "app/platform/DBusNotificationCenter.h"
-#include "app/platform/FileResourceDirectory.h"
-#include "app/platform/LazyAudioPlayer.h"
-#include "app/platform/SettingsPreferences.h"
-#include "app/platform/SingleInstance.h"
-#include "app/platform/SystemClipboard.h"
-#include "app/platform/SystemClock.h"
-#include "app/platform/SystemClockChangeWatcher.h"
-#include "app/platform/SystemModifierKeys.h"
-#include "app/platform/SystemRandomSource.h"
-#include "app/platform/SystemStatusItem.h"
-#include "app/platform/SystemTimeZoneWatcher.h"
-#include "app/platform/TranslationLoader.h"
-#include "app/platform/WallClockDeadlineTimer.h"
-#include "app/platform/XdgAutostartLoginItem.h"
+#include "app/platform/audio/ApplicationBeep.h"
+#include "app/platform/session/DBusNotificationCenter.h"
+#include "app/platform/files/FileResourceDirectory.h"
+#include "app/platform/audio/LazyAudioPlayer.h"
+#include "app/platform/files/SettingsPreferences.h"
+#include "common/SingleInstance.h"
+#include "app/platform/desktop/SystemClipboard.h"
+#include "app/platform/time/SystemClock.h"
+#include "app/platform/time/SystemClockChangeWatcher.h"
+#include "app/platform/desktop/SystemModifierKeys.h"
+#include "app/platform/desktop/SwayPointerLocator.h"
+#include "app/platform/desktop/SwayWorkArea.h"
+#include "app/platform/desktop/SystemRandomSource.h"
+#include "app/platform/desktop/X11InputFocus.h"
+#include "app/platform/statusitem/SystemStatusItem.h"
+#include "app/platform/time/SystemTimeZoneWatcher.h"
+#include "app/platform/files/TranslationLoader.h"
+#include "app/platform/time/WallClockDeadlineTimer.h"
+#include "app/platform/session/XdgAutostartLoginItem.h"
 #include "app/state/CalendarManager.h"
 #include "app/state/NotificationManager.h"
 #include "app/state/PreferenceKeys.h"
@@ -79,8 +82,14 @@ int main(int argc, char* argv[])
     XdgAutostartLoginItem loginItem;
     SystemClipboard clipboard;
     SystemModifierKeys modifiers;
+    // Under XWayland sway tells X clients neither where its bars are nor where the pointer is: its
+    // own socket does, where sway names it.
+    const QString swaySocket = qEnvironmentVariable("SWAYSOCK");
+    const SwayWorkArea workArea(swaySocket);
+    SwayPointerLocator pointer(swaySocket);
+    X11InputFocus inputFocus;
     QuintavalApp quintaval({calendar, SoundManager::shared(), NotificationManager::shared(), statusItem, loginItem,
-                            *clock, *resources, clipboard, modifiers});
+                            *clock, *resources, clipboard, modifiers, workArea, inputFocus, pointer});
 
     statusItem.start();
 

@@ -2,7 +2,7 @@
 // quintaval-widgets: the desktop's widget host. Without options it puts back the widgets placed
 // before (or opens the gallery); --render and --timeline are one-off commands.
 
-#include "app/platform/TranslationLoader.h"
+#include "app/platform/files/TranslationLoader.h"
 #include "common/QuitSignals.h"
 #include "widgethost/HostClock.h"
 #include "widgethost/HostCommands.h"

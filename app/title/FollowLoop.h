@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/platform/WallClockTimer.h"
+#include "app/platform/time/WallClockTimer.h"
 #include "calendar/Instant.h"
 
 #include <memory>

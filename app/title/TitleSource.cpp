@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/title/TitleSource.h"
 
-#include "app/platform/SettingsPreferences.h"
+#include "app/platform/files/SettingsPreferences.h"
 #include "app/state/PreferenceKeys.h"
-#include "app/title/TitleLine.h"
+#include "app/state/TitleLine.h"
 
 #include <QFile>
 

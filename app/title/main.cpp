@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quintaval-title: Quintaval's status-bar title for bars that run a command.
 
-#include "app/platform/TranslationLoader.h"
+#include "app/platform/files/TranslationLoader.h"
 #include "app/state/TitleText.h"
 #include "app/title/FollowLoop.h"
 #include "app/title/LineOutput.h"

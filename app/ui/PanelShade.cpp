@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/PanelShade.h"
 
-#include "app/platform/SwayIpc.h"
+#include "app/platform/PointerLocator.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -20,16 +20,13 @@ constexpr int asksAtMost = 50;
 // pointer again, or it takes no click before the pointer moves; sway unmaps the cover some time
 // after the X server did.
 constexpr int returnPointerAfterMs[] = {30, 100, 250};
-// A relative move by nothing: sway looks again for the surface under the pointer and tells it
-// where the pointer is.
-const QString showPointer = QStringLiteral("seat - cursor move 0 0");
 
 } // namespace
 
-PanelShade::PanelShade(QString swaySocket)
+PanelShade::PanelShade(PointerLocator& pointer)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint |
                            Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus),
-      m_swaySocket(std::move(swaySocket))
+      m_pointer(pointer)
 {
     setObjectName(QStringLiteral("panelShade"));
     // Not the panel's title: tools looking for the panel by its name must not find the cover.
@@ -38,6 +35,11 @@ PanelShade::PanelShade(QString swaySocket)
     setAttribute(Qt::WA_ShowWithoutActivating);
     m_asking.setInterval(askEveryMs);
     connect(&m_asking, &QTimer::timeout, this, &PanelShade::askForPointer);
+}
+
+bool PanelShade::canLocatePointer() const
+{
+    return m_pointer.canLocate();
 }
 
 void PanelShade::cover()
@@ -77,7 +79,7 @@ void PanelShade::askForPointer()
         return;
     }
     ++m_asked;
-    m_answered = SwayIpc::runCommand(m_swaySocket, showPointer) || m_answered;
+    m_answered = m_pointer.reveal() || m_answered;
     if (!m_answered) {
         located(std::nullopt);
     }
@@ -95,8 +97,7 @@ void PanelShade::settlePointer(QPoint at)
 {
     // A step towards the screen's middle and back, so that neither is lost against an edge.
     const int step = at.x() > geometry().center().x() ? -1 : 1;
-    SwayIpc::runCommand(m_swaySocket,
-                        QStringLiteral("seat - cursor move %1 0, seat - cursor move %2 0").arg(step).arg(-step));
+    m_pointer.nudge(step);
 }
 
 void PanelShade::mousePressEvent(QMouseEvent* event)
@@ -112,7 +113,7 @@ void PanelShade::hideEvent(QHideEvent* event)
     for (const int delay : returnPointerAfterMs) {
         QTimer::singleShot(delay, this, [this] {
             if (isHidden()) {
-                SwayIpc::runCommand(m_swaySocket, showPointer);
+                m_pointer.reveal();
             }
         });
     }

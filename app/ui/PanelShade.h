@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 
+class PointerLocator;
+
 // A clear cover over the whole desktop, laid under the drop-down where X clients see neither the
 // pointer nor any click beyond their own windows: under XWayland on sway, whose bars and
 // background are its own surfaces. Lying over everything, it is the surface sway shows the
@@ -18,14 +20,14 @@ class PanelShade final : public QWidget
     Q_OBJECT
 
 public:
-    // `swaySocket`: sway's IPC socket ($SWAYSOCK), asked to show the pointer to the cover.
-    explicit PanelShade(QString swaySocket);
+    // `pointer`: the compositor, asked to show the pointer to the cover.
+    explicit PanelShade(PointerLocator& pointer);
 
     // Covers the desktop and, once sway has shown the pointer to the cover, calls `located` with
     // the pointer's place; with none when sway does not show it.
     void locatePointer(std::function<void(std::optional<QPoint>)> located);
-    // Whether there is a sway to ask.
-    bool canLocatePointer() const { return !m_swaySocket.isEmpty(); }
+    // Whether there is a compositor to ask.
+    bool canLocatePointer() const;
     // Covers the desktop, leaving the pointer where the X server believes it is.
     void cover();
     // To be called as the pointer passes from the cover onto a window over it, at `at`. XWayland
@@ -46,7 +48,7 @@ private:
     void askForPointer();
     void located(std::optional<QPoint> pointer);
 
-    QString m_swaySocket;
+    PointerLocator& m_pointer;
     std::function<void(std::optional<QPoint>)> m_located;
     QTimer m_asking;
     QPoint m_parkedPointer;

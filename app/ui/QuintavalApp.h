@@ -7,22 +7,24 @@
 #include <QPoint>
 
 #include <memory>
-#include <optional>
 
 class CalendarManager;
 class Clipboard;
 class Clock;
+class DropDown;
+class InputFocus;
 class LoginItem;
 class MenuBarView;
 class ModifierKeys;
 class NotificationManager;
-class PanelShade;
+class PointerLocator;
 class QAction;
 class ResourceDirectory;
 class SettingsView;
 class SoundManager;
 class StatusItem;
 class StatusItemBinding;
+class WorkArea;
 
 // The program as the user sees it: the status item with today's title and its menu, the panel it
 // opens and the settings window, all over the one calendar manager.
@@ -42,6 +44,9 @@ public:
         const ResourceDirectory& resources;
         Clipboard& clipboard;
         const ModifierKeys& modifiers;
+        const WorkArea& workArea;
+        InputFocus& inputFocus;
+        PointerLocator& pointer;
     };
 
     explicit QuintavalApp(Services services, QObject* parent = nullptr);
@@ -53,6 +58,8 @@ public:
 
     // The panel, built the first time it is asked for.
     MenuBarView& panel();
+    // How the panel drops from the status item; built with the panel.
+    DropDown& dropDown();
     // Null until the settings window was first opened.
     SettingsView* settings() { return m_settings.get(); }
     // The status item's menu: open the panel, copy, settings, quit.
@@ -65,19 +72,8 @@ public:
 Q_SIGNALS:
     void quitRequested();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    // Where the panel hangs for a click the status bar reports at `hint`, the pointer at `pointer`
-    // when the desktop told where it is.
-    QPoint anchorFor(QPoint hint, std::optional<QPoint> pointer = std::nullopt) const;
     void itemActivated(QPoint hint);
-    // Places the drop-down for a click the status bar reports at `hint` (none: at the pointer),
-    // and opens it, or closes it when `toggle` and it is open.
-    void openUnderClick(std::optional<QPoint> hint, bool toggle);
-    // Opens the drop-down under `anchor`, or closes it when `toggle` and it is open.
-    void showDropDown(QPoint anchor, bool toggle);
     void openPanelFromMenu();
     void presenceChanged();
     void copyDate();
@@ -87,12 +83,8 @@ private:
     Services m_services;
     std::optional<QIcon> m_icon;
     std::unique_ptr<MenuBarView> m_panel;
-    // With the panel, and only where the X server is blind beyond the program's windows (XWayland on
-    // sway).
-    std::unique_ptr<PanelShade> m_shade;
+    std::unique_ptr<DropDown> m_dropDown;
     std::unique_ptr<SettingsView> m_settings;
     std::unique_ptr<StatusItemBinding> m_binding;
     QList<QAction*> m_menuActions;
-    QPoint m_lastAnchor;
-    bool m_hasActivation = false;
 };

@@ -4,7 +4,7 @@
 #include "app/platform/StatusItem.h"
 #include "app/state/CalendarManager.h"
 #include "app/state/TitleText.h"
-#include "app/title/TitleLine.h"
+#include "app/state/TitleLine.h"
 #include "app/ui/PanelText.h"
 
 StatusItemBinding::StatusItemBinding(const CalendarManager& calendar, StatusItem& item, QObject* parent)

@@ -3,7 +3,7 @@
 // user's own place when it is "-"), prints its role, and with --stay keeps serving as the first
 // instance, printing each activation.
 
-#include "app/platform/SingleInstance.h"
+#include "common/SingleInstance.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/DBusNotificationCenter.h"
+#include "app/platform/session/DBusNotificationCenter.h"
 
 #include "app/state/NotificationManager.h"
 #include "app/state/PreferenceKeys.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/LazyAudioPlayer.h"
+#include "app/platform/audio/LazyAudioPlayer.h"
 
 #include "tests/support/ToneFile.h"
 

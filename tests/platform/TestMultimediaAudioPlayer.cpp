@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/FileResourceDirectory.h"
-#include "app/platform/MultimediaAudioPlayer.h"
+#include "app/platform/files/FileResourceDirectory.h"
+#include "app/platform/audio/MultimediaAudioPlayer.h"
 #include "app/state/SoundManager.h"
 #include "tests/support/FakePreferences.h"
 #include "tests/support/FakeSystemBeep.h"

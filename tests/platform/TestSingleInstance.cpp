@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/SingleInstance.h"
+#include "common/SingleInstance.h"
 #include "common/UserSocket.h"
 #include "tests/support/ProgramRun.h"
 

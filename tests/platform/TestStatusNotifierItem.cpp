@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/DBusMenuTypes.h"
-#include "app/platform/StatusNotifierItem.h"
-#include "app/platform/StatusNotifierItemLabel.h"
+#include "app/platform/statusitem/dbusmenu/DBusMenuTypes.h"
+#include "app/platform/statusitem/StatusNotifierItem.h"
+#include "app/platform/statusitem/StatusNotifierItemLabel.h"
 #include "tests/support/StatusBarHostProcess.h"
 
 #include <QAction>

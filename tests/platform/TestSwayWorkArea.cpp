@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/SwayWorkArea.h"
+#include "app/platform/desktop/SwayWorkArea.h"
 
-#include "app/platform/SwayIpc.h"
+#include "app/platform/desktop/SwayIpc.h"
 #include "tests/support/FakeSway.h"
 
 #include <QTemporaryDir>

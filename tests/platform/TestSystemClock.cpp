@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/SystemClock.h"
+#include "app/platform/time/SystemClock.h"
 #include "calendar/LocalCalendar.h"
 #include "tests/support/ChildRun.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/SystemTimeZoneWatcher.h"
+#include "app/platform/time/SystemTimeZoneWatcher.h"
 
 #include <QFile>
 #include <QTemporaryDir>

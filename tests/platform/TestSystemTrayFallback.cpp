@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/SystemStatusItem.h"
+#include "app/platform/statusitem/SystemStatusItem.h"
 #include "tests/support/StandardOutputCapture.h"
 #include "tests/support/StatusBarHostProcess.h"
 

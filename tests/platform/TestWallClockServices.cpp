@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/SystemClockChangeWatcher.h"
-#include "app/platform/WallClockDeadlineTimer.h"
+#include "app/platform/time/SystemClockChangeWatcher.h"
+#include "app/platform/time/WallClockDeadlineTimer.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/XdgAutostartLoginItem.h"
+#include "app/platform/session/XdgAutostartLoginItem.h"
 
 #include <QDir>
 #include <QFile>

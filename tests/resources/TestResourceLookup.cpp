@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/FileResourceDirectory.h"
+#include "app/platform/files/FileResourceDirectory.h"
 #include "calendar/DailyItems.h"
 
 #include <QImageReader>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/state/StateHarness.h"
 
-#include "app/platform/SettingsPreferences.h"
+#include "app/platform/files/SettingsPreferences.h"
 #include "tests/support/ChildRun.h"
 
 #include <QDir>

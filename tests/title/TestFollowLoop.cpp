@@ -3,7 +3,7 @@
 // the clock was set, since no test may set the machine's clock.
 
 #include "app/title/FollowLoop.h"
-#include "app/title/TitleLine.h"
+#include "app/state/TitleLine.h"
 #include "app/title/TitleSource.h"
 #include "tests/support/LocalTime.h"
 

@@ -2,7 +2,7 @@
 // The windows in the session's language. The suite runs once per locale (see CMakeLists.txt),
 // loads the catalogs the way the programs do, and samples what each window shows.
 
-#include "app/platform/TranslationLoader.h"
+#include "app/platform/files/TranslationLoader.h"
 #include "tests/ui/PanelInspection.h"
 #include "tests/ui/UiFixture.h"
 #include "widget/Provider.h"

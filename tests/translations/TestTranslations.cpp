@@ -2,7 +2,7 @@
 // The catalogs: every text of the sources translated, the language picked from the locale's
 // environment as gettext programs pick it, and quintaval-title speaking it end to end.
 
-#include "app/platform/TranslationLoader.h"
+#include "app/platform/files/TranslationLoader.h"
 #include "tests/support/ProgramRun.h"
 
 #include <QCoreApplication>

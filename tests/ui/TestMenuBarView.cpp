@@ -376,7 +376,8 @@ void TestMenuBarView::keyboardNavigation()
 {
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
     MenuBarView panel(fixture.panelServices());
-    panel.showAt(QPoint(400, 0));
+    DropDown dropDown(panel, fixture.dropDownServices());
+    dropDown.showAt(QPoint(400, 0));
     QVERIFY(QTest::qWaitForWindowExposed(&panel));
     panel.activateWindow();
 
@@ -505,8 +506,9 @@ void TestMenuBarView::staysOnScreen()
     // A complementary day: a panel short enough for the small screen of the tests.
     UiFixture fixture(localInstant(2026, 9, 22, 10, 40, 0));
     MenuBarView panel(fixture.panelServices());
+    DropDown dropDown(panel, fixture.dropDownServices());
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    panel.showAt(QPoint(screen.right() - 5, screen.top() + 24));
+    dropDown.showAt(QPoint(screen.right() - 5, screen.top() + 24));
     QVERIFY2(screen.contains(panel.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3x%4 in %5x%6")
                                                                     .arg(panel.x())
                                                                     .arg(panel.y())
@@ -517,12 +519,12 @@ void TestMenuBarView::staysOnScreen()
     QCOMPARE(panel.y(), screen.top() + 24);
     panel.hide();
     // A second activation right after a click outside closed it does not reopen it.
-    panel.toggleAt(QPoint(400, 24));
+    dropDown.toggleAt(QPoint(400, 24));
     QVERIFY(!panel.isVisible());
     QTest::qWait(300);
-    panel.toggleAt(QPoint(400, 24));
+    dropDown.toggleAt(QPoint(400, 24));
     QVERIFY(panel.isVisible());
-    panel.toggleAt(QPoint(400, 24));
+    dropDown.toggleAt(QPoint(400, 24));
     QVERIFY(!panel.isVisible());
 }
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/platform/desktop/SwayPointerLocator.h"
 #include "app/ui/PanelShade.h"
 #include "tests/support/FakeSway.h"
 
@@ -46,7 +47,8 @@ private Q_SLOTS:
         const QString path = folder.filePath(QStringLiteral("sway-ipc.sock"));
         FakeSway sway(path, reply);
         QCursor::setPos(before);
-        PanelShade shade(path);
+        SwayPointerLocator locator(path);
+        PanelShade shade(locator);
         std::optional<std::optional<QPoint>> result;
         shade.locatePointer([&](std::optional<QPoint> pointer) { result = pointer; });
         QVERIFY(shade.isVisible());
@@ -66,7 +68,8 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("sway-ipc.sock"));
         FakeSway sway(path, R"([{"success":true}])");
-        PanelShade shade(path);
+        SwayPointerLocator locator(path);
+        PanelShade shade(locator);
         shade.cover();
         shade.hide();
         QTRY_VERIFY(sway.requests().size() >= 3);

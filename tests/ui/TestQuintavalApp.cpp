@@ -22,7 +22,8 @@ private:
         UiFixture fixture{localInstant(2026, 12, 7, 10, 40, 0)};
         FakeStatusItem item;
         QuintavalApp app{{*fixture.calendar, *fixture.sound, *fixture.notifications, item, fixture.loginItem,
-                          *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers}};
+                          *fixture.clock, *fixture.resources, fixture.clipboard, fixture.modifiers, fixture.workArea,
+                          fixture.inputFocus, fixture.pointer}};
     };
 
     static QString xprop(const QWidget& window, const QString& property)
@@ -105,7 +106,7 @@ private Q_SLOTS:
     {
         App app;
         MenuBarView& panel = app.app.panel();
-        panel.showAt(QPoint(640, 760));
+        app.app.dropDown().showAt(QPoint(640, 760));
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
         QCOMPARE(panel.frameGeometry().bottom(), 759);
         const int height = panel.height();

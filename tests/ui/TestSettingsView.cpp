@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/SettingsPreferences.h"
+#include "app/platform/files/SettingsPreferences.h"
 #include "app/ui/SettingsView.h"
 #include "app/ui/StatusItemBinding.h"
 #include "tests/support/FakeStatusItem.h"

@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/platform/FileResourceDirectory.h"
+#include "app/platform/files/FileResourceDirectory.h"
 #include "app/state/CalendarManager.h"
 #include "app/state/NotificationManager.h"
 #include "app/state/SoundManager.h"
+#include "app/ui/DropDown.h"
 #include "app/ui/MenuBarView.h"
 #include "app/ui/SettingsView.h"
 #include "tests/support/FakeAudioPlayer.h"
 #include "tests/support/FakeClipboard.h"
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeDeadlineTimer.h"
+#include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeLoginItem.h"
 #include "tests/support/FakeModifierKeys.h"
 #include "tests/support/FakeNotificationCenter.h"
@@ -44,6 +46,7 @@ struct UiFixture
     }
 
     MenuBarView::Services panelServices() { return {*calendar, *sound, *clock, *resources, clipboard, modifiers}; }
+    DropDown::Services dropDownServices() { return {workArea, inputFocus, pointer}; }
     SettingsView::Services settingsServices() { return {*calendar, *notifications, *sound, loginItem, *clock}; }
 
     // Moves the clock and lets the manager tick once.
@@ -68,4 +71,7 @@ struct UiFixture
     FakeClipboard clipboard;
     FakeModifierKeys modifiers;
     FakeLoginItem loginItem;
+    FakeWorkArea workArea;
+    FakeInputFocus inputFocus;
+    FakePointerLocator pointer;
 };

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/statusbar-host/StatusNotifierWatcher.h"
 
-#include "app/platform/StatusNotifierTypes.h"
+#include "app/platform/statusitem/StatusNotifierTypes.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>

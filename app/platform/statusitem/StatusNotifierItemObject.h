@@ -11,11 +11,15 @@
 
 #include <atomic>
 
-// The object at /StatusNotifierItem that status bars read and click. It lives on Qt's D-Bus
-// thread: a bar that reads the new label after each change is answered there, and the main thread
-// sleeps on. Its values are set from any thread and read at once; the bus hears of the changes
-// when announce() is called, straight from the calling thread, so that the D-Bus thread is not
-// woken to send them. What the bar asks of the program arrives as the signals below, queued to
+// The object at /StatusNotifierItem that status bars read and click.
+// Why QtDBus's thread and libdbus: every change of the title is followed by the bar reading it
+// back (NewToolTip carries no value), so answering those reads on QtDBus's own thread lets the
+// main thread sleep through them; and the change signals go out through libdbus from the
+// calling thread (DBusSignalNow), because QtDBus would first wake its thread to send them. Each
+// change then costs the two wake-ups it must.
+//
+// Its values are set from any thread and read at once; the bus hears of the changes when
+// announce() is called. What the bar asks of the program arrives as the signals below, queued to
 // the thread of whoever listens.
 class StatusNotifierItemObject final : public QObject
 {

@@ -2,30 +2,31 @@
 // The composition root: the one place that picks the Linux implementation of every service.
 
 #include "app/platform/audio/ApplicationBeep.h"
-#include "app/platform/session/DBusNotificationCenter.h"
-#include "app/platform/files/FileResourceDirectory.h"
 #include "app/platform/audio/LazyAudioPlayer.h"
-#include "app/platform/files/SettingsPreferences.h"
-#include "common/SingleInstance.h"
-#include "app/platform/desktop/SystemClipboard.h"
-#include "app/platform/time/SystemClock.h"
-#include "app/platform/time/SystemClockChangeWatcher.h"
-#include "app/platform/desktop/SystemModifierKeys.h"
 #include "app/platform/desktop/SwayPointerLocator.h"
 #include "app/platform/desktop/SwayWorkArea.h"
+#include "app/platform/desktop/SystemClipboard.h"
+#include "app/platform/desktop/SystemModifierKeys.h"
 #include "app/platform/desktop/SystemRandomSource.h"
 #include "app/platform/desktop/X11InputFocus.h"
-#include "app/platform/statusitem/SystemStatusItem.h"
-#include "app/platform/time/SystemTimeZoneWatcher.h"
+#include "app/platform/desktop/X11WorkArea.h"
+#include "app/platform/files/FileResourceDirectory.h"
+#include "app/platform/files/SettingsPreferences.h"
 #include "app/platform/files/TranslationLoader.h"
-#include "app/platform/time/WallClockDeadlineTimer.h"
+#include "app/platform/session/DBusNotificationCenter.h"
 #include "app/platform/session/XdgAutostartLoginItem.h"
+#include "app/platform/statusitem/SystemStatusItem.h"
+#include "app/platform/time/SystemClock.h"
+#include "app/platform/time/SystemClockChangeWatcher.h"
+#include "app/platform/time/SystemTimeZoneWatcher.h"
+#include "app/platform/time/WallClockDeadlineTimer.h"
 #include "app/state/CalendarManager.h"
 #include "app/state/NotificationManager.h"
 #include "app/state/PreferenceKeys.h"
 #include "app/state/SoundManager.h"
 #include "app/ui/QuintavalApp.h"
 #include "common/QuitSignals.h"
+#include "common/SingleInstance.h"
 
 #include <QApplication>
 
@@ -48,7 +49,7 @@ int main(int argc, char* argv[])
     // The program lives in the status bar: closing the settings window or the panel ends nothing.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SingleInstance instance;
+    SingleInstance instance(QStringLiteral("quintaval"), QByteArrayLiteral("activate\n"));
     switch (instance.start()) {
     case SingleInstance::Role::primary:
         break;
@@ -83,17 +84,19 @@ int main(int argc, char* argv[])
     SystemClipboard clipboard;
     SystemModifierKeys modifiers;
     // Under XWayland sway tells X clients neither where its bars are nor where the pointer is: its
-    // own socket does, where sway names it.
+    // own socket does, where sway names it. Elsewhere the X11 docks say what they reserve.
     const QString swaySocket = qEnvironmentVariable("SWAYSOCK");
-    const SwayWorkArea workArea(swaySocket);
+    const std::unique_ptr<const WorkArea> workArea =
+        swaySocket.isEmpty() ? std::unique_ptr<const WorkArea>(std::make_unique<X11WorkArea>())
+                             : std::make_unique<SwayWorkArea>(swaySocket);
     SwayPointerLocator pointer(swaySocket);
     X11InputFocus inputFocus;
     QuintavalApp quintaval({calendar, SoundManager::shared(), NotificationManager::shared(), statusItem, loginItem,
-                            *clock, *resources, clipboard, modifiers, workArea, inputFocus, pointer});
+                            *clock, *resources, clipboard, modifiers, *workArea, inputFocus, pointer});
 
     statusItem.start();
 
-    QObject::connect(&instance, &SingleInstance::activationRequested, &quintaval, &QuintavalApp::openPanel);
+    QObject::connect(&instance, &SingleInstance::requested, &quintaval, &QuintavalApp::openPanel);
     QObject::connect(&quintaval, &QuintavalApp::quitRequested, &application, &QCoreApplication::quit);
     return QApplication::exec();
 }

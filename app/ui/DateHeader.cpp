@@ -2,6 +2,7 @@
 #include "app/ui/DateHeader.h"
 
 #include "app/state/CalendarManager.h"
+#include "app/state/LeapRuleChoice.h"
 #include "app/ui/PanelText.h"
 #include "app/ui/PanelWidgets.h"
 
@@ -42,6 +43,9 @@ DateHeader::DateHeader(QWidget* parent) : PanelSection(parent)
     m_gregorianDate = label(this, "gregorianDate", PanelStyle::font(PanelStyle::TextStyle::caption));
     m_gregorianCaption = label(this, "gregorianCaption", PanelStyle::font(PanelStyle::TextStyle::caption2));
     m_gregorianCaption->setText(tr("Gregorian"));
+    // Quietly, under the civil date: the rule is why two calendars may differ by a day or two.
+    m_leapRule = label(this, "leapRule", PanelStyle::font(PanelStyle::TextStyle::caption2));
+    m_leapRule->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (QLabel* trailing : {m_gregorianDate, m_gregorianCaption}) {
         trailing->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         trailing->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -83,6 +87,7 @@ DateHeader::DateHeader(QWidget* parent) : PanelSection(parent)
     rows->setSpacing(8);
     rows->addLayout(firstRow);
     rows->addLayout(m_dateRow);
+    rows->addWidget(m_leapRule);
 }
 
 void DateHeader::refresh(const CalendarManager& calendar, const PanelStyle& style)
@@ -98,6 +103,8 @@ void DateHeader::refresh(const CalendarManager& calendar, const PanelStyle& styl
                                          static_cast<std::size_t>(date.decadeDay - 1))));
     PanelWidgets::setText(m_decadeOrdinal, tr("%1 of décade").arg(PanelText::ordinal(date.decadeDay)));
     PanelWidgets::setText(m_gregorianDate, PanelText::gregorianDate(calendar.viewedGregorianDate()));
+    PanelWidgets::setText(m_leapRule, LeapRuleChoice::summary(calendar.leapRule()));
+    m_leapRule->setToolTip(LeapRuleChoice::explanation(calendar.leapRule()));
     fitFullDate();
 
     if (m_styledNight == style.isNight()) {
@@ -112,6 +119,7 @@ void DateHeader::refresh(const CalendarManager& calendar, const PanelStyle& styl
     PanelStyle::setForeground(m_bullet, style.foreground(Level::quaternary));
     PanelStyle::setForeground(m_decadeOrdinal, style.foreground(Level::tertiary));
     PanelStyle::setForeground(m_gregorianDate, style.foreground(Level::tertiary));
+    PanelStyle::setForeground(m_leapRule, style.foreground(Level::tertiary));
     PanelStyle::setForeground(m_gregorianCaption, style.foreground(Level::quaternary));
 }
 

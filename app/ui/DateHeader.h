@@ -9,7 +9,7 @@ class QHBoxLayout;
 class QLabel;
 
 // The viewed day: its month, the month's meaning and emoji, the full Republican date, the
-// day of the décade, and the civil date.
+// day of the décade, the civil date, and the leap-year rule the date was reckoned by.
 class DateHeader final : public PanelSection
 {
     Q_OBJECT
@@ -35,6 +35,7 @@ private:
     QLabel* m_decadeOrdinal;
     QLabel* m_gregorianDate;
     QLabel* m_gregorianCaption;
+    QLabel* m_leapRule;
     QHBoxLayout* m_dateRow;
     std::optional<bool> m_styledNight;
 };

@@ -81,10 +81,18 @@ void DropDown::showAt(QPoint anchor)
         m_window.layout()->activate();
     }
     m_window.adjustSize();
-    placeOnScreen(anchor);
+    // Asked at each opening: bars come, go and move.
+    QScreen* screen = QGuiApplication::screenAt(anchor);
+    if (!screen) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    m_available = screen ? availableOn(*screen) : QRect(anchor, m_window.size());
+    m_anchor = anchor;
+    m_hasAnchor = true;
+    placeOnScreen();
     m_window.show();
     // Once shown its frame is known (a drop-down has none on most desktops).
-    placeOnScreen(anchor);
+    placeOnScreen();
     m_window.raise();
     m_window.activateWindow();
     m_window.setFocus(Qt::PopupFocusReason);
@@ -194,24 +202,20 @@ QPoint DropDown::anchorFor(QPoint hint, std::optional<QPoint> knownPointer) cons
     if (!screen) {
         return pointer;
     }
-    QRect available = screen->availableGeometry();
-    // Desktops that reserve their bars' room without telling Qt say it their own way.
-    if (available == screen->geometry()) {
-        available = m_services.workArea.available(screen->geometry()).value_or(available);
-    }
+    const QRect available = availableOn(*screen);
     return PanelPlacement::anchor(hint, pointer, pointerReliable, screen->geometry(), available);
 }
 
-void DropDown::placeOnScreen(QPoint anchor)
+QRect DropDown::availableOn(const QScreen& screen) const
 {
-    m_anchor = anchor;
-    m_hasAnchor = true;
-    QScreen* screen = QGuiApplication::screenAt(anchor);
-    if (!screen) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    const QRect available = screen ? screen->availableGeometry() : QRect(anchor, m_window.size());
-    m_window.move(PanelPlacement::topLeft(anchor, m_window.frameGeometry().size(), available));
+    // The desktop's own word first: with several monitors under X11, or XWayland on sway, Qt takes
+    // the whole screen for available.
+    return m_services.workArea.available(screen.geometry()).value_or(screen.availableGeometry());
+}
+
+void DropDown::placeOnScreen()
+{
+    m_window.move(PanelPlacement::topLeft(m_anchor, m_window.frameGeometry().size(), m_available));
 }
 
 bool DropDown::eventFilter(QObject* watched, QEvent* event)
@@ -239,16 +243,15 @@ bool DropDown::eventFilter(QObject* watched, QEvent* event)
         // The layout may settle a pixel taller after the first showing (fonts, styles): a drop-down
         // opening upwards would then cover the top row of a bottom bar.
         if (m_window.isVisible() && isDropDown()) {
-            placeOnScreen(m_anchor);
+            placeOnScreen();
         }
         break;
     case QEvent::ActivationChange:
         // A pop-up sees the click outside by itself; the window kind used under XWayland sees it as
         // the loss of the focus. Compositors may hand the focus around once while a window maps;
         // only a loss after that is the user's click elsewhere.
-        if (m_window.isVisible() && !m_window.isActiveWindow() && isDropDown() &&
-            m_window.windowType() != Qt::Popup && m_sinceShown.isValid() &&
-            m_sinceShown.elapsed() > focusSettleMilliseconds) {
+        if (m_window.isVisible() && !m_window.isActiveWindow() && isDropDown() && m_window.windowType() != Qt::Popup &&
+            m_sinceShown.isValid() && m_sinceShown.elapsed() > focusSettleMilliseconds) {
             m_window.hide();
         }
         break;

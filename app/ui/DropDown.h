@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 
 #include <memory>
 #include <optional>
@@ -11,6 +12,7 @@
 class InputFocus;
 class PanelShade;
 class PointerLocator;
+class QScreen;
 class QWidget;
 class WorkArea;
 
@@ -61,7 +63,10 @@ private:
     QPoint anchorFor(QPoint hint, std::optional<QPoint> pointer) const;
     // Opens under `anchor` with the cover laid first, or closes when `toggle` and it is open.
     void present(QPoint anchor, bool toggle);
-    void placeOnScreen(QPoint anchor);
+    // The room the desktop leaves windows on `screen`.
+    QRect availableOn(const QScreen& screen) const;
+    // Moves the window to hang from the anchor within the room left.
+    void placeOnScreen();
     void holdGrab(int triesLeft);
 
     QWidget& m_window;
@@ -75,4 +80,6 @@ private:
     // The point it hangs from, kept so that it stays there when its size changes.
     QPoint m_anchor;
     bool m_hasAnchor = false;
+    // The room left on the anchor's screen, asked of the desktop at each opening.
+    QRect m_available;
 };

@@ -20,10 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-
 MenuBarView::MenuBarView(Services services, QWidget* parent)
-    : QWidget(parent), m_services(services),
-      m_symbols(std::make_unique<SymbolImages>(services.resources))
+    : QWidget(parent), m_services(services), m_symbols(std::make_unique<SymbolImages>(services.resources))
 {
     setObjectName(QStringLiteral("menuBarView"));
     setWindowTitle(QStringLiteral("Quintaval"));

@@ -4,11 +4,13 @@
 #include "app/platform/Clock.h"
 #include "app/platform/LoginItem.h"
 #include "app/state/CalendarManager.h"
+#include "app/state/LeapRuleChoice.h"
 #include "app/state/NotificationManager.h"
 #include "app/state/SoundManager.h"
 #include "app/ui/PanelText.h"
 #include "calendar/LocalCalendar.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -16,7 +18,9 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
@@ -64,6 +68,31 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
     auto* menuBar = section(this, tr("Menu bar"), "menuBarSection");
     (new QFormLayout(menuBar))->addRow(tr("Show"), m_formatPicker);
 
+    // Every rule with its explanation in sight: the choice moves dates by a day or two, and the
+    // names alone say nothing to most.
+    auto* leapYears = section(this, tr("Leap years"), "leapRuleSection");
+    auto* ruleList = new QVBoxLayout(leapYears);
+    m_leapRules = new QButtonGroup(this);
+    for (const LeapRule rule : LeapRuleChoice::allCases) {
+        const std::string_view name = leapRuleName(rule);
+        auto* button = new QRadioButton(LeapRuleChoice::displayName(rule));
+        button->setObjectName(QStringLiteral("leapRule-") + PanelText::fromUtf8(name));
+        auto* explanation = new QLabel(LeapRuleChoice::explanation(rule));
+        explanation->setObjectName(QStringLiteral("leapRuleExplanation-") + PanelText::fromUtf8(name));
+        explanation->setWordWrap(true);
+        explanation->setForegroundRole(QPalette::PlaceholderText);
+        QFont small = explanation->font();
+        small.setPointSizeF(small.pointSizeF() * 0.9);
+        explanation->setFont(small);
+        // Under the button's text, past its indicator.
+        explanation->setContentsMargins(button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+                                            button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing),
+                                        0, 0, 4);
+        m_leapRules->addButton(button, static_cast<int>(rule));
+        ruleList->addWidget(button);
+        ruleList->addWidget(explanation);
+    }
+
     m_reminderToggle = new QCheckBox(tr("Notify me each morning"));
     m_reminderToggle->setObjectName(QStringLiteral("reminderToggle"));
     m_reminderTime = new QTimeEdit;
@@ -82,7 +111,7 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
 
     auto* form = new QVBoxLayout(this);
     form->setContentsMargins(20, 20, 20, 20);
-    for (QGroupBox* box : {general, appearance, menuBar, reminder, sound}) {
+    for (QGroupBox* box : {general, appearance, menuBar, leapYears, reminder, sound}) {
         form->addWidget(box);
     }
 
@@ -97,6 +126,8 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
     connect(m_formatPicker, &QComboBox::activated, this, [this](int index) {
         m_services.calendar.setMenuBarFormat(static_cast<MenuBarFormat>(m_formatPicker->itemData(index).toInt()));
     });
+    connect(m_leapRules, &QButtonGroup::idClicked, this,
+            [this](int id) { m_services.calendar.setLeapRule(static_cast<LeapRule>(id)); });
     connect(m_reminderToggle, &QCheckBox::toggled, this,
             [this](bool enabled) { m_services.notifications.setEnabled(enabled); });
     connect(m_reminderTime, &QTimeEdit::timeChanged, this, &SettingsView::reminderTimePicked);
@@ -132,6 +163,8 @@ void SettingsView::refresh()
     const QSignalBlocker chimeBlocker(m_chimeToggle);
     m_themePicker->setCurrentIndex(m_themePicker->findData(static_cast<int>(m_services.calendar.theme())));
     m_formatPicker->setCurrentIndex(m_formatPicker->findData(static_cast<int>(m_services.calendar.menuBarFormat())));
+    // Checking a button in code sends no click, so nothing is written back.
+    m_leapRules->button(static_cast<int>(m_services.calendar.leapRule()))->setChecked(true);
     const NotificationManager& notifications = m_services.notifications;
     m_reminderToggle->setChecked(notifications.enabled());
     if (m_reminderTime->isVisibleTo(this) != notifications.enabled()) {

@@ -7,14 +7,15 @@ class CalendarManager;
 class Clock;
 class LoginItem;
 class NotificationManager;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QTimeEdit;
 class SoundManager;
 
-// The settings window: start at login, the panel's theme, the title format, the morning
-// reminder and its time, the hourly chimes. Every control writes straight into the object that
+// The settings window: start at login, the panel's theme, the title format, the leap-year rule,
+// the morning reminder and its time, the hourly chimes. Every control writes straight into the object that
 // owns the setting; start at login alone lives in the desktop's autostart entry.
 class SettingsView final : public QWidget
 {
@@ -53,6 +54,8 @@ private:
     QCheckBox* m_launchAtLoginToggle;
     QComboBox* m_themePicker;
     QComboBox* m_formatPicker;
+    // The rules' buttons, each with its rule as id.
+    QButtonGroup* m_leapRules;
     QCheckBox* m_reminderToggle;
     QLabel* m_reminderTimeLabel;
     QTimeEdit* m_reminderTime;

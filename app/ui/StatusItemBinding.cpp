@@ -3,8 +3,8 @@
 
 #include "app/platform/StatusItem.h"
 #include "app/state/CalendarManager.h"
-#include "app/state/TitleText.h"
 #include "app/state/TitleLine.h"
+#include "app/state/TitleText.h"
 #include "app/ui/PanelText.h"
 
 StatusItemBinding::StatusItemBinding(const CalendarManager& calendar, StatusItem& item, QObject* parent)
@@ -26,7 +26,7 @@ void StatusItemBinding::update()
     const RevolutionaryDate& today = m_calendar.todayDate();
     const DecimalTime& time = m_calendar.currentTime();
     const QString toolTipTitle = PanelText::fromUtf8(TitleText::menuBarText(today, time, MenuBarFormat::dateAndTime));
-    const QString toolTip = PanelText::fromUtf8(TitleLine::tooltip(today, time));
+    const QString toolTip = PanelText::fromUtf8(TitleLine::tooltip(today, time, m_calendar.leapRule()));
     if (toolTipTitle != m_toolTipTitle || toolTip != m_toolTip) {
         m_toolTipTitle = toolTipTitle;
         m_toolTip = toolTip;

@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -25,6 +26,9 @@ class TestSingleInstance final : public QObject
     Q_OBJECT
 
 private:
+    // As the probe starts its guard.
+    const QString program = QStringLiteral("quintaval");
+    const QByteArray request = QByteArrayLiteral("activate\n");
     QTemporaryDir m_folder;
 
     QString socketPath() const { return m_folder.filePath("quintaval.socket"); }
@@ -68,9 +72,9 @@ private Q_SLOTS:
 
     void secondStartAsksTheFirst()
     {
-        SingleInstance first(socketPath());
+        SingleInstance first(program, request, socketPath());
         QCOMPARE(first.start(), SingleInstance::Role::primary);
-        QSignalSpy activations(&first, &SingleInstance::activationRequested);
+        QSignalSpy activations(&first, &SingleInstance::requested);
         startAgain(activations);
         startAgain(activations);
     }
@@ -79,10 +83,10 @@ private Q_SLOTS:
     // neither open the panel nor keep the next start from being heard.
     void unrulyClientsAreLetGo()
     {
-        SingleInstance first(socketPath());
+        SingleInstance first(program, request, socketPath());
         QCOMPARE(first.start(), SingleInstance::Role::primary);
         QCOMPARE(QFileInfo(socketPath()).permissions() & 0x0077, QFileDevice::Permissions());
-        QSignalSpy activations(&first, &SingleInstance::activationRequested);
+        QSignalSpy activations(&first, &SingleInstance::requested);
         std::vector<std::unique_ptr<QLocalSocket>> clients;
         for (const QByteArray& said : {QByteArray(), QByteArray(300, 'x'), QByteArray("hello\n")}) {
             clients.push_back(std::make_unique<QLocalSocket>());
@@ -96,6 +100,35 @@ private Q_SLOTS:
         QCOMPARE(activations.size(), 1);
     }
 
+    // Starts at the same moment take turns: in every round exactly one stays, and the other
+    // hands its request over to it. Without the lock both would find nobody and both listen.
+    void startsAtTheSameMomentLeaveOne()
+    {
+        for (int round = 0; round < 10; ++round) {
+            std::array<QProcess, 2> probes;
+            for (QProcess& probe : probes) {
+                probe.start(QStringLiteral(SINGLEINSTANCE_PROBE),
+                            {socketPath(), QStringLiteral("--stay"), QStringLiteral("--on-cue")});
+                QVERIFY(probe.waitForReadyRead(10000));
+                QCOMPARE(probe.readLine().trimmed(), QByteArray("ready"));
+            }
+            for (QProcess& probe : probes) {
+                probe.write("\n");
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(
+                probes[0].state() == QProcess::NotRunning || probes[1].state() == QProcess::NotRunning, 10000);
+            QProcess& second = probes[0].state() == QProcess::NotRunning ? probes[0] : probes[1];
+            QProcess& first = &second == &probes[0] ? probes[1] : probes[0];
+            QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("secondary"));
+            QCOMPARE(second.exitCode(), 0);
+            QTRY_VERIFY(first.peek(64).contains("activated"));
+            QCOMPARE(first.readAllStandardOutput(), QByteArray("primary\nactivated\n"));
+            QCOMPARE(first.state(), QProcess::Running);
+            first.kill();
+            first.waitForFinished();
+        }
+    }
+
     // A first start that crashed leaves its socket file behind; nobody answers there.
     void staleSocketIsTakenOver()
     {
@@ -107,9 +140,9 @@ private Q_SLOTS:
         crashed.waitForFinished();
         QVERIFY(QFileInfo::exists(socketPath()));
 
-        SingleInstance next(socketPath());
+        SingleInstance next(program, request, socketPath());
         QCOMPARE(next.start(), SingleInstance::Role::primary);
-        QSignalSpy activations(&next, &SingleInstance::activationRequested);
+        QSignalSpy activations(&next, &SingleInstance::requested);
         startAgain(activations);
     }
 

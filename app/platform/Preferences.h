@@ -111,11 +111,27 @@ public:
     template <typename T>
     T read(const PreferenceKey<T>& key) const
     {
+        return stored(key).value_or(key.fallback);
+    }
+
+    // Whether the key holds something that is no usable value of its type: a damaged line, no
+    // answer either way. A first-launch flag in that state must not set off a first launch's writes
+    // over the valid settings beside it.
+    template <typename T>
+    bool holdsUnreadable(const PreferenceKey<T>& key) const
+    {
+        return value(key.name).isValid() && !stored(key);
+    }
+
+    // The typed value of a key when it holds a usable one; none when absent or unusable.
+    template <typename T>
+    std::optional<T> stored(const PreferenceKey<T>& key) const
+    {
         const std::optional<T> decoded = PreferenceCodec<T>::decode(value(key.name));
         if (!decoded || (key.lowest && *decoded < *key.lowest) || (key.highest && *decoded > *key.highest)) {
-            return key.fallback;
+            return std::nullopt;
         }
-        return *decoded;
+        return decoded;
     }
 
     template <typename T>

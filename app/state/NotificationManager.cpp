@@ -58,7 +58,10 @@ NotificationManager::NotificationManager(Services services, QObject* parent)
     : QObject(parent), m_services(std::move(services))
 {
     Preferences& preferences = *m_services.preferences;
-    if (preferences.read(PreferenceKeys::notificationsConfigured)) {
+    // A flag that cannot be read is no sign of a first launch when a valid choice stands beside it.
+    if (preferences.read(PreferenceKeys::notificationsConfigured) ||
+        (preferences.holdsUnreadable(PreferenceKeys::notificationsConfigured) &&
+         preferences.stored(PreferenceKeys::notificationsEnabled))) {
         m_enabled = preferences.read(PreferenceKeys::notificationsEnabled);
         m_hour = preferences.read(PreferenceKeys::notificationHour);
         m_minute = preferences.read(PreferenceKeys::notificationMinute);

@@ -35,7 +35,11 @@ SoundManager::SoundManager(Services services, QObject* parent) : QObject(parent)
 {
     Preferences& preferences = *m_services.preferences;
     m_soundEnabled = preferences.read(PreferenceKeys::soundEnabled);
-    if (!preferences.read(PreferenceKeys::hasLaunchedBefore)) {
+    // A flag that cannot be read is no sign of a first launch when a valid choice stands beside it.
+    const bool launchedBefore = preferences.read(PreferenceKeys::hasLaunchedBefore) ||
+                                (preferences.holdsUnreadable(PreferenceKeys::hasLaunchedBefore) &&
+                                 preferences.stored(PreferenceKeys::soundEnabled));
+    if (!launchedBefore) {
         setSoundEnabled(true);
         preferences.write(PreferenceKeys::hasLaunchedBefore, true);
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/files/SettingsPreferences.h"
+#include "tests/support/ChildRun.h"
 
 #include <QDate>
 #include <QDir>
@@ -7,6 +8,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -45,6 +50,8 @@ private Q_SLOTS:
     void fileNotOursIsNeverOverwritten();
     void heldWritesReachTheFileTogether();
     void defaultStoreLivesInTheUserConfigFolder();
+    void defaultStoreFollowsTheUsersHome_data();
+    void defaultStoreFollowsTheUsersHome();
 
 private:
     QTemporaryDir m_home;
@@ -200,7 +207,8 @@ void TestSettingsPreferences::fileNotOursIsNeverOverwritten()
     QCOMPARE(readFile(aside), usable ? QByteArray() : contents);
     const SettingsPreferences later(path, schema);
     QCOMPARE(later.read(number), 5);
-    QCOMPARE(later.read(flag), !usable);
+    // Only what was written: a stand-in is no choice of the user's to keep.
+    QCOMPARE(later.read(flag), false);
     QCOMPARE(readFile(path).contains("someoneElse") && readFile(path).contains("[Other]"), usable);
 }
 
@@ -225,6 +233,74 @@ void TestSettingsPreferences::defaultStoreLivesInTheUserConfigFolder()
     QCOMPARE(preferences.fileName(), expected);
     QVERIFY(preferences.write(flag, true));
     QCOMPARE(readFile(expected), QByteArray("[General]\nflag=true\n"));
+}
+
+void TestSettingsPreferences::defaultStoreFollowsTheUsersHome_data()
+{
+    // In the paths, @ stands for a folder of the test's that every user may write in.
+    QTest::addColumn<QByteArray>("xdgConfigHome"); // null: unset
+    QTest::addColumn<QByteArray>("home");          // null: unset
+    QTest::addColumn<int>("user");                 // 54321: one the password database does not know
+    QTest::addColumn<QByteArray>("file");          // where the settings are kept; empty: nowhere
+    QTest::addColumn<QString>("said");
+
+    const QString noFolder = QStringLiteral("no folder to keep the settings in");
+    QTest::newRow("relative XDG_CONFIG_HOME") << QByteArray("config") << QByteArray("@/home") << 65534
+                                              << QByteArray("@/home/.config/Quintaval/Quintaval.conf") << QString();
+    QTest::newRow("HOME not UTF-8") << QByteArray() << QByteArray("@/h\xe9me") << 65534
+                                    << QByteArray("@/h\xe9me/.config/Quintaval/Quintaval.conf") << QString();
+    QTest::newRow("HOME of /") << QByteArray() << QByteArray("/") << 65534 << QByteArray() << noFolder;
+    QTest::newRow("no HOME, no home at all") << QByteArray() << QByteArray() << 54321 << QByteArray() << noFolder;
+    QTest::newRow("no HOME, the password database's")
+        << QByteArray() << QByteArray() << 65534 << QByteArray("/nonexistent/.config/Quintaval/Quintaval.conf")
+        << QStringLiteral("cannot save the settings");
+}
+
+// The settings went to a folder relative to wherever the program was started, to /.config, or
+// to a folder named with U+FFFD in place of the home's bytes.
+void TestSettingsPreferences::defaultStoreFollowsTheUsersHome()
+{
+    QFETCH(QByteArray, xdgConfigHome);
+    QFETCH(QByteArray, home);
+    QFETCH(int, user);
+    QFETCH(QByteArray, file);
+    QFETCH(QString, said);
+    if (!ChildRun::inChild()) {
+        if (::geteuid() != 0) {
+            QSKIP("other users' homes need root to switch to them");
+        }
+        const QTemporaryDir shared;
+        const QByteArray root = QFile::encodeName(shared.path());
+        for (const QByteArray& folder : {root, root + "/home", root + "/h\xe9me"}) {
+            QVERIFY(::mkdir(folder.constData(), 0777) == 0 || errno == EEXIST);
+            QVERIFY(::chmod(folder.constData(), 0777) == 0);
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QUINTAVAL_TEST_SHARED"), shared.path());
+        const auto run = ChildRun::againAsUser(user, environment);
+        QVERIFY2(run && run->exitCode == 0, run ? qPrintable(ChildRun::describe(*run)) : "setpriv is missing");
+        return;
+    }
+    // Set here, as bytes: the way in from the parent takes text only.
+    const QByteArray root = qgetenv("QUINTAVAL_TEST_SHARED");
+    const auto place = [&root](QByteArray path) { return path.replace('@', root); };
+    for (const auto& [name, value] : {std::pair{"XDG_CONFIG_HOME", xdgConfigHome}, std::pair{"HOME", home}}) {
+        if (value.isNull()) {
+            qunsetenv(name);
+        } else {
+            qputenv(name, place(value));
+        }
+    }
+    if (!said.isEmpty()) {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(said));
+    }
+    SettingsPreferences preferences;
+    QCOMPARE(preferences.write(flag, true), file.startsWith('@'));
+    if (file.startsWith('@')) {
+        QVERIFY2(::access(place(file).constData(), F_OK) == 0, place(file).constData());
+    } else {
+        QCOMPARE(QFile::encodeName(preferences.fileName()), file);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSettingsPreferences)

@@ -34,8 +34,11 @@ void TestSoundManager::launchSettlesTheChoice_data()
                                  << false;
     QTest::newRow("off but never launched") << QVariant(false) << QVariant() << true << true;
     QTest::newRow("wrong type reads as off") << QVariant(QStringLiteral("abc")) << QVariant(true) << false << false;
-    QTest::newRow("wrong type reads as first launch")
-        << QVariant(false) << QVariant(QStringLiteral("yes please")) << true << true;
+    QTest::newRow("wrong type beside no choice reads as first launch")
+        << QVariant() << QVariant(QStringLiteral("yes please")) << true << true;
+    // An unreadable flag is no answer: the choice stored beside it stands.
+    QTest::newRow("wrong type beside a choice keeps it")
+        << QVariant(false) << QVariant(QStringLiteral("yes please")) << false << false;
 }
 
 void TestSoundManager::launchSettlesTheChoice()

@@ -4,6 +4,7 @@
 #include "app/platform/files/SettingsPreferences.h"
 #include "tests/support/ChildRun.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -61,6 +62,42 @@ Stored readBack(const QString& path)
     return values;
 }
 
+void put(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contents);
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString asideOf(const QString& path)
+{
+    return path + QStringLiteral(".broken-") + QDate::currentDate().toString(Qt::ISODate);
+}
+
+// The user's own choices, away from what a first launch writes.
+Stored chosenKeys()
+{
+    Stored chosen = firstLaunchKeys();
+    chosen.insert(nameOf(PreferenceKeys::soundEnabled), QStringLiteral("false"));
+    chosen.insert(nameOf(PreferenceKeys::notificationsEnabled), QStringLiteral("false"));
+    chosen.insert(nameOf(PreferenceKeys::notificationHour), QStringLiteral("6"));
+    return chosen;
+}
+
+// A launch of the whole program over the file at `path`.
+void launchOver(StateHarness& harness, const QString& path)
+{
+    harness.store = std::make_shared<SettingsPreferences>(path, PreferenceKeys::schema());
+    harness.launch(localInstant(2026, 12, 7, 6, 0));
+    harness.center->answerAuthorization(true);
+}
+
 } // namespace
 
 // The whole program's start over a real settings file in every state a file can be in.
@@ -73,6 +110,12 @@ private Q_SLOTS:
     void launchStartsWithTheDocumentedDefaults();
     void unreadableFileIsNotAFirstLaunch_data();
     void unreadableFileIsNotAFirstLaunch();
+    void fileDamagedWhileRunningIsMovedAsideBeforeASave_data();
+    void fileDamagedWhileRunningIsMovedAsideBeforeASave();
+    void unreadableFlagKeepsTheStoredChoices_data();
+    void unreadableFlagKeepsTheStoredChoices();
+    void damagedFileGetsOnlyWhatTheUserChanged_data();
+    void damagedFileGetsOnlyWhatTheUserChanged();
 };
 
 void TestStoredSettings::launchStartsWithTheDocumentedDefaults_data()
@@ -228,6 +271,94 @@ void TestStoredSettings::unreadableFileIsNotAFirstLaunch()
 
     QVERIFY(QFile::setPermissions(lockedPath, mode));
     QCOMPARE(readBack(path), chosen);
+}
+
+void TestStoredSettings::fileDamagedWhileRunningIsMovedAsideBeforeASave_data()
+{
+    QTest::addColumn<QByteArray>("damage"); // added to the file while the program runs
+    QTest::newRow("a line of words") << QByteArray("just some words\n");
+    QTest::newRow("past the size limit") << QByteArray(SettingsPreferences::maximumFileSize, ';');
+}
+
+// QSettings merged what it could read of the file into the save and dropped the rest unsaid.
+void TestStoredSettings::fileDamagedWhileRunningIsMovedAsideBeforeASave()
+{
+    QFETCH(QByteArray, damage);
+    const QTemporaryDir home;
+    const QString path = home.filePath(QStringLiteral("Quintaval.conf"));
+    Stored chosen = chosenKeys();
+    put(path, fileText(chosen));
+    StateHarness harness;
+    launchOver(harness, path);
+
+    put(path, fileText(chosen) + damage);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("moved the settings file .* to %1 .*settings in use")
+                                                .arg(QRegularExpression::escape(asideOf(path)))));
+    harness.calendar->setTheme(AppTheme::sepiaNight);
+    QCOMPARE(contentsOf(asideOf(path)), fileText(chosen) + damage);
+    chosen.insert(nameOf(PreferenceKeys::appTheme), QStringLiteral("sepiaNight"));
+    QCOMPARE(readBack(path), chosen);
+}
+
+void TestStoredSettings::unreadableFlagKeepsTheStoredChoices_data()
+{
+    QTest::addColumn<QString>("flag");
+    QTest::newRow("launched before") << nameOf(PreferenceKeys::hasLaunchedBefore);
+    QTest::newRow("reminders configured") << nameOf(PreferenceKeys::notificationsConfigured);
+}
+
+// Read as false, a flag of "maybe" set off a first launch that wrote its values over the user's.
+void TestStoredSettings::unreadableFlagKeepsTheStoredChoices()
+{
+    QFETCH(QString, flag);
+    const QTemporaryDir home;
+    const QString path = home.filePath(QStringLiteral("Quintaval.conf"));
+    Stored chosen = chosenKeys();
+    chosen.insert(flag, QStringLiteral("maybe"));
+    put(path, fileText(chosen));
+
+    StateHarness harness;
+    launchOver(harness, path);
+    QCOMPARE(harness.sound->soundEnabled(), false);
+    QCOMPARE(harness.notifications->enabled(), false);
+    QCOMPARE(harness.notifications->hour(), 6);
+    QCOMPARE(readBack(path), chosen);
+}
+
+void TestStoredSettings::damagedFileGetsOnlyWhatTheUserChanged_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<Stored>("afterwards");
+    QTest::newRow("theme") << "theme" << Stored{{nameOf(PreferenceKeys::appTheme), QStringLiteral("sepiaNight")}};
+    QTest::newRow("chime") << "chime" << Stored{{nameOf(PreferenceKeys::soundEnabled), QStringLiteral("true")}};
+}
+
+// The stand-ins a damaged file leaves the program on were saved with the first change, and kept
+// the reminders off for good.
+void TestStoredSettings::damagedFileGetsOnlyWhatTheUserChanged()
+{
+    QFETCH(QString, change);
+    QFETCH(Stored, afterwards);
+    const QTemporaryDir home;
+    const QString path = home.filePath(QStringLiteral("Quintaval.conf"));
+    put(path, fileText(chosenKeys()) + "just some words\n");
+
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("cannot use the settings file .*chime and reminders off")));
+    StateHarness harness;
+    launchOver(harness, path);
+    QCOMPARE(harness.sound->soundEnabled(), false);
+    QCOMPARE(harness.notifications->enabled(), false);
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("moved the settings file .*only the settings "
+                                                                         "changed")));
+    if (change == QLatin1String("theme")) {
+        harness.calendar->setTheme(AppTheme::sepiaNight);
+    } else {
+        harness.sound->setSoundEnabled(true);
+    }
+    QCOMPARE(readBack(path), afterwards);
 }
 
 QTEST_GUILESS_MAIN(TestStoredSettings)

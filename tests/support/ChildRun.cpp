@@ -17,6 +17,16 @@ QStringList currentCase()
     return {QCoreApplication::applicationFilePath(), name};
 }
 
+ProgramRun run(QStringList command, const QProcessEnvironment& environment)
+{
+    QProcessEnvironment marked = environment;
+    marked.insert(childMark, QStringLiteral("1"));
+    QProcess child;
+    child.setProcessEnvironment(marked);
+    child.start(command.takeFirst(), command);
+    return finishRun(child, 60000);
+}
+
 } // namespace
 
 namespace ChildRun {
@@ -28,27 +38,31 @@ bool inChild()
 
 ProgramRun again(const QProcessEnvironment& environment, const QStringList& wrapper)
 {
-    QProcessEnvironment marked = environment;
-    marked.insert(childMark, QStringLiteral("1"));
-    QStringList command = wrapper + currentCase();
-    QProcess child;
-    child.setProcessEnvironment(marked);
-    child.start(command.takeFirst(), command);
-    return finishRun(child, 60000);
+    return run(wrapper + currentCase(), environment);
 }
 
-std::optional<ProgramRun> againAsNobody(const QProcessEnvironment& environment)
+ProgramRun againFrom(const QString& program, const QProcessEnvironment& environment)
+{
+    return run(QStringList{program} + currentCase().mid(1), environment);
+}
+
+std::optional<ProgramRun> againAsUser(int id, const QProcessEnvironment& environment)
 {
     const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
     if (setpriv.isEmpty()) {
         return std::nullopt;
     }
+    return again(environment, {setpriv, QStringLiteral("--reuid=%1").arg(id), QStringLiteral("--regid=%1").arg(id),
+                               QStringLiteral("--clear-groups")});
+}
+
+std::optional<ProgramRun> againAsNobody(const QProcessEnvironment& environment)
+{
     QProcessEnvironment unprivileged = environment;
     // Root's folders are out of reach; the child makes its own under the shared temporary folder.
     unprivileged.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     unprivileged.insert(QStringLiteral("HOME"), QStringLiteral("/nonexistent"));
-    return again(unprivileged, {setpriv, QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
-                                QStringLiteral("--clear-groups")});
+    return againAsUser(65534, unprivileged);
 }
 
 QString describe(const ProgramRun& run)

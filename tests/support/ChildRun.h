@@ -24,6 +24,13 @@ ProgramRun again(const QProcessEnvironment& environment, const QStringList& wrap
 // As again(), as user nobody; none when setpriv is not installed.
 std::optional<ProgramRun> againAsNobody(const QProcessEnvironment& environment);
 
+// As again(), as the unprivileged user and group `id` (one the password database need not know),
+// with `environment` as it is; none when setpriv is not installed.
+std::optional<ProgramRun> againAsUser(int id, const QProcessEnvironment& environment);
+
+// As again(), from `program`, a copy of this test program put somewhere else.
+ProgramRun againFrom(const QString& program, const QProcessEnvironment& environment);
+
 QString describe(const ProgramRun& run);
 
 } // namespace ChildRun

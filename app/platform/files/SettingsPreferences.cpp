@@ -1,146 +1,68 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/files/SettingsPreferences.h"
 
-#include <QDate>
-#include <QDebug>
-#include <QFile>
-#include <QStandardPaths>
-#include <QStringDecoder>
+#include "app/platform/files/ConfigFolder.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <sys/stat.h>
+#include <QDebug>
 
 namespace {
 
-struct Inspection
-{
-    enum class Verdict { usable, unreadable, damaged } verdict;
-    QString reason;
-};
-
-bool isControl(QChar c)
-{
-    return (c.unicode() < 0x20 && c != QLatin1Char('\t')) || c.unicode() == 0x7f;
-}
-
-// QSettings takes any line it cannot place for noise and drops it on the next save, so the file
-// is held to the syntax it writes: section headers, key=value lines, comments, blank lines.
-std::optional<QString> syntaxProblem(const QByteArray& bytes, const QStringList& ownKeys)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError()) {
-        return QStringLiteral("it is not UTF-8 text");
-    }
-    QString section = QStringLiteral("General");
-    bool continued = false;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (qsizetype index = 0; index < lines.size(); ++index) {
-        QString line = lines.at(index);
-        if (line.endsWith(QLatin1Char('\r'))) {
-            line.chop(1);
-        }
-        const QString where = QStringLiteral("line %1").arg(index + 1);
-        if (std::any_of(line.cbegin(), line.cend(), isControl)) {
-            return where + QStringLiteral(" holds control characters");
-        }
-        const QString trimmed = line.trimmed();
-        if (continued) {
-            continued = trimmed.endsWith(QLatin1Char('\\'));
-            continue;
-        }
-        if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char(';')) || trimmed.startsWith(QLatin1Char('#'))) {
-            continue;
-        }
-        if (trimmed.startsWith(QLatin1Char('['))) {
-            const QString name = trimmed.mid(1, trimmed.size() - 2);
-            if (!trimmed.endsWith(QLatin1Char(']')) || name.trimmed().isEmpty() || name.contains(QLatin1Char('[')) ||
-                name.contains(QLatin1Char(']'))) {
-                return where + QStringLiteral(" is not a well-formed section header");
-            }
-            section = name;
-            continue;
-        }
-        const qsizetype equals = trimmed.indexOf(QLatin1Char('='));
-        const QString key = trimmed.left(equals).trimmed();
-        if (equals < 0 || key.isEmpty() || key.contains(QLatin1Char('[')) || key.contains(QLatin1Char(']'))) {
-            return where + QStringLiteral(" is neither a section, a key=value line nor a comment");
-        }
-        if (ownKeys.contains(key) && section.compare(QLatin1String("General"), Qt::CaseInsensitive) != 0) {
-            return QStringLiteral("%1 holds %2 in section [%3] instead of [General]").arg(where, key, section);
-        }
-        continued = trimmed.endsWith(QLatin1Char('\\'));
-    }
-    return std::nullopt;
-}
-
-Inspection inspect(const QString& fileName, const QStringList& ownKeys)
-{
-    using Verdict = Inspection::Verdict;
-    struct stat info = {};
-    if (::stat(QFile::encodeName(fileName).constData(), &info) != 0) {
-        // No file, or a file where its folder should be: nothing was ever stored, a first launch.
-        if (errno == ENOENT || errno == ENOTDIR) {
-            return {Verdict::usable, {}};
-        }
-        return {Verdict::unreadable, QString::fromLocal8Bit(std::strerror(errno))};
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return {Verdict::unreadable, QStringLiteral("it is not a regular file")};
-    }
-    if (info.st_size > SettingsPreferences::maximumFileSize) {
-        return {Verdict::damaged, QStringLiteral("it is larger than %1 bytes, too large to be settings")
-                                      .arg(SettingsPreferences::maximumFileSize)};
-    }
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {Verdict::unreadable, file.errorString()};
-    }
-    const QByteArray contents = file.read(SettingsPreferences::maximumFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        return {Verdict::unreadable, file.errorString()};
-    }
-    if (contents.size() > SettingsPreferences::maximumFileSize) {
-        return {Verdict::damaged, QStringLiteral("it is too large to be settings")};
-    }
-    if (const auto problem = syntaxProblem(contents, ownKeys)) {
-        return {Verdict::damaged, *problem};
-    }
-    return {Verdict::usable, {}};
-}
-
-QString defaultFileName()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Quintaval/Quintaval.conf");
-}
+// What a file the program cannot use leaves it running on: the schema's stand-ins keep the chime
+// and the reminders off, and everything else reads as its fallback.
+const char* const runningOn = "running on the defaults, with the chime and reminders off";
 
 } // namespace
 
+std::optional<QString> SettingsPreferences::defaultFileName(QString* problem)
+{
+    const auto folder = ConfigFolder::path(problem);
+    return folder ? std::optional<QString>(*folder + QStringLiteral("/Quintaval.conf")) : std::nullopt;
+}
+
+SettingsPreferences::Place SettingsPreferences::defaultPlace()
+{
+    Place place;
+    place.fileName = defaultFileName(&place.problem);
+    return place;
+}
+
 SettingsPreferences::SettingsPreferences(PreferenceSchema schema)
-    : SettingsPreferences(defaultFileName(), std::move(schema))
+    : SettingsPreferences(defaultPlace(), std::move(schema))
 {}
 
-SettingsPreferences::SettingsPreferences(const QString& fileName, PreferenceSchema schema) : m_fileName(fileName)
+SettingsPreferences::SettingsPreferences(const QString& fileName, PreferenceSchema schema)
+    : SettingsPreferences(Place{fileName, {}}, std::move(schema))
+{}
+
+SettingsPreferences::SettingsPreferences(const Place& place, PreferenceSchema schema)
+    : m_fileName(place.fileName.value_or(QString())), m_ownKeys(std::move(schema.keys))
 {
-    const Inspection found = inspect(m_fileName, schema.keys);
+    if (!place.fileName) {
+        m_state = FileState::unreadable;
+        qWarning().noquote() << QStringLiteral("Quintaval: there is no folder to keep the settings in: %1. Running "
+                                               "without saving, %2.")
+                                    .arg(place.problem, QLatin1String(runningOn));
+        m_toldNotSaved = true;
+        m_standIn = std::move(schema.whileUnusable);
+        return;
+    }
+    const SettingsFileCheck::Result found = SettingsFileCheck::inspect(m_fileName, m_ownKeys);
     switch (found.verdict) {
-    case Inspection::Verdict::usable:
+    case SettingsFileCheck::Verdict::usable:
         m_settings = std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
         return;
-    case Inspection::Verdict::unreadable:
+    case SettingsFileCheck::Verdict::unreadable:
         m_state = FileState::unreadable;
-        qWarning().noquote() << QStringLiteral("Quintaval: cannot read the settings file %1 (%2); running on the "
-                                               "defaults, with the chime and reminders off, until it can be read.")
-                                    .arg(m_fileName, found.reason);
+        qWarning().noquote() << QStringLiteral("Quintaval: cannot read the settings file %1 (%2); %3, until it can "
+                                               "be read.")
+                                    .arg(m_fileName, found.reason, QLatin1String(runningOn));
         break;
-    case Inspection::Verdict::damaged:
+    case SettingsFileCheck::Verdict::damaged:
         m_state = FileState::damaged;
-        qWarning().noquote() << QStringLiteral("Quintaval: cannot use the settings file %1: %2. Running on the "
-                                               "defaults; the file stays as it is until a setting is changed.")
-                                    .arg(m_fileName, found.reason);
+        qWarning().noquote() << QStringLiteral("Quintaval: cannot use the settings file %1: %2. The program is %3. "
+                                               "The file stays as it is until a setting is changed; then it is "
+                                               "moved aside and only the changed settings are saved.")
+                                    .arg(m_fileName, found.reason, QLatin1String(runningOn));
         break;
     }
     m_standIn = std::move(schema.whileUnusable);
@@ -153,23 +75,22 @@ SettingsPreferences::~SettingsPreferences()
 
 QVariant SettingsPreferences::value(QAnyStringView key) const
 {
-    return m_settings ? m_settings->value(key) : m_standIn.value(key.toString());
+    const QString name = key.toString();
+    if (m_settings && m_settings->contains(name)) {
+        return m_settings->value(name);
+    }
+    return m_standIn.value(name);
 }
 
 bool SettingsPreferences::setValue(QAnyStringView key, const QVariant& value)
 {
-    if (!m_settings) {
-        m_standIn.insert(key.toString(), value);
-        if (m_state == FileState::unreadable || !replaceDamagedFile()) {
-            warnOnce(m_toldNotSaved, QStringLiteral("Quintaval: not saving the settings over %1, which %2; changes "
-                                                    "last until the program ends.")
-                                         .arg(m_fileName, m_state == FileState::unreadable
-                                                              ? QStringLiteral("could not be read")
-                                                              : QStringLiteral("could not be moved aside")));
-            return false;
-        }
+    const QString name = key.toString();
+    m_changed.insert(name);
+    if (m_settings) {
+        m_standIn.remove(name);
+        m_settings->setValue(name, value);
     } else {
-        m_settings->setValue(key, value);
+        m_standIn.insert(name, value);
     }
     m_unsaved = true;
     return m_holding || save();
@@ -193,8 +114,11 @@ QString SettingsPreferences::fileName() const
 
 bool SettingsPreferences::save()
 {
-    m_settings->sync();
     m_unsaved = false;
+    if (!checkBeforeSave()) {
+        return false;
+    }
+    m_settings->sync();
     // QSettings keeps the values in memory when the file cannot be written, so they still read
     // back for the rest of the run.
     const bool saved = m_settings->status() != QSettings::AccessError;
@@ -206,27 +130,73 @@ bool SettingsPreferences::save()
     return saved;
 }
 
-// The user changed a setting, so the damaged file gives way to one holding what the program
-// runs on; it is kept beside the new one for whoever wants to look into it.
-bool SettingsPreferences::replaceDamagedFile()
+// The file may have been damaged, or put out of reach, since it was read: QSettings would merge
+// what it can read of it into the save and drop the rest without a word.
+bool SettingsPreferences::checkBeforeSave()
 {
-    const QString stem = m_fileName + QStringLiteral(".broken-") + QDate::currentDate().toString(Qt::ISODate);
-    QString aside = stem;
-    for (int attempt = 2; QFile::exists(aside) && attempt < 100; ++attempt) {
-        aside = stem + QLatin1Char('-') + QString::number(attempt);
+    const auto notSaving = [this](const QString& why) {
+        warnOnce(m_toldNotSaved, QStringLiteral("Quintaval: not saving the settings over %1, which %2; changes last "
+                                                "until the program ends.")
+                                     .arg(m_fileName, why));
+        return false;
+    };
+    if (m_fileName.isEmpty()) {
+        return false; // said at the start
     }
-    if (!QFile::rename(m_fileName, aside)) {
+    if (m_state == FileState::unreadable) {
+        return notSaving(QStringLiteral("could not be read"));
+    }
+    const SettingsFileCheck::Result found = SettingsFileCheck::inspect(m_fileName, m_ownKeys);
+    switch (found.verdict) {
+    case SettingsFileCheck::Verdict::usable:
+        if (!m_settings) {
+            // Mended or removed since the start: what the user changed goes into it as it is now.
+            m_state = FileState::usable;
+            m_settings = std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
+            for (const QString& key : std::as_const(m_changed)) {
+                m_settings->setValue(key, m_standIn.value(key));
+            }
+        }
+        return true;
+    case SettingsFileCheck::Verdict::unreadable:
+        return notSaving(QStringLiteral("cannot be read now (%1)").arg(found.reason));
+    case SettingsFileCheck::Verdict::damaged:
+        return replaceDamagedFile(found.reason) || notSaving(QStringLiteral("could not be moved aside"));
+    }
+    return false;
+}
+
+// The damaged file gives way to a fresh one; it is kept beside it for whoever wants to look into
+// it. Damaged since the start, the fresh file holds only what the user changed, so that no
+// stand-in is ever stored as a choice; damaged while the program ran, it holds the settings read
+// from the file before, with the changes since.
+bool SettingsPreferences::replaceDamagedFile(const QString& reason)
+{
+    const auto aside = SettingsFileCheck::moveAside(m_fileName);
+    if (!aside) {
         return false;
     }
-    qWarning().noquote() << QStringLiteral("Quintaval: moved the settings file that could not be used to %1 and "
-                                           "saved the settings afresh in %2.")
-                                .arg(aside, m_fileName);
+    const bool inUse = m_settings != nullptr;
+    qWarning().noquote() << QStringLiteral("Quintaval: moved the settings file that could not be used (%1) to %2 "
+                                           "and saved %3 afresh in %4.")
+                                .arg(reason, *aside,
+                                     inUse ? QStringLiteral("the settings in use")
+                                           : QStringLiteral("only the settings changed since the start"),
+                                     m_fileName);
     m_state = FileState::usable;
-    m_settings = std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
-    for (auto it = m_standIn.cbegin(); it != m_standIn.cend(); ++it) {
-        m_settings->setValue(it.key(), it.value());
+    if (inUse) {
+        // Set again, every key counts as a change, and the save writes them all into the new file
+        // instead of merging them with one QSettings would read.
+        const QStringList keys = m_settings->allKeys();
+        for (const QString& key : keys) {
+            m_settings->setValue(key, m_settings->value(key));
+        }
+        return true;
     }
-    m_standIn.clear();
+    m_settings = std::make_unique<QSettings>(m_fileName, QSettings::IniFormat);
+    for (const QString& key : std::as_const(m_changed)) {
+        m_settings->setValue(key, m_standIn.value(key));
+    }
     return true;
 }
 

@@ -151,10 +151,11 @@ void QuintavalApp::openSettings()
 
 void QuintavalApp::presenceChanged()
 {
-    // Nothing on screen to click: the panel is the program's window.
-    if (m_services.statusItem.presence() == StatusItem::Presence::none) {
-        dropDown().showAsWindow();
-    } else if (m_dropDown && !m_dropDown->isDropDown() && m_panel->isVisible()) {
+    // With nothing on screen to click, the panel opens as a window when the user asks for it (a
+    // second start, the menu), never on its own: a window that jumps up and takes the keyboard
+    // while a bar restarts or at login, before the bar is there, is worse than none.
+    if (m_services.statusItem.presence() != StatusItem::Presence::none && m_dropDown && !m_dropDown->isDropDown() &&
+        m_panel->isVisible()) {
         m_panel->hide();
     }
 }

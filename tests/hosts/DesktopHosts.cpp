@@ -381,6 +381,8 @@ public:
                QLatin1String("true");
     }
 
+    bool keepsATray() const override { return true; }
+
     bool fallbackShown(DesktopSession&) override
     {
         // The extension also hosts XEmbed tray icons, in the same top bar; and Qt's tray icon,

@@ -55,7 +55,9 @@ public:
     virtual bool dropItem(DesktopSession& session) = 0;
     // Whether the host shows tooltips over its items at all.
     virtual bool showsToolTips() const { return true; }
-    // Whether the host shows the program's fallback (an XEmbed tray icon) where it can.
+    // Whether the host keeps a tray for XEmbed icons once the item is gone, and shows the program's
+    // fallback icon in it now.
+    virtual bool keepsATray() const { return false; }
     virtual bool fallbackShown(DesktopSession&) { return false; }
 };
 

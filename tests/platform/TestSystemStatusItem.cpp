@@ -3,6 +3,7 @@
 #include "tests/support/StandardOutputCapture.h"
 #include "tests/support/StatusBarHostProcess.h"
 
+#include <QElapsedTimer>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -53,7 +54,7 @@ private Q_SLOTS:
         QCOMPARE(lines.size(), 1);
         const QString& line = lines.constFirst();
         QVERIFY2(line.contains("no StatusNotifierWatcher") && line.contains("no system tray") &&
-                     line.contains("window"),
+                     line.contains("start quintaval again"),
                  qPrintable(line));
 
         // A status bar that starts later takes the item over.
@@ -65,6 +66,46 @@ private Q_SLOTS:
         QTRY_COMPARE(host.items().size(), 1);
         QTRY_COMPARE(host.item(host.items().constFirst()).value("label").toString(), QStringLiteral("4:44"));
         QCOMPARE(ourLines(QString::fromUtf8(standardError.text())).size(), 1);
+    }
+
+    // A bar that restarts within the grace finds the item as it was: nothing falls back, nothing is
+    // said. One that stays away longer is reported once, and the item falls back then.
+    void waitsForARestartingStatusBar_data()
+    {
+        QTest::addColumn<bool>("comesBack");
+        QTest::newRow("bar restarts") << true;
+        QTest::newRow("bar stays away") << false;
+    }
+
+    void waitsForARestartingStatusBar()
+    {
+        QFETCH(bool, comesBack);
+        constexpr std::chrono::milliseconds grace{2000};
+        auto host = std::make_unique<StatusBarHostProcess>();
+        QVERIFY(host->start());
+        SystemStatusItem item(QDBusConnection::sessionBus(), grace);
+        item.start();
+        item.setTitle(QStringLiteral("🥶 4:44"));
+        QTRY_COMPARE(host->items().size(), 1);
+        const StandardOutputCapture standardError(STDERR_FILENO);
+        QSignalSpy presence(&item, &StatusItem::presenceChanged);
+        QElapsedTimer sinceGone;
+        host->kill();
+        sinceGone.start();
+        if (comesBack) {
+            host = std::make_unique<StatusBarHostProcess>();
+            QVERIFY(host->start());
+            QTRY_COMPARE_WITH_TIMEOUT(host->items().size(), 1, 1000);
+            QCOMPARE(host->item(host->items().constFirst()).value("label").toString(), QStringLiteral("4:44"));
+            QTest::qWait(static_cast<int>(grace.count()));
+            QCOMPARE(presence.size(), 0);
+            QCOMPARE(ourLines(QString::fromUtf8(standardError.text())), QStringList());
+        } else {
+            QTRY_COMPARE_WITH_TIMEOUT(item.presence(), StatusItem::Presence::none, 3 * grace.count());
+            QVERIFY(sinceGone.elapsed() >= grace.count());
+            QCOMPARE(presence.size(), 1);
+            QCOMPARE(ourLines(QString::fromUtf8(standardError.text())).size(), 1);
+        }
     }
 
     // GNOME's extension drops items it cannot draw a second after accepting them: the program

@@ -28,9 +28,16 @@ QIcon iconFrom(const QList<QImage>& images)
 
 } // namespace
 
-SystemStatusItem::SystemStatusItem(const QDBusConnection& connection, QObject* parent)
+SystemStatusItem::SystemStatusItem(const QDBusConnection& connection, std::chrono::milliseconds restartGrace,
+                                   QObject* parent)
     : StatusItem(parent), m_item(new StatusNotifierItem(connection, this))
 {
+    m_restartGrace.setSingleShot(true);
+    m_restartGrace.setInterval(restartGrace);
+    connect(&m_restartGrace, &QTimer::timeout, this, [this] {
+        m_graceOver = true;
+        choose();
+    });
     connect(m_item, &StatusItem::activated, this, &StatusItem::activated);
     connect(m_item, &StatusItem::presenceChanged, this, &SystemStatusItem::choose);
     m_trayProbe.setInterval(trayProbeIntervalMs);
@@ -97,6 +104,18 @@ void SystemStatusItem::choose()
         next = Presence::systemTray;
     }
 
+    // Shown until now and gone without being turned away: the bar is most likely restarting.
+    const bool barWent =
+        m_chosen && m_presence == Presence::statusNotifier && next != Presence::statusNotifier && !m_item->isRejected();
+    if (barWent && !m_graceOver) {
+        if (!m_restartGrace.isActive()) {
+            m_restartGrace.start();
+        }
+        return;
+    }
+    m_restartGrace.stop();
+    m_graceOver = false;
+
     // The probe comes back every few seconds while the icon is in the tray: it stays there.
     if (next == Presence::systemTray && m_presence != Presence::systemTray) {
         showTrayIcon();
@@ -115,7 +134,7 @@ void SystemStatusItem::choose()
     if (fell && next == Presence::none) {
         std::fprintf(stderr,
                      "quintaval: no status bar to show the item in (%s, and no system tray): "
-                     "the panel opens as a window\n",
+                     "start quintaval again to open the panel as a window\n",
                      qPrintable(m_item->unavailableReason()));
         std::fflush(stderr);
     } else if (fell && next == Presence::systemTray && m_item->isRejected()) {

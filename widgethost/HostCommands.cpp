@@ -3,8 +3,11 @@
 
 #include "widgethost/FaceRenderer.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
@@ -124,8 +127,17 @@ int render(const QList<WidgetKit::WidgetConfiguration>& widgets, const Request& 
     }
     const auto scheme = request.dark ? WidgetKit::ColorScheme::dark : WidgetKit::ColorScheme::light;
     const QImage face = FaceRenderer::render(*widget, *family, **entry, scheme);
-    if (!face.save(request.outputPath, "PNG")) {
-        errors << "Cannot write " << request.outputPath << ".\n";
+    // Encoded first and written in one go with every step checked: QImage::save leaves the file's
+    // last buffer to a close whose failure nobody sees, so a full disk gave an empty file and success.
+    QBuffer encoded;
+    encoded.open(QIODevice::WriteOnly);
+    QFile file(request.outputPath);
+    if (!face.save(&encoded, "PNG") || !file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(encoded.data()) != encoded.size() || !file.flush()) {
+        errors << "Cannot write " << request.outputPath << ": " << file.errorString() << ".\n";
+        if (file.isOpen() && QFileInfo(file).isFile()) {
+            file.remove();
+        }
         return 1;
     }
     return 0;

@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QSettings>
 #include <QTextStream>
 
 #include <cstdio>
@@ -132,9 +131,7 @@ int main(int argc, char** argv)
     // Ended by a signal, the host still stores the placements and removes its socket.
     const QuitSignals quitSignals;
     SystemHostClock clock;
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quintaval"),
-                       QStringLiteral("QuintavalWidgets"));
-    PlacementStore store(settings);
+    PlacementStore store;
     WidgetHost host(plugins.widgets(), plugins.errors(), store, clock);
     QObject::connect(&instance, &HostInstance::galleryRequested, &host, &WidgetHost::showGallery);
     host.start();

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/files/FileResourceDirectory.h"
+#include "app/platform/files/TranslationLoader.h"
+#include "tests/support/ChildRun.h"
 #include "tests/support/StandardOutputCapture.h"
 
 #include <QCoreApplication>
@@ -28,6 +30,7 @@ private Q_SLOTS:
     void rootIsFoundFromTheExecutable_data();
     void rootIsFoundFromTheExecutable();
     void testsFindTheBuildTreesResources();
+    void missingFolderIsSaidOncePerRun();
 };
 
 void TestFileResourceDirectory::lookupsReportAbsence()
@@ -99,6 +102,25 @@ void TestFileResourceDirectory::testsFindTheBuildTreesResources()
 {
     const QDir build(QStringLiteral(QUINTAVAL_BUILD_DIR));
     QCOMPARE(FileResourceDirectory::forRunningProgram().root(), build.filePath(QStringLiteral("resources")));
+}
+
+// The translations looked for the folder at start, then the program did, and each said it was missing.
+void TestFileResourceDirectory::missingFolderIsSaidOncePerRun()
+{
+    if (ChildRun::inChild()) {
+        // As a program starts: its translations first, then its resources.
+        TranslationLoader::directoryForRunningProgram();
+        FileResourceDirectory::forRunningProgram();
+        return;
+    }
+    // A copy of this test away from any build tree or installation finds no folder.
+    const QTemporaryDir elsewhere;
+    const QString copy = elsewhere.filePath(QStringLiteral("bin/test"));
+    QVERIFY(QDir().mkpath(elsewhere.filePath(QStringLiteral("bin"))));
+    QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+    const ProgramRun run = ChildRun::againFrom(copy, QProcessEnvironment::systemEnvironment());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.errors.count(QStringLiteral("resource folder")), 1);
 }
 
 QTEST_GUILESS_MAIN(TestFileResourceDirectory)

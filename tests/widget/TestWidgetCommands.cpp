@@ -138,6 +138,9 @@ void TestWidgetCommands::renderRefusesWhatItCannotDraw_data()
         << "outside the days the widgets show";
     QTest::newRow("unwritable output") << QStringList{"--render", "small", "--out", "/nonexistent/folder/x.png"} << 1
                                        << "Cannot write";
+    // Every write fails there, as on a full disk, where an empty file passed for success.
+    QTest::newRow("full disk") << QStringList{"--render", "small", "--out", "/dev/full"} << 1
+                               << "Cannot write /dev/full";
 }
 
 void TestWidgetCommands::renderRefusesWhatItCannotDraw()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The host: loading plug-ins, keeping a widget's timeline, and the placed widgets.
 
+#include "tests/support/ChildRun.h"
 #include "tests/support/FakeHostClock.h"
 #include "tests/support/ScopedTimeZone.h"
 #include "widgethost/PlacementStore.h"
@@ -8,14 +9,18 @@
 #include "widgethost/WidgetHost.h"
 #include "widgethost/WidgetPluginLoader.h"
 
+#include <QDate>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -97,6 +102,9 @@ private Q_SLOTS:
     void placedWidgetsAreRememberedAndRemoved();
     void placementsFileAsksForBoundedWindows_data();
     void placementsFileAsksForBoundedWindows();
+    void placementsFileHasTheSettingsFileChecks_data();
+    void placementsFileHasTheSettingsFileChecks();
+    void placementsThatCannotBeSavedAreSaidOnce();
 };
 
 void TestWidgetHost::loaderExplainsWhatItTurnsAway_data()
@@ -266,23 +274,22 @@ void TestWidgetHost::placementsSurviveBadValues()
         settings.setValue("y", rows[i][4]);
     }
     settings.endArray();
+    settings.sync();
 
-    PlacementStore store(settings);
+    PlacementStore store(settings.fileName());
     const QList<Placement> loaded = store.load();
     QCOMPARE(loaded.size(), 2);
     QCOMPARE(loaded[0], (Placement{"a", "QuintavalWidget", WidgetKit::WidgetFamily::medium, QPoint(100, 200)}));
     QCOMPARE(loaded[1], (Placement{"d", "SomeoneElsesWidget", WidgetKit::WidgetFamily::small, std::nullopt}));
 
     store.save(loaded);
-    QSettings reread(folder.filePath(QStringLiteral("widgets.conf")), QSettings::IniFormat);
-    QCOMPARE(PlacementStore(reread).load(), loaded);
+    QCOMPARE(PlacementStore(folder.filePath(QStringLiteral("widgets.conf"))).load(), loaded);
 }
 
 void TestWidgetHost::placedWidgetsAreRememberedAndRemoved()
 {
     QTemporaryDir folder;
-    QSettings settings(folder.filePath(QStringLiteral("widgets.conf")), QSettings::IniFormat);
-    PlacementStore store(settings);
+    PlacementStore store(folder.filePath(QStringLiteral("widgets.conf")));
     store.save({{"elsewhere", "MissingWidget", WidgetKit::WidgetFamily::large, QPoint(5, 5)}});
     FakeHostClock clock(start);
     const auto widget = scriptedWidget(std::make_shared<ScriptedProvider>(QList<int>{0}, 3600));
@@ -359,8 +366,7 @@ void TestWidgetHost::placementsFileAsksForBoundedWindows()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(contents);
     file.close();
-    QSettings settings(path, QSettings::IniFormat);
-    PlacementStore store(settings);
+    PlacementStore store(path);
     FakeHostClock clock(start);
     const auto widget = scriptedWidget(std::make_shared<ScriptedProvider>(QList<int>{0}, 3600));
 
@@ -378,6 +384,69 @@ void TestWidgetHost::placementsFileAsksForBoundedWindows()
                                                                           .arg(screen.width())
                                                                           .arg(screen.height())));
     }
+}
+
+void TestWidgetHost::placementsFileHasTheSettingsFileChecks_data()
+{
+    QTest::addColumn<QByteArray>("damage"); // after one placement; "fifo": a FIFO instead of the file
+    QTest::addColumn<QString>("said");      // at the start
+    QTest::addColumn<bool>("movedAside");   // at the first save; else left alone and not saved over
+    QTest::newRow("a line of words") << QByteArray("just some words\n") << "cannot use the placements file" << true;
+    QTest::newRow("54 MB") << QByteArray(54 * 1024 * 1024, ';') << "larger than" << true;
+    QTest::newRow("a FIFO") << QByteArray("fifo") << "cannot read the placements file .*not a regular file" << false;
+}
+
+// The file was handed to QSettings unchecked: 54 MB took most of a second and 129 MB of memory,
+// lines of junk went unsaid until a save dropped them, and a FIFO blocked the host's start.
+void TestWidgetHost::placementsFileHasTheSettingsFileChecks()
+{
+    QFETCH(QByteArray, damage);
+    QFETCH(QString, said);
+    QFETCH(bool, movedAside);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("widgets.conf"));
+    const QByteArray placed("[placements]\n1\\id=a\n1\\kind=Scripted\n1\\family=small\nsize=1\n");
+    if (damage == "fifo") {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(placed + damage);
+    }
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(said));
+    QElapsedTimer elapsed;
+    elapsed.start();
+    PlacementStore store(path);
+    QCOMPARE(store.load(), QList<Placement>());
+    QVERIFY(elapsed.elapsed() < 500);
+
+    const QList<Placement> moved{{"b", "Scripted", WidgetKit::WidgetFamily::medium, QPoint(10, 20)}};
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(movedAside ? "moved the placements file" : "not saving"));
+    store.save(moved);
+    const QString aside = path + QStringLiteral(".broken-") + QDate::currentDate().toString(Qt::ISODate);
+    QCOMPARE(QFileInfo::exists(aside), movedAside);
+    QCOMPARE(PlacementStore(path).load(), movedAside ? moved : QList<Placement>());
+}
+
+// A save that failed (a full disk, a file made read-only) went unsaid, and the placements were lost.
+void TestWidgetHost::placementsThatCannotBeSavedAreSaidOnce()
+{
+    QUINTAVAL_RUN_UNPRIVILEGED();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("widgets.conf"));
+    PlacementStore store(path);
+    const QList<Placement> placed{{"a", "Scripted", WidgetKit::WidgetFamily::small, QPoint(10, 20)}};
+    store.save(placed);
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    QVERIFY(QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot save the widget placements")));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("placements")));
+    store.save({{"a", "Scripted", WidgetKit::WidgetFamily::small, QPoint(30, 40)}});
+    store.save({{"a", "Scripted", WidgetKit::WidgetFamily::small, QPoint(50, 60)}});
+    QVERIFY(
+        QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
 }
 
 QTEST_MAIN(TestWidgetHost)

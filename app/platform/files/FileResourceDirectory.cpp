@@ -52,7 +52,10 @@ FileResourceDirectory FileResourceDirectory::forExecutable(const QString& execut
 
 FileResourceDirectory FileResourceDirectory::forRunningProgram()
 {
-    return forExecutable(QCoreApplication::applicationDirPath());
+    // Looked for once: the translations ask at start, then the program itself, and a missing
+    // folder is one problem to report, not one per caller.
+    static const FileResourceDirectory found = forExecutable(QCoreApplication::applicationDirPath());
+    return found;
 }
 
 std::optional<QString> FileResourceDirectory::find(const QString& name, const QString& extension) const

@@ -14,6 +14,7 @@ public:
     // (every lookup absent) when there is none. A folder missing or unreadable gets one line on
     // standard error.
     static FileResourceDirectory forExecutable(const QString& executableDirectory);
+    // The same for the program that runs, looked for (and reported) once per run.
     static FileResourceDirectory forRunningProgram();
 
     std::optional<QString> find(const QString& name, const QString& extension) const override;

@@ -5,6 +5,8 @@
 
 #include <QDebug>
 
+#include <utility>
+
 namespace {
 
 // What a file the program cannot use leaves it running on: the schema's stand-ins keep the chime
@@ -39,9 +41,13 @@ SettingsPreferences::SettingsPreferences(const Place& place, PreferenceSchema sc
 {
     if (!place.fileName) {
         m_state = FileState::unreadable;
-        qWarning().noquote() << QStringLiteral("Quintaval: there is no folder to keep the settings in: %1. Running "
-                                               "without saving, %2.")
-                                    .arg(place.problem, QLatin1String(runningOn));
+        // The folder is looked for once per run, and quintaval-title opens the store at each reload.
+        static bool said = false;
+        if (!std::exchange(said, true)) {
+            qWarning().noquote() << QStringLiteral("Quintaval: there is no folder to keep the settings in: %1. "
+                                                   "Running without saving, %2.")
+                                        .arg(place.problem, QLatin1String(runningOn));
+        }
         m_toldNotSaved = true;
         m_standIn = std::move(schema.whileUnusable);
         return;

@@ -54,8 +54,8 @@ std::optional<QString> nameable(const QByteArray& folder, QString* problem)
     qsizetype end = folder.size();
     while (end > 0) {
         const qsizetype slash = folder.lastIndexOf('/', end - 1);
-        const QByteArray part = folder.mid(slash + 1, end - slash - 1);
-        if (QFile::encodeName(QFile::decodeName(part)) != part) {
+        const QByteArray component = folder.mid(slash + 1, end - slash - 1);
+        if (QFile::encodeName(QFile::decodeName(component)) != component) {
             break;
         }
         end = slash;

@@ -7,6 +7,7 @@
 #include "app/platform/RandomSource.h"
 #include "app/platform/TimeZoneWatcher.h"
 #include "app/state/DecimalBoundaries.h"
+#include "app/state/LeapRuleChoice.h"
 #include "app/state/NotificationManager.h"
 #include "app/state/PreferenceKeys.h"
 #include "app/state/SoundManager.h"
@@ -31,7 +32,9 @@ CalendarManager::CalendarManager(Services services, SoundManager* soundManager,
       m_soundManager(soundManager ? soundManager : &SoundManager::shared())
 {
     const Instant now = m_services.clock->now();
-    m_todayDate = RevolutionaryCalendar::fromGregorian(now);
+    std::optional<std::string> unknownRule;
+    m_leapRule = LeapRuleChoice::read(*m_services.preferences, unknownRule);
+    m_todayDate = RevolutionaryCalendar::fromGregorian(now, m_leapRule);
     m_currentTime = RevolutionaryCalendar::toDecimalTime(now);
     m_currentSlogan = randomSlogan();
     m_viewedGregorianDate = now;
@@ -55,6 +58,7 @@ CalendarManager::CalendarManager(Services services, SoundManager* soundManager,
     }
 
     m_notificationManager = notificationManager ? notificationManager : &NotificationManager::shared();
+    m_notificationManager->setLeapRule(m_leapRule);
     m_notificationManager->start();
 }
 
@@ -86,6 +90,17 @@ void CalendarManager::setTheme(AppTheme theme)
 {
     publish(m_theme, theme);
     m_services.preferences->write(PreferenceKeys::appTheme, theme);
+}
+
+void CalendarManager::setLeapRule(LeapRule rule)
+{
+    publish(m_leapRule, rule);
+    m_services.preferences->write(PreferenceKeys::leapRule, rule);
+    // The year is not compared by update(), and the same day may be another date under the new
+    // rule: today is reckoned afresh here.
+    publish(m_todayDate, RevolutionaryCalendar::fromGregorian(m_services.clock->now(), rule));
+    refreshViewed();
+    m_notificationManager->setLeapRule(rule);
 }
 
 void CalendarManager::stepDay(qint64 delta)
@@ -169,7 +184,7 @@ bool CalendarManager::timeShown() const
 void CalendarManager::update()
 {
     const Instant now = m_services.clock->now();
-    const RevolutionaryDate today = RevolutionaryCalendar::fromGregorian(now);
+    const RevolutionaryDate today = RevolutionaryCalendar::fromGregorian(now, m_leapRule);
     const DecimalTime time = RevolutionaryCalendar::toDecimalTime(now);
 
     // The year is not compared: a clock set by whole years is not a new day.
@@ -202,7 +217,7 @@ void CalendarManager::refreshViewed()
 {
     const Instant now = m_services.clock->now();
     const Instant viewed = LocalCalendar::addingDays(now, m_dayOffset).value_or(now);
-    const RevolutionaryDate date = RevolutionaryCalendar::fromGregorian(viewed);
+    const RevolutionaryDate date = RevolutionaryCalendar::fromGregorian(viewed, m_leapRule);
     publish(m_viewedGregorianDate, viewed);
     publish(m_currentDate, date);
     publish(m_dailyItem, DailyItems::item(date));

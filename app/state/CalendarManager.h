@@ -26,8 +26,9 @@ class SoundManager;
 class TimeZoneWatcher;
 
 // The program's one state object: today's Republican date and decimal time, the slogan of the
-// moment, the day the panel looks at, and the two appearance choices. Each update also starts
-// the hourly chime and moves the morning reminders on each day.
+// moment, the day the panel looks at, the two appearance choices and the leap-year rule every
+// date is reckoned by. Each update also starts the hourly chime and moves the morning reminders
+// on each day.
 //
 // It updates when something shown can change and sleeps in between: on every second while the
 // panel is open; otherwise on the next decimal minute while the status item shows the time, and
@@ -66,6 +67,7 @@ public:
     const QString& currentSlogan() const { return m_currentSlogan; }
     MenuBarFormat menuBarFormat() const { return m_menuBarFormat; }
     AppTheme theme() const { return m_theme; }
+    LeapRule leapRule() const { return m_leapRule; }
     qint64 dayOffset() const { return m_dayOffset; }
     const RevolutionaryDate& currentDate() const { return m_currentDate; }
     Instant viewedGregorianDate() const { return m_viewedGregorianDate; }
@@ -81,6 +83,8 @@ public:
     // Each publishes and stores the choice, also when it is unchanged.
     void setMenuBarFormat(MenuBarFormat format);
     void setTheme(AppTheme theme);
+    // Reckons today, the viewed day and the reminders by `rule` at once.
+    void setLeapRule(LeapRule rule);
 
     // Moves the viewed day by `delta` days from today's offset; the days are counted from the
     // present instant, not from the day viewed before.
@@ -125,6 +129,7 @@ private:
     QString m_currentSlogan;
     MenuBarFormat m_menuBarFormat = MenuBarFormat::dateAndTime;
     AppTheme m_theme = AppTheme::light;
+    LeapRule m_leapRule = LeapRule::continuous;
     qint64 m_dayOffset = 0;
     RevolutionaryDate m_currentDate{};
     Instant m_viewedGregorianDate{};

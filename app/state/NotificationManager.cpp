@@ -109,6 +109,15 @@ void NotificationManager::setMinute(int minute)
     reschedule();
 }
 
+void NotificationManager::setLeapRule(LeapRule rule)
+{
+    if (rule == m_leapRule) {
+        return;
+    }
+    m_leapRule = rule;
+    reschedule();
+}
+
 void NotificationManager::start()
 {
     m_services.center->requestAuthorization(this, [this](bool granted) {
@@ -141,7 +150,7 @@ void NotificationManager::reschedule()
         if (!fire || *fire <= now) {
             continue;
         }
-        const RevolutionaryDate date = RevolutionaryCalendar::fromGregorian(*fire);
+        const RevolutionaryDate date = RevolutionaryCalendar::fromGregorian(*fire, m_leapRule);
         NotificationRequest request;
         request.identifier = QStringLiteral("daily-%1-%2-%3").arg(parts.year).arg(parts.month).arg(parts.day);
         request.title = QString::fromStdString(date.formatted());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/platform/NotificationCenter.h"
+#include "calendar/LeapRule.h"
 
 #include <QObject>
 
@@ -46,6 +47,9 @@ public:
     void setEnabled(bool enabled);
     void setHour(int hour);
     void setMinute(int minute);
+    // The rule the reminders' dates are reckoned by; the calendar's, which owns the setting. A
+    // new rule rebuilds the window.
+    void setLeapRule(LeapRule rule);
 
     // Asks for permission to notify and rebuilds the window once it is granted.
     void start();
@@ -65,4 +69,5 @@ private:
     bool m_enabled = false;
     int m_hour = 0;
     int m_minute = 0;
+    LeapRule m_leapRule = LeapRule::continuous;
 };

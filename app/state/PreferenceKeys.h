@@ -4,8 +4,10 @@
 #include "app/platform/Preferences.h"
 #include "app/state/AppTheme.h"
 #include "app/state/MenuBarFormat.h"
+#include "calendar/LeapRule.h"
+#include "common/SharedSettings.h"
 
-// The two appearance choices are stored by their raw values; any other text reads as none.
+// The choices are stored by their raw values (the leap-year rule by its name); any other text reads as none.
 template <typename Choice, std::optional<Choice> (*fromRawValue)(std::string_view),
           std::string_view (*rawValue)(Choice)>
 struct RawValueCodec
@@ -31,12 +33,19 @@ template <>
 struct PreferenceCodec<AppTheme> : RawValueCodec<AppTheme, AppThemes::fromRawValue, AppThemes::rawValue>
 {};
 
+template <>
+struct PreferenceCodec<LeapRule> : RawValueCodec<LeapRule, leapRuleFromName, leapRuleName>
+{};
+
 // Every setting the program keeps, with what it reads as when absent or unusable. The values a
 // first launch writes are the owners' business (SoundManager, NotificationManager).
 namespace PreferenceKeys {
 
 inline constexpr PreferenceKey<MenuBarFormat> menuBarFormat{"menuBarFormat", MenuBarFormat::dateAndTime};
 inline constexpr PreferenceKey<AppTheme> appTheme{"appTheme", AppTheme::light};
+// The desktop widget reads this one too, hence its name's home. Read through LeapRuleChoice::read,
+// which says when the stored name is unknown.
+inline constexpr PreferenceKey<LeapRule> leapRule{SharedSettings::leapRuleKey, LeapRule::continuous};
 inline constexpr PreferenceKey<bool> soundEnabled{"soundEnabled", false};
 inline constexpr PreferenceKey<bool> hasLaunchedBefore{"hasLaunchedBefore", false};
 inline constexpr PreferenceKey<bool> notificationsConfigured{"notificationsConfigured", false};
@@ -51,7 +60,7 @@ inline constexpr PreferenceKey<int> notificationMinute{"notificationMinute", 0, 
 inline PreferenceSchema schema()
 {
     const auto name = [](auto key) { return QString::fromLatin1(key.name); };
-    return {{name(menuBarFormat), name(appTheme), name(soundEnabled), name(hasLaunchedBefore),
+    return {{name(menuBarFormat), name(appTheme), name(leapRule), name(soundEnabled), name(hasLaunchedBefore),
              name(notificationsConfigured), name(notificationsEnabled), name(notificationHour),
              name(notificationMinute)},
             {{name(hasLaunchedBefore), true},

@@ -3,6 +3,7 @@
 
 #include "app/state/DailyItemTexts.h"
 #include "app/state/DecimalBoundaries.h"
+#include "app/state/LeapRuleChoice.h"
 #include "app/state/TitleText.h"
 #include "calendar/DailyItems.h"
 
@@ -22,21 +23,21 @@ QString fromUtf8(std::string_view text)
 
 namespace TitleLine {
 
-std::string render(Instant now, MenuBarFormat format, bool json)
+std::string render(Instant now, MenuBarFormat format, bool json, LeapRule rule)
 {
-    const RevolutionaryDate today = RevolutionaryCalendar::fromGregorian(now);
+    const RevolutionaryDate today = RevolutionaryCalendar::fromGregorian(now, rule);
     const DecimalTime time = RevolutionaryCalendar::toDecimalTime(now);
     const std::string title = TitleText::menuBarText(today, time, format);
     if (!json) {
         return title;
     }
     const QJsonObject object{{QStringLiteral("text"), fromUtf8(title)},
-                             {QStringLiteral("tooltip"), fromUtf8(tooltip(today, time))},
+                             {QStringLiteral("tooltip"), fromUtf8(tooltip(today, time, rule))},
                              {QStringLiteral("class"), fromUtf8(monthClass(today.month))}};
     return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
 
-std::string tooltip(const RevolutionaryDate& date, const DecimalTime& time)
+std::string tooltip(const RevolutionaryDate& date, const DecimalTime& time, LeapRule rule)
 {
     std::string text{RevolutionaryCalendar::dayNames.at(static_cast<std::size_t>(date.decadeDay - 1))};
     text += ' ';
@@ -53,6 +54,8 @@ std::string tooltip(const RevolutionaryDate& date, const DecimalTime& time)
         text += ' ';
         text += RevolutionaryCalendar::sansculottidesNames.at(static_cast<std::size_t>(date.day - 1));
     }
+    text += '\n';
+    text += LeapRuleChoice::summary(rule).toStdString();
     return text;
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/state/MenuBarFormat.h"
 #include "calendar/Instant.h"
+#include "calendar/LeapRule.h"
 #include "calendar/RevolutionaryCalendar.h"
 
 #include <string>
@@ -10,13 +11,15 @@
 // The line quintaval-title prints for an instant, and when that line can next read differently.
 namespace TitleLine {
 
-// The status-bar title of `now` in `format`, or with `json` waybar's object
-// {"text": title, "tooltip": ..., "class": month}. One line, no newline at the end; UTF-8.
-std::string render(Instant now, MenuBarFormat format, bool json);
+// The status-bar title of `now` in `format`, its date reckoned by `rule`, or with `json` waybar's
+// object {"text": title, "tooltip": ..., "class": month}. One line, no newline at the end; UTF-8.
+std::string render(Instant now, MenuBarFormat format, bool json, LeapRule rule);
 
-// Three lines: "Quintidi 15 Frimaire an CCXXXV", "4:44 décimal", and the day's item
-// "🐖 Cochon — Pig" ("🐖 Cochon — Animal" in French) or the festival of a complementary day.
-std::string tooltip(const RevolutionaryDate& date, const DecimalTime& time);
+// Four lines: "Quintidi 15 Frimaire an CCXXXV", "4:44 décimal", the day's item
+// "🐖 Cochon — Pig" ("🐖 Cochon — Animal" in French) or the festival of a complementary day, and
+// the rule `date` was reckoned by, "Leap years: continuous (3, 7, 11…)": dates a day or two apart
+// from another calendar's are then no mystery.
+std::string tooltip(const RevolutionaryDate& date, const DecimalTime& time, LeapRule rule);
 
 // The month's name in lower-case ASCII, for style sheets: "frimaire", "nivose", "sansculottides".
 std::string monthClass(std::int64_t month);

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "app/state/MenuBarFormat.h"
+#include "calendar/Instant.h"
+#include "calendar/LeapRule.h"
 
 #include <optional>
 #include <string>
@@ -11,6 +13,8 @@
 struct TitleOptions
 {
     std::optional<MenuBarFormat> format; // none: the one stored in the settings
+    std::optional<LeapRule> leapRule;    // none: the one stored in the settings
+    std::optional<Instant> at;           // none: the present instant
     bool follow = false;
     bool json = false;
     bool help = false;
@@ -32,5 +36,13 @@ ParsedTitleOptions parse(const std::vector<std::string>& arguments);
 
 // "dateAndTime, date, decimalTime or dayNumber".
 std::string formatChoices();
+
+// "continuous, romme, madler or equinox".
+std::string leapRuleChoices();
+
+// The first and last local days --at takes: the calendar's first day and the last the
+// program's clock shows.
+inline constexpr char firstAtDate[] = "1792-09-22";
+inline constexpr char lastAtDate[] = "9999-12-31";
 
 } // namespace TitleOptionsParser

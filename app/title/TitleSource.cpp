@@ -2,29 +2,21 @@
 #include "app/title/TitleSource.h"
 
 #include "app/platform/files/SettingsPreferences.h"
+#include "app/state/LeapRuleChoice.h"
 #include "app/state/PreferenceKeys.h"
 #include "app/state/TitleLine.h"
 
 #include <QFile>
 
-namespace {
-
-MenuBarFormat storedFormat()
-{
-    const SettingsPreferences preferences(PreferenceKeys::schema());
-    return preferences.read(PreferenceKeys::menuBarFormat);
-}
-
-} // namespace
-
-TitleSource::TitleSource(const TitleOptions& options) : m_given(options.format), m_json(options.json)
+TitleSource::TitleSource(const TitleOptions& options)
+    : m_givenFormat(options.format), m_givenRule(options.leapRule), m_json(options.json)
 {
     reloadSettings();
 }
 
 std::string TitleSource::line(Instant now) const
 {
-    return TitleLine::render(now, m_format, m_json);
+    return TitleLine::render(now, m_format, m_json, m_rule);
 }
 
 Instant TitleSource::nextChange(Instant now) const
@@ -34,7 +26,7 @@ Instant TitleSource::nextChange(Instant now) const
 
 std::optional<std::string> TitleSource::settingsFile() const
 {
-    if (m_given) {
+    if (m_givenFormat && m_givenRule) {
         return std::nullopt;
     }
     return QFile::encodeName(SettingsPreferences().fileName()).toStdString();
@@ -42,5 +34,12 @@ std::optional<std::string> TitleSource::settingsFile() const
 
 void TitleSource::reloadSettings()
 {
-    m_format = m_given ? *m_given : storedFormat();
+    if (m_givenFormat && m_givenRule) {
+        m_format = *m_givenFormat;
+        m_rule = *m_givenRule;
+        return;
+    }
+    const SettingsPreferences preferences(PreferenceKeys::schema());
+    m_format = m_givenFormat.value_or(preferences.read(PreferenceKeys::menuBarFormat));
+    m_rule = m_givenRule ? *m_givenRule : LeapRuleChoice::read(preferences, m_reportedRule);
 }

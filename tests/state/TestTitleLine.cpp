@@ -78,7 +78,9 @@ void TestTitleLine::nextChangeIsTheFirstChange()
     QFETCH(QDate, day);
     const ScopedTimeZone local(zone.constData());
     const Instant midnight = localInstant(day.year(), day.month(), day.day(), 0, 0, 0);
-    const auto title = [](Instant instant) { return TitleLine::render(instant, MenuBarFormat::decimalTime, false); };
+    const auto title = [](Instant instant) {
+        return TitleLine::render(instant, MenuBarFormat::decimalTime, false, LeapRule::continuous);
+    };
     // From starts spread over the first hours of the day (the clock changes fall there), walk the
     // seconds: the title holds until the predicted instant and changes right then.
     for (Instant start = midnight + std::chrono::microseconds{250000}; start < midnight + std::chrono::hours{4};

@@ -73,7 +73,7 @@ private:
 
 QString titleAt(Instant at)
 {
-    return QString::fromStdString(TitleLine::render(at, MenuBarFormat::dateAndTime, false));
+    return QString::fromStdString(TitleLine::render(at, MenuBarFormat::dateAndTime, false, LeapRule::continuous));
 }
 
 } // namespace

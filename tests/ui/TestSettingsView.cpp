@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/files/SettingsPreferences.h"
+#include "app/state/PreferenceKeys.h"
 #include "app/ui/SettingsView.h"
 #include "app/ui/StatusItemBinding.h"
 #include "tests/support/FakeStatusItem.h"
@@ -8,7 +9,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLayout>
+#include <QRadioButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +50,7 @@ private Q_SLOTS:
     void sectionsAndChoicesInOrder();
     void appearanceReachesManagerPreferencesAndTitle();
     void choicesReachThePreferencesFile();
+    void leapRuleRoundTripsThroughTheFile();
     void reminderToggleAndTime();
     void heightFollowsTheReminderSwitch();
     void timePickerFollowsTheLocale_data();
@@ -65,7 +70,7 @@ void TestSettingsView::sectionsAndChoicesInOrder()
     for (const QGroupBox* box : view.findChildren<QGroupBox*>()) {
         titles << box->title();
     }
-    QCOMPARE(titles, (QStringList{"General", "Appearance", "Menu bar", "Daily reminder", "Sound"}));
+    QCOMPARE(titles, (QStringList{"General", "Appearance", "Menu bar", "Leap years", "Daily reminder", "Sound"}));
     QCOMPARE(view.width(), SettingsView::formWidth);
 
     QStringList themes;
@@ -141,6 +146,54 @@ void TestSettingsView::choicesReachThePreferencesFile()
     QCOMPARE(stored.value(QStringLiteral("notificationHour")).toInt(), 6);
     QCOMPARE(stored.value(QStringLiteral("notificationMinute")).toInt(), 45);
     QCOMPARE(fixture.calendar->menuBarText(), QStringLiteral("🥶 4:44"));
+}
+
+void TestSettingsView::leapRuleRoundTripsThroughTheFile()
+{
+    const QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("Quintaval.conf"));
+    const auto launch = [&file] {
+        return std::make_unique<UiFixture>(localInstant(2026, 12, 9, 10, 40, 0),
+                                           QStringLiteral(QUINTAVAL_BUILD_RESOURCES),
+                                           std::make_shared<SettingsPreferences>(file, PreferenceKeys::schema()));
+    };
+    {
+        const auto fixture = launch();
+        SettingsView view(fixture->settingsServices());
+        view.present();
+        QVERIFY(child<QRadioButton>(view, "leapRule-continuous")->isChecked());
+        QCOMPARE(child<QRadioButton>(view, "leapRule-madler")->text(), QStringLiteral("von Mädler"));
+        QCOMPARE(
+            child<QLabel>(view, "leapRuleExplanation-equinox")->text(),
+            QStringLiteral("Each year begins on the day of the autumn equinox at Paris, as the decree of 1793 said"));
+        child<QRadioButton>(view, "leapRule-equinox")->click();
+        QCOMPARE(fixture->calendar->todayDate(), (RevolutionaryDate{235, 3, 18, 8}));
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value(QStringLiteral("leapRule")).toString(),
+                 QStringLiteral("equinox"));
+    }
+    {
+        const auto fixture = launch();
+        QCOMPARE(fixture->calendar->leapRule(), LeapRule::equinox);
+        QCOMPARE(fixture->calendar->currentDate(), (RevolutionaryDate{235, 3, 18, 8}));
+        SettingsView view(fixture->settingsServices());
+        QVERIFY(child<QRadioButton>(view, "leapRule-equinox")->isChecked());
+    }
+
+    // A name no rule has (a later version's, or a slip of the hand): the default, said once, and
+    // the file left as the user wrote it.
+    QSettings(file, QSettings::IniFormat).setValue(QStringLiteral("leapRule"), QStringLiteral("gregorian"));
+    QFile stored(file);
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QByteArray before = stored.readAll();
+    stored.close();
+    const QRegularExpression said(QStringLiteral("leapRule 'gregorian' names no leap-year rule; using continuous"));
+    QTest::ignoreMessage(QtWarningMsg, said);
+    QTest::failOnWarning(said);
+    const auto fixture = launch();
+    QCOMPARE(fixture->calendar->leapRule(), LeapRule::continuous);
+    QCOMPARE(fixture->calendar->todayDate(), (RevolutionaryDate{235, 3, 17, 7}));
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    QCOMPARE(stored.readAll(), before);
 }
 
 void TestSettingsView::reminderToggleAndTime()

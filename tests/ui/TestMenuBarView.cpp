@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/state/LeapRuleChoice.h"
 #include "app/ui/ElidedLabel.h"
 #include "app/ui/EngravingView.h"
 #include "app/ui/MenuBarView.h"
@@ -99,6 +100,7 @@ class TestMenuBarView : public QObject
 private Q_SLOTS:
     void initTestCase();
     void headerAndSectionsOfAnOrdinaryDay();
+    void headerNamesTheLeapRule();
     void complementaryDayHasNoItemSection();
     void eventsShowTheirYearOnlyWhenTheyHaveOne();
     void missingEngravingShowsTheEmoji();
@@ -157,6 +159,33 @@ void TestMenuBarView::headerAndSectionsOfAnOrdinaryDay()
     // A tick moves the clocks of the open panel.
     fixture.tickAt(localInstant(2026, 12, 7, 10, 40, 9));
     QCOMPARE(textOf(panel, "decimalTime"), QStringLiteral("4:44:54"));
+}
+
+void TestMenuBarView::headerNamesTheLeapRule()
+{
+    UiFixture fixture(localInstant(2026, 12, 9, 10, 40, 0));
+    MenuBarView panel(fixture.panelServices());
+    panel.show();
+    struct Case
+    {
+        LeapRule rule;
+        const char* date;
+        const char* line;
+    };
+    // 9 December 2026 by each rule; the line names the rule, its tooltip explains it.
+    for (const Case& shown : {Case{LeapRule::continuous, "17 Frimaire an CCXXXV", "Leap years: continuous (3, 7, 11…)"},
+                              Case{LeapRule::equinox, "18 Frimaire an CCXXXV", "Leap years: by the equinox at Paris"},
+                              Case{LeapRule::madler, "18 Frimaire an CCXXXV", "Leap years: von Mädler (20, 24, 28…)"},
+                              Case{LeapRule::romme, "19 Frimaire an CCXXXV", "Leap years: Romme (20, 24, 28…)"}}) {
+        fixture.calendar->setLeapRule(shown.rule);
+        settle();
+        QCOMPARE(textOf(panel, "fullDate"), QString::fromUtf8(shown.date));
+        QCOMPARE(textOf(panel, "gregorianDate"), QStringLiteral("December 9, 2026"));
+        QCOMPARE(textOf(panel, "leapRule"), QString::fromUtf8(shown.line));
+        QCOMPARE(panel.findChild<QLabel*>(QStringLiteral("leapRule"))->toolTip(),
+                 LeapRuleChoice::explanation(shown.rule));
+        QVERIFY2(cutTexts(panel).isEmpty(), qPrintable(cutTexts(panel).join(QLatin1Char('\n'))));
+    }
 }
 
 void TestMenuBarView::complementaryDayHasNoItemSection()

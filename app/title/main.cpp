@@ -36,7 +36,8 @@ std::string usage()
         formats += "                     " + name + TitleText::menuBarText(sampleDay, sampleTime, format) + '\n';
     }
     const QString text =
-        Help::tr("Usage: quintaval-title [--format FORMAT] [--json] [--follow]\n"
+        Help::tr("Usage: quintaval-title [--format FORMAT] [--leap-rule RULE] [--at DATE]\n"
+                 "                       [--json] [--follow]\n"
                  "\n"
                  "Prints Quintaval's status-bar title for the present moment: the day in the French\n"
                  "Republican calendar and the time in decimal time (10 hours of 100 minutes).\n"
@@ -45,14 +46,22 @@ std::string usage()
                  "%1"
                  "                     Without it, the format chosen in Quintaval's settings is used\n"
                  "                     ($XDG_CONFIG_HOME/Quintaval/Quintaval.conf; dateAndTime if none).\n"
+                 "  --leap-rule RULE   how the leap years are reckoned, one of continuous (years 3, 7,\n"
+                 "                     11, 15…, the default), romme, madler or equinox. Without it,\n"
+                 "                     the rule chosen in Quintaval's settings is used.\n"
+                 "  --at DATE          show DATE instead of the present moment: YYYY-MM-DD,\n"
+                 "                     YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS in local time, from\n"
+                 "                     %2 to %3.\n"
                  "  --follow           keep running and print a new line each time the text changes:\n"
                  "                     each decimal minute (86.4 s) or, for date and dayNumber, at\n"
                  "                     midnight; also when the clock is set, the time zone or the\n"
-                 "                     chosen format changes. Ends quietly when its reader goes away.\n"
+                 "                     chosen format or leap-year rule changes. Ends quietly when its\n"
+                 "                     reader goes away.\n"
                  "  --json             print waybar's JSON object instead: \"text\" (the title),\n"
                  "                     \"tooltip\" (the full date, the day of the décade, the decimal\n"
-                 "                     time and the day's plant, animal, tool or mineral) and \"class\"\n"
-                 "                     (the month, such as \"frimaire\"); one object per line.\n"
+                 "                     time, the day's plant, animal, tool or mineral and the leap-year\n"
+                 "                     rule) and \"class\" (the month, such as \"frimaire\"); one object\n"
+                 "                     per line.\n"
                  "  -h, --help         show this help and exit\n"
                  "  --version          show the version and exit\n"
                  "\n"
@@ -65,8 +74,12 @@ std::string usage()
                  "  conky     ${execi 10 quintaval-title}\n"
                  "\n"
                  "Exit status: 0 on success, 1 when the title cannot be written, 2 for a bad option.\n",
-                 "%1 is the list of formats, one per line with a sample");
-    return text.arg(QString::fromStdString(formats)).toStdString();
+                 "%1 is the list of formats, one per line with a sample; "
+                 "%2 and %3 the first and last days --at takes");
+    return text
+        .arg(QString::fromStdString(formats), QLatin1String(TitleOptionsParser::firstAtDate),
+             QLatin1String(TitleOptionsParser::lastAtDate))
+        .toStdString();
 }
 
 } // namespace
@@ -95,5 +108,7 @@ int main(int argc, char* argv[])
     if (options.follow) {
         return FollowLoop(source, STDOUT_FILENO).run();
     }
-    return LineOutput::write(STDOUT_FILENO, source.line(currentInstant())) ? 0 : LineOutput::failureStatus();
+    return LineOutput::write(STDOUT_FILENO, source.line(options.at.value_or(currentInstant())))
+               ? 0
+               : LineOutput::failureStatus();
 }

@@ -27,11 +27,11 @@ public:
     QString configFolder() const { return m_folder.filePath(QStringLiteral("config")); }
     QString settingsFile() const { return configFolder() + QStringLiteral("/Quintaval/Quintaval.conf"); }
 
-    // Stores the format as the program's settings window does.
-    void storeFormat(const QVariant& value) const
+    // Stores the format (or another key) as the program's settings window does.
+    void storeFormat(const QVariant& value, const QString& key = QStringLiteral("menuBarFormat")) const
     {
         QSettings settings(settingsFile(), QSettings::IniFormat);
-        settings.setValue(QStringLiteral("menuBarFormat"), value);
+        settings.setValue(key, value);
         settings.sync();
     }
 
@@ -107,6 +107,8 @@ private Q_SLOTS:
     void printsTheTitle();
     void readsTheStoredFormat_data();
     void readsTheStoredFormat();
+    void leapRuleAndInstant_data();
+    void leapRuleAndInstant();
     void printsWaybarJson_data();
     void printsWaybarJson();
     void followPrintsEachChangeOnce_data();
@@ -212,6 +214,70 @@ void TestTitleCommand::readsTheStoredFormat()
     QVERIFY(stored.isValid() || !QDir(program.configFolder()).exists());
 }
 
+void TestTitleCommand::leapRuleAndInstant_data()
+{
+    QTest::addColumn<QVariant>("stored"); // the settings' leapRule; invalid: none
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("errors"); // how standard error's one line starts, if there is one
+    const QStringList at{"--format", "date", "--at", "2026-12-09T10:40"};
+    const QString choices = QStringLiteral("use continuous, romme, madler or equinox");
+    QTest::newRow("continuous by default") << QVariant() << at << 0 << "🥶 17 Frim."
+                                           << "";
+    QTest::newRow("stored") << QVariant("equinox") << at << 0 << "🥶 18 Frim."
+                            << "";
+    QTest::newRow("given") << QVariant() << at + QStringList{"--leap-rule", "romme"} << 0 << "🥶 19 Frim."
+                           << "";
+    QTest::newRow("given wins") << QVariant("romme") << at + QStringList{"--leap-rule=madler"} << 0 << "🥶 18 Frim."
+                                << "";
+    QTest::newRow("stored, unknown") << QVariant("gregorian") << at << 0 << "🥶 17 Frim."
+                                     << "Quintaval: the settings' leapRule 'gregorian' names no leap-year rule";
+    QTest::newRow("given, unknown") << QVariant() << at + QStringList{"--leap-rule", "Equinox"} << 2 << ""
+                                    << "quintaval-title: unknown leap-year rule 'Equinox'; " + choices;
+    QTest::newRow("given, empty") << QVariant() << QStringList{"--leap-rule"} << 2 << ""
+                                  << "quintaval-title: --leap-rule needs a value: continuous, romme, madler or equinox";
+    QTest::newRow("first day") << QVariant() << QStringList{"--format", "date", "--at", "1792-09-22"} << 0
+                               << "🍇 1 Vend."
+                               << "";
+    QTest::newRow("last second") << QVariant() << QStringList{"--at", "9999-12-31T23:59:59"} << 0
+                                 << "🌫️ 8 Brumaire · Octidi · 9:99"
+                                 << "";
+    QTest::newRow("the day before") << QVariant() << QStringList{"--at", "1792-09-21T23:59"} << 2 << ""
+                                    << "quintaval-title: 1792-09-21T23:59 is outside the days shown, 1792-09-22 to "
+                                       "9999-12-31";
+    QTest::newRow("the day after") << QVariant() << QStringList{"--at", "10000-01-01"} << 2 << ""
+                                   << "quintaval-title: 10000-01-01 is outside the days shown";
+    QTest::newRow("no such day") << QVariant() << QStringList{"--at", "2027-02-29"} << 2 << ""
+                                 << "quintaval-title: cannot read '2027-02-29' as a date";
+    QTest::newRow("clocks go forward") << QVariant() << QStringList{"--at", "2027-03-28T02:30"} << 2 << ""
+                                       << "quintaval-title: there is no 2027-03-28T02:30 in this time zone";
+    QTest::newRow("clocks go back, the first")
+        << QVariant() << QStringList{"--at", "2026-10-25T02:30", "--format", "decimalTime"} << 0 << "🌫️ 1:04"
+        << "";
+    QTest::newRow("with --follow") << QVariant() << QStringList{"--follow", "--at", "2026-12-09"} << 2 << ""
+                                   << "quintaval-title: --at shows one moment";
+}
+
+void TestTitleCommand::leapRuleAndInstant()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(QString, errors);
+    const TitleProgram program;
+    if (stored.isValid()) {
+        program.storeFormat(stored, QStringLiteral("leapRule"));
+    }
+    // The machine's clock says otherwise: --at alone sets the day.
+    const ProgramRun run = program.run(arguments, QStringLiteral("@2030-06-01 12:00:00"));
+    QCOMPARE(run.exitCode, exitCode);
+    QCOMPARE(run.output, output.isEmpty() ? QString() : output + '\n');
+    QCOMPARE(run.errors.left(errors.size()), errors);
+    QCOMPARE(run.errors.count('\n'), errors.isEmpty() ? 0 : 1);
+}
+
 void TestTitleCommand::printsWaybarJson_data()
 {
     QTest::addColumn<QString>("clock");
@@ -221,16 +287,23 @@ void TestTitleCommand::printsWaybarJson_data()
     QTest::addColumn<QString>("monthClass");
     QTest::newRow("15 Frimaire") << "@2026-12-07 10:40:00" << QStringList{"--json"}
                                  << "🥶 15 Frimaire · Quintidi · 4:44"
-                                 << "Quintidi 15 Frimaire an CCXXXV\n4:44 décimal\n🦌 Chevreuil — Roe deer"
+                                 << "Quintidi 15 Frimaire an CCXXXV\n4:44 décimal\n🦌 Chevreuil — Roe deer\n"
+                                    "Leap years: continuous (3, 7, 11…)"
                                  << "frimaire";
     QTest::newRow("festival of the Revolution")
         << "@2027-09-24 00:00:00" << QStringList{"--json", "--format", "date"} << "🎉 6 Sans."
-        << "Sextidi 6 Sansculottides an CCXXXV\n0:00 décimal\n🎉 La Fête de la Révolution"
+        << "Sextidi 6 Sansculottides an CCXXXV\n0:00 décimal\n🎉 La Fête de la Révolution\n"
+           "Leap years: continuous (3, 7, 11…)"
         << "sansculottides";
     QTest::newRow("accents dropped from the class")
         << "@2027-09-25 12:00:00" << QStringList{"--format=dayNumber", "--json"} << "🍇 1"
-        << "Primidi 1 Vendémiaire an CCXXXVI\n5:00 décimal\n🍇 Raisin — Grape"
+        << "Primidi 1 Vendémiaire an CCXXXVI\n5:00 décimal\n🍇 Raisin — Grape\nLeap years: continuous (3, 7, 11…)"
         << "vendemiaire";
+    QTest::newRow("at an instant, by the equinox")
+        << QString() << QStringList{"--json", "--at", "2026-12-09T10:40", "--leap-rule", "equinox"}
+        << "🥶 18 Frimaire · Octidi · 4:44"
+        << "Octidi 18 Frimaire an CCXXXV\n4:44 décimal\n🌿 Lierre — Ivy\nLeap years: by the equinox at Paris"
+        << "frimaire";
 }
 
 void TestTitleCommand::printsWaybarJson()
@@ -322,6 +395,11 @@ void TestTitleCommand::followTakesInTheChosenFormat()
     QTest::qWait(300);
     program.storeFormat("decimalTime");
     QCOMPARE(nextLines(follow, 1), QStringList{"🥶 4:44"});
+    // The day by another leap-year rule, at once too.
+    program.storeFormat("dayNumber");
+    QCOMPARE(nextLines(follow, 1), QStringList{"🥶 15"});
+    program.storeFormat("equinox", QStringLiteral("leapRule"));
+    QCOMPARE(nextLines(follow, 1), QStringList{"🥶 16"});
     stop(follow);
 }
 
@@ -428,8 +506,9 @@ void TestTitleCommand::helpAndVersion()
 {
     const ProgramRun help = TitleProgram().run({"--help"});
     QCOMPARE(help.exitCode, 0);
-    for (const char* word : {"--format", "--follow", "--json", "--help", "--version", "dateAndTime", "date",
-                             "decimalTime", "dayNumber", "waybar", "polybar", "i3blocks", "tmux", "conky"}) {
+    for (const char* word : {"--format",    "--leap-rule", "--at",       "--follow", "--json", "--help",  "--version",
+                             "dateAndTime", "date",        "continuous", "romme",    "madler", "equinox", "decimalTime",
+                             "dayNumber",   "waybar",      "polybar",    "i3blocks", "tmux",   "conky"}) {
         QVERIFY2(help.output.contains(QLatin1String(word)), word);
     }
     QCOMPARE(TitleProgram().run({"-h"}).output, help.output);

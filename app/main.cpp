@@ -3,6 +3,7 @@
 
 #include "app/platform/audio/ApplicationBeep.h"
 #include "app/platform/audio/LazyAudioPlayer.h"
+#include "app/platform/desktop/DesktopColorScheme.h"
 #include "app/platform/desktop/SwayPointerLocator.h"
 #include "app/platform/desktop/SwayWorkArea.h"
 #include "app/platform/desktop/SystemClipboard.h"
@@ -77,7 +78,8 @@ int main(int argc, char* argv[])
     // A first launch writes several keys; they go to the file in one save.
     preferences->holdSaves();
     CalendarManager calendar({clock, std::make_shared<SystemRandomSource>(), std::make_unique<WallClockDeadlineTimer>(),
-                              preferences, std::make_unique<SystemTimeZoneWatcher>(), clockChanges});
+                              preferences, std::make_unique<SystemTimeZoneWatcher>(), clockChanges,
+                              std::make_shared<DesktopColorScheme>()});
     preferences->releaseSaves();
     SystemStatusItem statusItem;
     XdgAutostartLoginItem loginItem;

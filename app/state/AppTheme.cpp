@@ -7,13 +7,28 @@ namespace AppThemes {
 
 std::string_view rawValue(AppTheme theme)
 {
-    return theme == AppTheme::sepiaNight ? "sepiaNight" : "light";
+    switch (theme) {
+    case AppTheme::sepiaNight:
+        return "sepiaNight";
+    case AppTheme::desktop:
+        return "desktop";
+    case AppTheme::light:
+        break;
+    }
+    return "light";
 }
 
 std::string_view displayName(AppTheme theme)
 {
-    return theme == AppTheme::sepiaNight ? QT_TRANSLATE_NOOP("AppTheme", "Sepia night")
-                                         : QT_TRANSLATE_NOOP("AppTheme", "Light parchment");
+    switch (theme) {
+    case AppTheme::sepiaNight:
+        return QT_TRANSLATE_NOOP("AppTheme", "Sepia night");
+    case AppTheme::desktop:
+        return QT_TRANSLATE_NOOP("AppTheme", "Desktop");
+    case AppTheme::light:
+        break;
+    }
+    return QT_TRANSLATE_NOOP("AppTheme", "Light parchment");
 }
 
 std::optional<AppTheme> fromRawValue(std::string_view raw)

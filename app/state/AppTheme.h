@@ -5,18 +5,19 @@
 #include <optional>
 #include <string_view>
 
-// The panel's colour scheme. Stored in the preferences by its raw value.
-enum class AppTheme { light, sepiaNight };
+// The panel's colour scheme. Stored in the preferences by its raw value. `desktop` shows one of
+// the other two, as the desktop prefers light or dark.
+enum class AppTheme { light, sepiaNight, desktop };
 
 namespace AppThemes {
 
 // In the order the settings window offers them.
-inline constexpr std::array<AppTheme, 2> allCases{AppTheme::light, AppTheme::sepiaNight};
+inline constexpr std::array<AppTheme, 3> allCases{AppTheme::light, AppTheme::sepiaNight, AppTheme::desktop};
 
-// "light", "sepiaNight".
+// "light", "sepiaNight", "desktop".
 std::string_view rawValue(AppTheme theme);
 
-// "Light parchment", "Sepia night", in English; translated in the context "AppTheme".
+// "Light parchment", "Sepia night", "Desktop", in English; translated in the context "AppTheme".
 std::string_view displayName(AppTheme theme);
 
 // The theme whose raw value is exactly `raw` (case-sensitive), or none.

@@ -3,6 +3,7 @@
 
 #include "app/platform/Clock.h"
 #include "app/platform/ClockChangeWatcher.h"
+#include "app/platform/ColorScheme.h"
 #include "app/platform/DeadlineTimer.h"
 #include "app/platform/RandomSource.h"
 #include "app/platform/TimeZoneWatcher.h"
@@ -56,6 +57,13 @@ CalendarManager::CalendarManager(Services services, SoundManager* soundManager,
     if (m_services.clockChangeWatcher) {
         connect(m_services.clockChangeWatcher.get(), &ClockChangeWatcher::clockChanged, this, &CalendarManager::tick);
     }
+    if (m_services.colorScheme) {
+        connect(m_services.colorScheme.get(), &ColorScheme::changed, this, [this] {
+            if (m_theme == AppTheme::desktop) {
+                Q_EMIT changed();
+            }
+        });
+    }
 
     m_notificationManager = notificationManager ? notificationManager : &NotificationManager::shared();
     m_notificationManager->setLeapRule(m_leapRule);
@@ -84,6 +92,14 @@ void CalendarManager::setMenuBarFormat(MenuBarFormat format)
     publish(m_menuBarFormat, format);
     m_services.preferences->write(PreferenceKeys::menuBarFormat, format);
     scheduleNextTick();
+}
+
+AppTheme CalendarManager::shownTheme() const
+{
+    if (m_theme != AppTheme::desktop) {
+        return m_theme;
+    }
+    return m_services.colorScheme && m_services.colorScheme->prefersDark() ? AppTheme::sepiaNight : AppTheme::light;
 }
 
 void CalendarManager::setTheme(AppTheme theme)

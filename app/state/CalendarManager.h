@@ -18,6 +18,7 @@
 
 class Clock;
 class ClockChangeWatcher;
+class ColorScheme;
 class DeadlineTimer;
 class NotificationManager;
 class Preferences;
@@ -50,6 +51,8 @@ public:
         std::shared_ptr<Preferences> preferences;
         std::unique_ptr<TimeZoneWatcher> timeZoneWatcher;
         std::shared_ptr<ClockChangeWatcher> clockChangeWatcher;
+        // The desktop's light or dark preference, for the Desktop theme; none reads as light.
+        std::shared_ptr<ColorScheme> colorScheme;
     };
 
     // A new slogan comes on the first tick more than this long after the last one.
@@ -66,7 +69,10 @@ public:
     const DecimalTime& currentTime() const { return m_currentTime; }
     const QString& currentSlogan() const { return m_currentSlogan; }
     MenuBarFormat menuBarFormat() const { return m_menuBarFormat; }
+    // The theme chosen, and the one shown: the Desktop theme shows sepia night on a dark desktop,
+    // the light parchment otherwise.
     AppTheme theme() const { return m_theme; }
+    AppTheme shownTheme() const;
     LeapRule leapRule() const { return m_leapRule; }
     qint64 dayOffset() const { return m_dayOffset; }
     const RevolutionaryDate& currentDate() const { return m_currentDate; }

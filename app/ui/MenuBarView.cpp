@@ -83,7 +83,7 @@ MenuBarView::~MenuBarView() = default;
 void MenuBarView::refresh()
 {
     const CalendarManager& calendar = m_services.calendar;
-    const PanelStyle style(calendar.theme());
+    const PanelStyle style(calendar.shownTheme());
     if (!m_styled || m_styledNight != style.isNight()) {
         m_styled = true;
         m_styledNight = style.isNight();

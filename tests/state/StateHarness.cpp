@@ -35,7 +35,8 @@ void StateHarness::launch(Instant now)
     timer = fakeTimer.get();
     timeZoneWatcher = fakeWatcher.get();
     calendar = std::make_unique<CalendarManager>(
-        CalendarManager::Services{clock, random, std::move(fakeTimer), store, std::move(fakeWatcher), clockChanges},
+        CalendarManager::Services{clock, random, std::move(fakeTimer), store, std::move(fakeWatcher), clockChanges,
+                                  colorScheme},
         sound.get(), notifications.get());
     store->releaseSaves();
 }

@@ -9,6 +9,7 @@
 #include "tests/support/FakeClock.h"
 #include "tests/support/FakeClockChangeWatcher.h"
 #include "tests/support/FakeDeadlineTimer.h"
+#include "tests/support/FakeDesktop.h"
 #include "tests/support/FakeNotificationCenter.h"
 #include "tests/support/FakePreferences.h"
 #include "tests/support/FakeRandomSource.h"
@@ -39,6 +40,7 @@ struct StateHarness
 
     std::unique_ptr<SoundManager> sound;
     std::unique_ptr<NotificationManager> notifications;
+    std::shared_ptr<FakeColorScheme> colorScheme = std::make_shared<FakeColorScheme>();
     std::unique_ptr<CalendarManager> calendar;
 
     StateHarness();

@@ -52,6 +52,7 @@ private Q_SLOTS:
     void storedChoicesLoadWithoutBeingWritten_data();
     void storedChoicesLoadWithoutBeingWritten();
     void everyChoiceIsPublishedAndSaved();
+    void desktopThemeFollowsTheDesktop();
     void timeZoneChangeIsTakenInAtOnce();
     void sleepsUntilTheTitleOrTheHourChanges_data();
     void sleepsUntilTheTitleOrTheHourChanges();
@@ -302,6 +303,8 @@ void TestCalendarManager::storedChoicesLoadWithoutBeingWritten_data()
     QTest::newRow("missing") << QVariant() << QVariant() << MenuBarFormat::dateAndTime << AppTheme::light;
     QTest::newRow("stored") << QVariant(QStringLiteral("dayNumber")) << QVariant(QStringLiteral("sepiaNight"))
                             << MenuBarFormat::dayNumber << AppTheme::sepiaNight;
+    QTest::newRow("desktop") << QVariant(QStringLiteral("date")) << QVariant(QStringLiteral("desktop"))
+                             << MenuBarFormat::date << AppTheme::desktop;
     QTest::newRow("empty") << QVariant(QString()) << QVariant(QString()) << MenuBarFormat::dateAndTime
                            << AppTheme::light;
     QTest::newRow("other case") << QVariant(QStringLiteral("DayNumber")) << QVariant(QStringLiteral("sepianight"))
@@ -329,6 +332,23 @@ void TestCalendarManager::storedChoicesLoadWithoutBeingWritten()
     QCOMPARE(harness.calendar->theme(), expectedTheme);
     QCOMPARE(harness.preferences->stored(PreferenceKeys::menuBarFormat), format);
     QCOMPARE(harness.preferences->stored(PreferenceKeys::appTheme), theme);
+}
+
+// The Desktop theme shows sepia night while the desktop prefers dark, and changes with it at once.
+void TestCalendarManager::desktopThemeFollowsTheDesktop()
+{
+    StateHarness harness;
+    harness.preferences->store(PreferenceKeys::appTheme, QStringLiteral("desktop"));
+    harness.launch(localInstant(2026, 12, 7, 10, 40));
+    QCOMPARE(harness.calendar->shownTheme(), AppTheme::light);
+    QSignalSpy changed(harness.calendar.get(), &CalendarManager::changed);
+    harness.colorScheme->setDark(true);
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(harness.calendar->shownTheme(), AppTheme::sepiaNight);
+    // A chosen theme stays whatever the desktop does.
+    harness.calendar->setTheme(AppTheme::light);
+    QCOMPARE(harness.calendar->shownTheme(), AppTheme::light);
+    QCOMPARE(harness.preferences->stored(PreferenceKeys::appTheme), QVariant(QStringLiteral("light")));
 }
 
 void TestCalendarManager::everyChoiceIsPublishedAndSaved()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/platform/ColorScheme.h"
 #include "app/platform/InputFocus.h"
 #include "app/platform/PointerLocator.h"
 #include "app/platform/WorkArea.h"
@@ -27,4 +28,19 @@ public:
     bool canLocate() const override { return false; }
     bool reveal() override { return false; }
     void nudge(int) override {}
+};
+
+// The desktop's colour preference, as the test sets it.
+class FakeColorScheme final : public ColorScheme
+{
+public:
+    bool prefersDark() const override { return m_dark; }
+    void setDark(bool dark)
+    {
+        m_dark = dark;
+        Q_EMIT changed();
+    }
+
+private:
+    bool m_dark = false;
 };

@@ -77,7 +77,7 @@ void TestSettingsView::sectionsAndChoicesInOrder()
     for (int i = 0; i < child<QComboBox>(view, "themePicker")->count(); ++i) {
         themes << child<QComboBox>(view, "themePicker")->itemText(i);
     }
-    QCOMPARE(themes, (QStringList{"Light parchment", "Sepia night"}));
+    QCOMPARE(themes, (QStringList{"Light parchment", "Sepia night", "Desktop"}));
     QStringList formats;
     for (int i = 0; i < child<QComboBox>(view, "formatPicker")->count(); ++i) {
         formats << child<QComboBox>(view, "formatPicker")->itemText(i);

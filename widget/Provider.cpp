@@ -14,31 +14,39 @@ std::int64_t localDayNumber(const CivilDateTime& civil)
 
 } // namespace
 
+Provider::Provider(std::shared_ptr<LeapRuleSetting> leapRule) : m_leapRule(std::move(leapRule)) {}
+
 WidgetKit::EntryPointer Provider::placeholder(const WidgetKit::TimelineContext& context) const
 {
-    return entry(presentInstant(context));
+    return entry(presentInstant(context), leapRule());
 }
 
 void Provider::getSnapshot(const WidgetKit::TimelineContext& context,
                            std::function<void(WidgetKit::EntryPointer)> completion) const
 {
-    completion(entry(presentInstant(context)));
+    completion(entry(presentInstant(context), leapRule()));
 }
 
 void Provider::getTimeline(const WidgetKit::TimelineContext& context,
                            std::function<void(WidgetKit::Timeline)> completion) const
 {
-    completion(timeline(presentInstant(context)));
+    completion(timeline(presentInstant(context), leapRule()));
 }
 
-std::shared_ptr<const RevolutionaryDateEntry> Provider::entry(WidgetInstant date)
+void Provider::addReloadListener(QObject* context, std::function<void()> reload) const
 {
-    const WidgetRevolutionaryDate revolutionaryDate = RevolutionaryCalendar::fromGregorian(date);
+    m_leapRule->watch();
+    QObject::connect(m_leapRule.get(), &LeapRuleSetting::changed, context, std::move(reload));
+}
+
+std::shared_ptr<const RevolutionaryDateEntry> Provider::entry(WidgetInstant date, LeapRule rule)
+{
+    const WidgetRevolutionaryDate revolutionaryDate = RevolutionaryCalendar::fromGregorian(date, rule);
     return std::make_shared<const RevolutionaryDateEntry>(toDateTime(date), revolutionaryDate,
                                                           DailyItems::item(revolutionaryDate));
 }
 
-WidgetKit::Timeline Provider::timeline(WidgetInstant now)
+WidgetKit::Timeline Provider::timeline(WidgetInstant now, LeapRule rule)
 {
     const CivilDateTime today = LocalCalendar::components(now);
     // Midnight `days` after today's; where the clocks skip midnight, the end of the gap.
@@ -51,7 +59,7 @@ WidgetKit::Timeline Provider::timeline(WidgetInstant now)
         // midnight: the gap ends on the next day, whose entry comes in its own turn.
         const std::optional<WidgetInstant> start = midnight(offset);
         if (start && localDayNumber(LocalCalendar::components(*start)) == localDayNumber(today) + offset) {
-            timeline.entries.push_back(entry(*start));
+            timeline.entries.push_back(entry(*start, rule));
         }
     }
     // Only at the far end of the time line is there no next midnight to wait for.

@@ -16,12 +16,15 @@ WidgetKit::WidgetConfiguration QuintavalWidget::configuration(const QString& res
         QCoreApplication::translate("QuintavalWidget", "Display today's date in the French Revolutionary Calendar.");
     configuration.supportedFamilies = {WidgetKit::WidgetFamily::small, WidgetKit::WidgetFamily::medium,
                                        WidgetKit::WidgetFamily::large};
-    configuration.provider = std::make_shared<const Provider>();
-    configuration.makeView = [resourceDirectory](const WidgetKit::TimelineEntry& entry,
-                                                 const WidgetKit::WidgetEnvironment& environment) -> QWidget* {
+    const auto provider = std::make_shared<const Provider>();
+    configuration.provider = provider;
+    configuration.makeView = [resourceDirectory,
+                              provider](const WidgetKit::TimelineEntry& entry,
+                                        const WidgetKit::WidgetEnvironment& environment) -> QWidget* {
         // The host hands back the entries this provider made; anything else gets today's.
         const auto* ours = dynamic_cast<const RevolutionaryDateEntry*>(&entry);
-        const auto fallback = ours ? nullptr : Provider::entry(toWidgetInstant(QDateTime::currentDateTimeUtc()));
+        const auto fallback =
+            ours ? nullptr : Provider::entry(toWidgetInstant(QDateTime::currentDateTimeUtc()), provider->leapRule());
         return new QuintavalWidgetEntryView(environment.family, ours ? *ours : *fallback, resourceDirectory);
     };
     configuration.containerBackground = WidgetStyle::parchment();

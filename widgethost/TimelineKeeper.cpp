@@ -31,6 +31,7 @@ void TimelineKeeper::start()
     m_clockCheckTimer.start();
     WidgetKit::TimelineContext context{m_family, WidgetKit::familySize(m_family), false, m_clock.now()};
     show(m_configuration.provider->placeholder(context));
+    m_configuration.provider->addReloadListener(this, [this] { reload(); });
     reload();
 }
 

@@ -9,8 +9,8 @@
 
 // Keeps one placed widget's timeline: shows the entry whose date is the latest not after now,
 // switches at the next entry's date, and asks the provider for a new timeline when its reload
-// policy says so, or when the wall clock jumped (set by hand, or the machine woke up) or the
-// local offset changed.
+// policy says so, when the provider asks, or when the wall clock jumped (set by hand, or the
+// machine woke up) or the local offset changed.
 class TimelineKeeper final : public QObject
 {
     Q_OBJECT

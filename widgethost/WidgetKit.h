@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+class QObject;
 class QWidget;
 
 namespace WidgetKit {
@@ -131,6 +132,15 @@ public:
     // The entry for the present instant, for the gallery's previews and one-off renderings.
     virtual void getSnapshot(const TimelineContext& context, std::function<void(EntryPointer)> completion) const = 0;
     virtual void getTimeline(const TimelineContext& context, std::function<void(Timeline)> completion) const = 0;
+
+    // For timelines that go out of date before their reload policy says, as when a setting they
+    // are made from changes: the provider calls `reload` on the host's main thread for as long as
+    // `context` lives, and the host then asks for a new timeline. By default it never does.
+    virtual void addReloadListener(QObject* context, std::function<void()> reload) const
+    {
+        Q_UNUSED(context);
+        Q_UNUSED(reload);
+    }
 };
 
 // How the host is drawing a view.
@@ -167,5 +177,6 @@ public:
 
 } // namespace WidgetKit
 
-#define QuintavalWidgetBundle_iid "org.quintaval.WidgetKit.WidgetBundle/1.0"
+// 1.1: TimelineProvider::addReloadListener.
+#define QuintavalWidgetBundle_iid "org.quintaval.WidgetKit.WidgetBundle/1.1"
 Q_DECLARE_INTERFACE(WidgetKit::WidgetBundle, QuintavalWidgetBundle_iid)

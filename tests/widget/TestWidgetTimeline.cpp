@@ -1,9 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The provider's week of entries: one per local midnight, whatever the zone does to its days.
+// The provider's week of entries: one per local midnight, whatever the zone does to its days, by
+// the leap-year rule of the program's settings.
 
+#include "common/SharedSettings.h"
 #include "tests/support/ScopedTimeZone.h"
 #include "widget/Provider.h"
 
+#include <QDir>
+#include <QSaveFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <ctime>
@@ -21,6 +26,17 @@ QString localText(const QDateTime& date)
     return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
 }
 
+// Saves the program's settings as it does, by a new file renamed over the old one.
+void storeLeapRule(const QString& configFolder, const QString& rule)
+{
+    const QString path = QDir(configFolder).filePath(QLatin1String(SharedSettings::relativeFilePath));
+    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+    QSaveFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[General]\nappTheme=light\n" + QByteArray(SharedSettings::leapRuleKey) + '=' + rule.toUtf8() + '\n');
+    QVERIFY(file.commit());
+}
+
 std::tm localParts(const QDateTime& date)
 {
     const std::time_t seconds = date.toSecsSinceEpoch();
@@ -35,7 +51,12 @@ class TestWidgetTimeline final : public QObject
 {
     Q_OBJECT
 
+    // The settings the provider reads, never the user's own.
+    QTemporaryDir m_config;
+
 private Q_SLOTS:
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path())); }
+    void cleanup() { QFile::remove(QDir(m_config.path()).filePath(QLatin1String(SharedSettings::relativeFilePath))); }
     void entriesFallOnLocalMidnights_data();
     void entriesFallOnLocalMidnights();
     void complementaryDaysHaveNoItem();
@@ -49,39 +70,44 @@ void TestWidgetTimeline::entriesFallOnLocalMidnights_data()
     QTest::addColumn<QString>("firstEntry");
     QTest::addColumn<QString>("reload");
     QTest::addColumn<int>("entryCount");
+    QTest::addColumn<QString>("rule"); // stored in the settings; empty: no settings file
 
     QTest::newRow("a minute to midnight") << QByteArray("Europe/Paris") << "2026-12-07T23:59:00"
                                           << "2026-12-07T00:00:00+01:00"
-                                          << "2026-12-08T00:00:00+01:00" << 7;
+                                          << "2026-12-08T00:00:00+01:00" << 7 << "";
     QTest::newRow("just after midnight") << QByteArray("Europe/Paris") << "2026-12-08T00:00:01"
                                          << "2026-12-08T00:00:00+01:00"
-                                         << "2026-12-09T00:00:00+01:00" << 7;
+                                         << "2026-12-09T00:00:00+01:00" << 7 << "";
     QTest::newRow("Paris, clocks go forward") << QByteArray("Europe/Paris") << "2026-03-27T12:00:00"
                                               << "2026-03-27T00:00:00+01:00"
-                                              << "2026-03-28T00:00:00+01:00" << 7;
+                                              << "2026-03-28T00:00:00+01:00" << 7 << "";
     QTest::newRow("Paris, clocks go back") << QByteArray("Europe/Paris") << "2026-10-25T23:59:59"
                                            << "2026-10-25T00:00:00+02:00"
-                                           << "2026-10-26T00:00:00+01:00" << 7;
+                                           << "2026-10-26T00:00:00+01:00" << 7 << "";
     QTest::newRow("New York, clocks go forward") << QByteArray("America/New_York") << "2026-03-07T23:59:00"
                                                  << "2026-03-07T00:00:00-05:00"
-                                                 << "2026-03-08T00:00:00-05:00" << 7;
+                                                 << "2026-03-08T00:00:00-05:00" << 7 << "";
     QTest::newRow("New York, clocks go back") << QByteArray("America/New_York") << "2026-10-30T08:00:00"
                                               << "2026-10-30T00:00:00-04:00"
-                                              << "2026-10-31T00:00:00-04:00" << 7;
+                                              << "2026-10-31T00:00:00-04:00" << 7 << "";
     // The day starts at 01:00 when the clocks go forward at midnight.
     QTest::newRow("São Paulo, midnight skipped") << QByteArray("America/Sao_Paulo") << "2018-11-03T23:59:00"
                                                  << "2018-11-03T00:00:00-03:00"
-                                                 << "2018-11-04T01:00:00-02:00" << 7;
+                                                 << "2018-11-04T01:00:00-02:00" << 7 << "";
     // Samoa crossed the date line: 29 December 2011 was followed by the 31st.
     QTest::newRow("Apia, before the skipped day") << QByteArray("Pacific/Apia") << "2011-12-29T23:59:00"
                                                   << "2011-12-29T00:00:00-10:00"
-                                                  << "2011-12-31T00:00:00+14:00" << 6;
+                                                  << "2011-12-31T00:00:00+14:00" << 6 << "";
     QTest::newRow("Apia, the day before that") << QByteArray("Pacific/Apia") << "2011-12-28T12:00:00"
                                                << "2011-12-28T00:00:00-10:00"
-                                               << "2011-12-29T00:00:00-10:00" << 6;
+                                               << "2011-12-29T00:00:00-10:00" << 6 << "";
     QTest::newRow("Apia, after the skipped day") << QByteArray("Pacific/Apia") << "2011-12-31T00:00:00"
                                                  << "2011-12-31T00:00:00+14:00"
-                                                 << "2012-01-01T00:00:00+14:00" << 7;
+                                                 << "2012-01-01T00:00:00+14:00" << 7 << "";
+    // An equinox year began a day after a continuous one: 18 Frimaire, not 17.
+    QTest::newRow("Paris, equinox rule") << QByteArray("Europe/Paris") << "2026-12-09T10:00:00"
+                                         << "2026-12-09T00:00:00+01:00"
+                                         << "2026-12-10T00:00:00+01:00" << 7 << "equinox";
 }
 
 void TestWidgetTimeline::entriesFallOnLocalMidnights()
@@ -91,9 +117,19 @@ void TestWidgetTimeline::entriesFallOnLocalMidnights()
     QFETCH(QString, firstEntry);
     QFETCH(QString, reload);
     QFETCH(int, entryCount);
+    QFETCH(QString, rule);
     ScopedTimeZone timeZone(zone.constData());
+    if (!rule.isEmpty()) {
+        storeLeapRule(m_config.path(), rule);
+    }
+    const LeapRule expectedRule = leapRuleFromName(rule.toStdString()).value_or(LeapRule::continuous);
 
-    const WidgetKit::Timeline timeline = Provider::timeline(localInstant(now));
+    const Provider provider;
+    std::optional<WidgetKit::Timeline> answer;
+    provider.getTimeline({WidgetKit::WidgetFamily::small, {170, 170}, false, QDateTime::fromString(now, Qt::ISODate)},
+                         [&answer](WidgetKit::Timeline given) { answer = std::move(given); });
+    QVERIFY(answer);
+    const WidgetKit::Timeline& timeline = *answer;
     QCOMPARE(timeline.policy.kind, WidgetKit::ReloadPolicy::Kind::after);
     QCOMPARE(localText(timeline.policy.date), reload);
     QCOMPARE(static_cast<int>(timeline.entries.size()), entryCount);
@@ -114,11 +150,20 @@ void TestWidgetTimeline::entriesFallOnLocalMidnights()
             QVERIFY2(days == 1 || (zone == "Pacific/Apia" && days == 2), qPrintable(localText(date)));
         }
         const auto& entry = static_cast<const RevolutionaryDateEntry&>(*timeline.entries[i]);
-        QCOMPARE(entry.revolutionaryDate, RevolutionaryCalendar::fromGregorian(toWidgetInstant(date)));
+        QCOMPARE(entry.revolutionaryDate, RevolutionaryCalendar::fromGregorian(toWidgetInstant(date), expectedRule));
     }
     // The reload comes after now, at the second entry's midnight.
     QVERIFY(timeline.policy.date > QDateTime::fromString(now, Qt::ISODate));
     QCOMPARE(timeline.policy.date, timeline.entries[1]->date);
+
+    // Another rule chosen in the settings asks the host for a new timeline at once.
+    int reloads = 0;
+    QObject host;
+    provider.addReloadListener(&host, [&reloads] { ++reloads; });
+    storeLeapRule(m_config.path(),
+                  rule == QLatin1String("equinox") ? QStringLiteral("romme") : QStringLiteral("equinox"));
+    QTRY_COMPARE(reloads, 1);
+    QVERIFY(provider.leapRule() != expectedRule);
 }
 
 void TestWidgetTimeline::complementaryDaysHaveNoItem()
@@ -165,5 +210,5 @@ void TestWidgetTimeline::providerAnswersForTheHostsInstant()
     QCOMPARE(localText(timeline->entries.front()->date), QStringLiteral("2027-01-10T00:00:00+01:00"));
 }
 
-QTEST_APPLESS_MAIN(TestWidgetTimeline)
+QTEST_GUILESS_MAIN(TestWidgetTimeline)
 #include "TestWidgetTimeline.moc"

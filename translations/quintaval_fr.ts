@@ -163,6 +163,57 @@
     </message>
 </context>
 <context>
+    <name>LeapRule</name>
+    <message>
+        <source>Continuous</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Years 3, 7, 11, 15… every fourth year, with no century rule (the default)</source>
+        <translation>Années 3, 7, 11, 15… une sur quatre, sans règle des siècles (par défaut)</translation>
+    </message>
+    <message>
+        <source>Leap years: continuous (3, 7, 11…)</source>
+        <translation>Années sextiles&#x202f;: continues (3, 7, 11…)</translation>
+    </message>
+    <message>
+        <source>Romme</source>
+        <translation>Romme</translation>
+    </message>
+    <message>
+        <source>Years 3, 7, 11, 15, then every fourth year from 20; centuries only when divisible by 400</source>
+        <translation>Années 3, 7, 11, 15, puis une sur quatre dès l’an 20&#x202f;; les siècles seulement divisibles par 400</translation>
+    </message>
+    <message>
+        <source>Leap years: Romme (20, 24, 28…)</source>
+        <translation>Années sextiles&#x202f;: Romme (20, 24, 28…)</translation>
+    </message>
+    <message>
+        <source>von Mädler</source>
+        <translation>von Mädler</translation>
+    </message>
+    <message>
+        <source>Years 3, 7, 11, 15, then every fourth year from 20, except every 128th</source>
+        <translation>Années 3, 7, 11, 15, puis une sur quatre dès l’an 20, sauf une tous les 128 ans</translation>
+    </message>
+    <message>
+        <source>Leap years: von Mädler (20, 24, 28…)</source>
+        <translation>Années sextiles&#x202f;: von Mädler (20, 24, 28…)</translation>
+    </message>
+    <message>
+        <source>Equinox</source>
+        <translation>Équinoxe</translation>
+    </message>
+    <message>
+        <source>Each year begins on the day of the autumn equinox at Paris, as the decree of 1793 said</source>
+        <translation>Chaque année commence le jour de l’équinoxe d’automne à Paris, comme le voulait le décret de 1793</translation>
+    </message>
+    <message>
+        <source>Leap years: by the equinox at Paris</source>
+        <translation>Années sextiles&#x202f;: selon l’équinoxe à Paris</translation>
+    </message>
+</context>
+<context>
     <name>MenuBarFormat</name>
     <message>
         <source>Date &amp; decimal time</source>
@@ -369,6 +420,10 @@
         <source>Sound</source>
         <translation>Son</translation>
     </message>
+    <message>
+        <source>Leap years</source>
+        <translation>Années sextiles</translation>
+    </message>
 </context>
 <context>
     <name>TimeSection</name>
@@ -384,7 +439,8 @@
 <context>
     <name>TitleHelp</name>
     <message>
-        <source>Usage: quintaval-title [--format FORMAT] [--json] [--follow]
+        <source>Usage: quintaval-title [--format FORMAT] [--leap-rule RULE] [--at DATE]
+                       [--json] [--follow]
 
 Prints Quintaval&apos;s status-bar title for the present moment: the day in the French
 Republican calendar and the time in decimal time (10 hours of 100 minutes).
@@ -392,14 +448,22 @@ Republican calendar and the time in decimal time (10 hours of 100 minutes).
   --format FORMAT    the title&apos;s format, one of
 %1                     Without it, the format chosen in Quintaval&apos;s settings is used
                      ($XDG_CONFIG_HOME/Quintaval/Quintaval.conf; dateAndTime if none).
+  --leap-rule RULE   how the leap years are reckoned, one of continuous (years 3, 7,
+                     11, 15…, the default), romme, madler or equinox. Without it,
+                     the rule chosen in Quintaval&apos;s settings is used.
+  --at DATE          show DATE instead of the present moment: YYYY-MM-DD,
+                     YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS in local time, from
+                     %2 to %3.
   --follow           keep running and print a new line each time the text changes:
                      each decimal minute (86.4 s) or, for date and dayNumber, at
                      midnight; also when the clock is set, the time zone or the
-                     chosen format changes. Ends quietly when its reader goes away.
+                     chosen format or leap-year rule changes. Ends quietly when its
+                     reader goes away.
   --json             print waybar&apos;s JSON object instead: &quot;text&quot; (the title),
                      &quot;tooltip&quot; (the full date, the day of the décade, the decimal
-                     time and the day&apos;s plant, animal, tool or mineral) and &quot;class&quot;
-                     (the month, such as &quot;frimaire&quot;); one object per line.
+                     time, the day&apos;s plant, animal, tool or mineral and the leap-year
+                     rule) and &quot;class&quot; (the month, such as &quot;frimaire&quot;); one object
+                     per line.
   -h, --help         show this help and exit
   --version          show the version and exit
 
@@ -413,8 +477,9 @@ Examples:
 
 Exit status: 0 on success, 1 when the title cannot be written, 2 for a bad option.
 </source>
-        <comment>%1 is the list of formats, one per line with a sample</comment>
-        <translation>Utilisation&#x202f;: quintaval-title [--format FORMAT] [--json] [--follow]
+        <comment>%1 is the list of formats, one per line with a sample; %2 and %3 the first and last days --at takes</comment>
+        <translation>Utilisation&#x202f;: quintaval-title [--format FORMAT] [--leap-rule RÈGLE] [--at DATE]
+                       [--json] [--follow]
 
 Écrit le titre de Quintaval dans la barre d’état pour l’instant présent&#x202f;: le jour
 dans le calendrier républicain et l’heure en temps décimal (10 heures de 100 minutes).
@@ -423,15 +488,22 @@ dans le calendrier républicain et l’heure en temps décimal (10 heures de 100
 %1                     Sans cette option, le format choisi dans les réglages de
                      Quintaval ($XDG_CONFIG_HOME/Quintaval/Quintaval.conf&#x202f;;
                      dateAndTime à défaut).
+  --leap-rule RÈGLE  la règle des années sextiles, l’une de continuous (années 3, 7,
+                     11, 15…, par défaut), romme, madler ou equinox. Sans cette
+                     option, la règle choisie dans les réglages de Quintaval.
+  --at DATE          montrer DATE au lieu de l’instant présent&#x202f;: AAAA-MM-JJ,
+                     AAAA-MM-JJTHH:MM ou AAAA-MM-JJTHH:MM:SS en heure locale, du
+                     %2 au %3.
   --follow           continuer et écrire une nouvelle ligne à chaque changement du
                      texte&#x202f;: chaque minute décimale (86,4 s) ou, pour date et
                      dayNumber, à minuit&#x202f;; aussi quand l’horloge est réglée, quand
-                     le fuseau horaire ou le format choisi change. S’arrête sans
-                     bruit quand son lecteur s’en va.
+                     le fuseau horaire, le format ou la règle choisis changent.
+                     S’arrête sans bruit quand son lecteur s’en va.
   --json             écrire à la place l’objet JSON de waybar&#x202f;: &quot;text&quot; (le titre),
                      &quot;tooltip&quot; (la date complète, le jour de la décade, l’heure
-                     décimale et la plante, l’animal, l’outil ou le minéral du jour)
-                     et &quot;class&quot; (le mois, comme «&#xa0;frimaire&#xa0;»)&#x202f;; un objet par ligne.
+                     décimale, la plante, l’animal, l’outil ou le minéral du jour et
+                     la règle des années sextiles) et &quot;class&quot; (le mois, comme
+                     «&#xa0;frimaire&#xa0;»)&#x202f;; un objet par ligne.
   -h, --help         afficher cette aide et s’arrêter
   --version          afficher la version et s’arrêter
 
@@ -473,6 +545,35 @@ une mauvaise option.
     <message>
         <source>%1 takes no value</source>
         <translation>%1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos; as a date: use YYYY-MM-DD, YYYY-MM-DDTHH:MM or YYYY-MM-DDTHH:MM:SS</source>
+        <translation>impossible de lire «&#xa0;%1&#xa0;» comme une date&#x202f;: utilisez AAAA-MM-JJ, AAAA-MM-JJTHH:MM ou AAAA-MM-JJTHH:MM:SS</translation>
+    </message>
+    <message>
+        <source>%1 is outside the days shown, %2 to %3</source>
+        <translation>%1 est hors des jours montrés, du %2 au %3</translation>
+    </message>
+    <message>
+        <source>there is no %1 in this time zone: the clocks go forward over it</source>
+        <extracomment>The local time falls in the gap where the clocks go forward (daylight saving time).</extracomment>
+        <translation>%1 n’existe pas dans ce fuseau horaire&#x202f;: les horloges le sautent en avançant</translation>
+    </message>
+    <message>
+        <source>--leap-rule needs a value: %1</source>
+        <translation>--leap-rule demande une valeur&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>--at needs a value: a date such as 2026-12-09 or 2026-12-09T10:40</source>
+        <translation>--at demande une valeur&#x202f;: une date comme 2026-12-09 ou 2026-12-09T10:40</translation>
+    </message>
+    <message>
+        <source>unknown leap-year rule &apos;%1&apos;; use %2</source>
+        <translation>règle des années sextiles inconnue «&#xa0;%1&#xa0;»&#x202f;; utilisez %2</translation>
+    </message>
+    <message>
+        <source>--at shows one moment and --follow the moments to come: use one of them</source>
+        <translation>--at montre un moment et --follow les moments à venir&#x202f;: utilisez l’un des deux</translation>
     </message>
 </context>
 <context>

@@ -4,9 +4,9 @@
 
 #include "app/platform/files/TranslationLoader.h"
 #include "common/QuitSignals.h"
+#include "common/SingleInstance.h"
 #include "widgethost/HostClock.h"
 #include "widgethost/HostCommands.h"
-#include "widgethost/HostInstance.h"
 #include "widgethost/PlacementStore.h"
 #include "widgethost/WidgetHost.h"
 #include "widgethost/WidgetPluginLoader.h"
@@ -110,22 +110,15 @@ int main(int argc, char** argv)
         return HostCommands::timeline(plugins.widgets(), request, output, errors);
     }
 
-    HostInstance instance;
-    switch (instance.handOverToRunningHost()) {
-    case HostInstance::Contact::handedOver:
+    SingleInstance instance(QStringLiteral("quintaval-widgets"), QByteArrayLiteral("gallery\n"));
+    switch (instance.start()) {
+    case SingleInstance::Role::primary:
+        break;
+    case SingleInstance::Role::secondary:
         output << CommandLine::tr("quintaval-widgets is already running; its gallery opens.") << '\n';
         return 0;
-    case HostInstance::Contact::refused:
-        errors << "quintaval-widgets: " << instance.errorString()
-               << "; not starting, as another user could stand in for it.\n";
+    case SingleInstance::Role::refused:
         return 1;
-    case HostInstance::Contact::nobodyThere:
-        break;
-    }
-    if (!instance.listen()) {
-        errors << "quintaval-widgets: "
-               << CommandLine::tr("cannot watch for a second start: %1").arg(instance.errorString()) << '\n';
-        errors.flush();
     }
     QApplication::setQuitOnLastWindowClosed(false);
     // Ended by a signal, the host still stores the placements and removes its socket.
@@ -133,7 +126,7 @@ int main(int argc, char** argv)
     SystemHostClock clock;
     PlacementStore store;
     WidgetHost host(plugins.widgets(), plugins.errors(), store, clock);
-    QObject::connect(&instance, &HostInstance::galleryRequested, &host, &WidgetHost::showGallery);
+    QObject::connect(&instance, &SingleInstance::requested, &host, &WidgetHost::showGallery);
     host.start();
     return QApplication::exec();
 }

@@ -56,6 +56,22 @@ private Q_SLOTS:
         m_program = makeProgram("bin/quintaval");
     }
 
+    // The XDG rule: a relative XDG_CONFIG_HOME is ignored, not taken from the working folder.
+    void relativeConfigHomeIsIgnored()
+    {
+        qputenv("XDG_CONFIG_HOME", "relative/config");
+        const QByteArray home = qgetenv("HOME");
+        qputenv("HOME", m_root->filePath("home").toUtf8());
+        const QString workingFolder = QDir::currentPath();
+        QDir::setCurrent(m_root->path());
+        XdgAutostartLoginItem item(m_program);
+        QVERIFY(item.registerItem());
+        QDir::setCurrent(workingFolder);
+        qputenv("HOME", home);
+        QVERIFY(QFile::exists(m_root->filePath("home/.config/autostart/quintaval.desktop")));
+        QVERIFY(!QFile::exists(m_root->filePath("relative")));
+    }
+
     void registerAndUnregister()
     {
         XdgAutostartLoginItem item(m_program);

@@ -2,6 +2,7 @@
 #include "app/platform/files/ConfigFolder.h"
 
 #include <QFile>
+#include <QHash>
 
 #include <fcntl.h>
 #include <pwd.h>
@@ -73,6 +74,27 @@ std::optional<QString> nameable(const QByteArray& folder, QString* problem)
 }
 
 } // namespace
+
+std::optional<QString> ConfigFolder::userConfigHome(QString* problem)
+{
+    const Found found = configHome();
+    if (found.folder.isEmpty()) {
+        if (problem) {
+            *problem = found.problem;
+        }
+        return std::nullopt;
+    }
+    // A folder reached through a descriptor keeps it: one per folder, not one per call.
+    static QHash<QByteArray, QString> named;
+    if (const auto known = named.constFind(found.folder); known != named.constEnd()) {
+        return *known;
+    }
+    const auto folder = nameable(found.folder, problem);
+    if (folder) {
+        named.insert(found.folder, *folder);
+    }
+    return folder;
+}
 
 std::optional<QString> ConfigFolder::path(QString* problem)
 {

@@ -16,6 +16,9 @@
 class ConfigFolder final
 {
 public:
-    // The folder, or none with `problem` saying why there is none.
+    // The folder, or none with `problem` saying why there is none. Resolved once per run.
     static std::optional<QString> path(QString* problem = nullptr);
+    // The user's config folder itself (where autostart/ lives too), resolved afresh from the
+    // environment at each call, by the same rules.
+    static std::optional<QString> userConfigHome(QString* problem = nullptr);
 };

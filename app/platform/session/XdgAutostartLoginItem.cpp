@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/session/XdgAutostartLoginItem.h"
 
+#include "app/platform/files/ConfigFolder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -189,6 +191,11 @@ bool failWith(QString* error, const QString& message)
 bool writeEntry(const QString& content, QString* error)
 {
     const QString path = XdgAutostartLoginItem::userEntryPath();
+    if (path.isEmpty()) {
+        QString problem;
+        ConfigFolder::userConfigHome(&problem);
+        return failWith(error, QStringLiteral("No folder to keep the autostart entry in: %1").arg(problem));
+    }
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) {
         return failWith(error, QStringLiteral("Cannot create the folder %1").arg(folder));
@@ -208,15 +215,18 @@ bool writeEntry(const QString& content, QString* error)
 
 XdgAutostartLoginItem::XdgAutostartLoginItem(QString program) : m_program(std::move(program)) {}
 
+// In the config folder every program of ours resolves the same way (a relative XDG_CONFIG_HOME
+// ignored; no home, no folder).
 QString XdgAutostartLoginItem::userEntryPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + entryName;
+    const auto home = ConfigFolder::userConfigHome();
+    return home ? *home + u'/' + entryName : QString();
 }
 
 LoginItem::Status XdgAutostartLoginItem::status() const
 {
     QString path = userEntryPath();
-    if (!QFileInfo::exists(path)) {
+    if (path.isEmpty() || !QFileInfo::exists(path)) {
         const QStringList system = systemEntryPaths();
         if (system.isEmpty()) {
             return Status::notRegistered;

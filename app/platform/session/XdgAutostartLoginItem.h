@@ -21,7 +21,8 @@ public:
     // keeps the program from starting is left as the user made it.
     bool unregisterItem(QString* error = nullptr) override;
 
-    // Where the user's entry lives now; follows $XDG_CONFIG_HOME.
+    // Where the user's entry lives now; follows $XDG_CONFIG_HOME. Empty when the user has no
+    // config folder.
     static QString userEntryPath();
 
 private:

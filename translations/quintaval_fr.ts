@@ -11,6 +11,10 @@
         <source>Light parchment</source>
         <translation>Parchemin clair</translation>
     </message>
+    <message>
+        <source>Desktop</source>
+        <translation>Comme le bureau</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -69,10 +73,6 @@
     <message>
         <source>quintaval-widgets is already running; its gallery opens.</source>
         <translation>quintaval-widgets tourne déjà&#x202f;; sa galerie s’ouvre.</translation>
-    </message>
-    <message>
-        <source>cannot watch for a second start: %1</source>
-        <translation>impossible de guetter un second lancement&#x202f;: %1</translation>
     </message>
 </context>
 <context>

@@ -127,12 +127,14 @@ void TestTitleText::formatsRoundTripTheirRawValues()
 
 void TestTitleText::themesRoundTripTheirRawValues()
 {
-    QCOMPARE(AppThemes::allCases.size(), std::size_t{2});
+    QCOMPARE(AppThemes::allCases.size(), std::size_t{3});
     QCOMPARE(text(AppThemes::rawValue(AppTheme::light)), QStringLiteral("light"));
     QCOMPARE(text(AppThemes::rawValue(AppTheme::sepiaNight)), QStringLiteral("sepiaNight"));
     QCOMPARE(text(AppThemes::displayName(AppTheme::light)), QStringLiteral("Light parchment"));
     QCOMPARE(text(AppThemes::displayName(AppTheme::sepiaNight)), QStringLiteral("Sepia night"));
+    QCOMPARE(text(AppThemes::rawValue(AppTheme::desktop)), QStringLiteral("desktop"));
     QCOMPARE(AppThemes::fromRawValue("sepiaNight"), std::optional{AppTheme::sepiaNight});
+    QCOMPARE(AppThemes::fromRawValue("desktop"), std::optional{AppTheme::desktop});
     QCOMPARE(AppThemes::fromRawValue("light"), std::optional{AppTheme::light});
     for (const char* wrong : {"", "sepianight", "Light", "dark"}) {
         QVERIFY2(!AppThemes::fromRawValue(wrong), wrong);

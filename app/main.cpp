@@ -69,17 +69,16 @@ int main(int argc, char* argv[])
     SoundManager::configureShared(
         {preferences, resources, std::make_shared<LazyAudioPlayer>(), std::make_shared<ApplicationBeep>()});
     // Reminders sleep until their minute; a clock set, a resume or a zone change wakes them early.
+    // One watcher of each serves the reminders and the calendar.
     const auto clockChanges = std::make_shared<SystemClockChangeWatcher>();
+    const auto zoneChanges = std::make_shared<SystemTimeZoneWatcher>();
     NotificationManager::configureShared(
-        {preferences,
-         std::make_shared<DBusNotificationCenter>(clock, clockChanges, std::make_unique<SystemTimeZoneWatcher>()),
-         clock});
+        {preferences, std::make_shared<DBusNotificationCenter>(clock, clockChanges, zoneChanges), clock});
 
     // A first launch writes several keys; they go to the file in one save.
     preferences->holdSaves();
     CalendarManager calendar({clock, std::make_shared<SystemRandomSource>(), std::make_unique<WallClockDeadlineTimer>(),
-                              preferences, std::make_unique<SystemTimeZoneWatcher>(), clockChanges,
-                              std::make_shared<DesktopColorScheme>()});
+                              preferences, zoneChanges, clockChanges, std::make_shared<DesktopColorScheme>()});
     preferences->releaseSaves();
     SystemStatusItem statusItem;
     XdgAutostartLoginItem loginItem;

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <functional>
+#include <QObject>
 
-// Tells when the system's time zone may have changed. Watching costs nothing until it does.
-class TimeZoneWatcher
+// Tells when the system's time zone may have changed. Watching costs nothing until it does, and
+// one watcher serves everyone who cares: each watch is a kernel watch and a bus match of its own.
+class TimeZoneWatcher : public QObject
 {
-public:
-    virtual ~TimeZoneWatcher() = default;
+    Q_OBJECT
 
-    // `changed` runs on the main thread after each change; a later call replaces it.
-    virtual void onChange(std::function<void()> changed) = 0;
+public:
+    using QObject::QObject;
+
+Q_SIGNALS:
+    // Emitted on the main thread, once per change, after the new zone is in place.
+    void changed();
 };

@@ -48,11 +48,11 @@ CalendarManager::CalendarManager(Services services, SoundManager* soundManager,
     // The hour the program starts in is not a change of hour: no chime at launch.
     m_lastDecimalHour = m_currentTime.hours;
 
-    // The timer and the zone watcher belong to this object and die with it, so their callbacks
-    // never find it gone; the clock watcher may be shared, hence the connection's context.
+    // The timer belongs to this object and dies with it, so its callback never finds it gone; the
+    // watchers are shared, hence the connections' context.
     scheduleNextTick();
     if (m_services.timeZoneWatcher) {
-        m_services.timeZoneWatcher->onChange([this] { timeZoneChanged(); });
+        connect(m_services.timeZoneWatcher.get(), &TimeZoneWatcher::changed, this, &CalendarManager::timeZoneChanged);
     }
     if (m_services.clockChangeWatcher) {
         connect(m_services.clockChangeWatcher.get(), &ClockChangeWatcher::clockChanged, this, &CalendarManager::tick);

@@ -49,7 +49,7 @@ public:
         std::shared_ptr<RandomSource> random;
         std::unique_ptr<DeadlineTimer> timer;
         std::shared_ptr<Preferences> preferences;
-        std::unique_ptr<TimeZoneWatcher> timeZoneWatcher;
+        std::shared_ptr<TimeZoneWatcher> timeZoneWatcher;
         std::shared_ptr<ClockChangeWatcher> clockChangeWatcher;
         // The desktop's light or dark preference, for the Desktop theme; none reads as light.
         std::shared_ptr<ColorScheme> colorScheme;

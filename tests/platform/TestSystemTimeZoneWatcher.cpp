@@ -55,7 +55,7 @@ void TestSystemTimeZoneWatcher::init()
     writeFile(m_timezone, "Europe/Paris\n");
     m_watcher = std::make_unique<SystemTimeZoneWatcher>(QStringList{m_localtime, m_timezone});
     m_changes = 0;
-    m_watcher->onChange([this] { ++m_changes; });
+    connect(m_watcher.get(), &TimeZoneWatcher::changed, this, [this] { ++m_changes; });
 }
 
 void TestSystemTimeZoneWatcher::replacedLinkIsSeenEveryTime()

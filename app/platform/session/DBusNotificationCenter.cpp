@@ -35,7 +35,7 @@ bool sameLocalDay(Instant a, Instant b)
 
 DBusNotificationCenter::DBusNotificationCenter(std::shared_ptr<const Clock> clock,
                                                std::shared_ptr<ClockChangeWatcher> clockChanges,
-                                               std::unique_ptr<TimeZoneWatcher> zoneChanges, QObject* parent)
+                                               std::shared_ptr<TimeZoneWatcher> zoneChanges, QObject* parent)
     : QObject(parent), m_clock(std::move(clock)), m_clockChanges(std::move(clockChanges)),
       m_zoneChanges(std::move(zoneChanges))
 {
@@ -46,7 +46,7 @@ DBusNotificationCenter::DBusNotificationCenter(std::shared_ptr<const Clock> cloc
         connect(m_clockChanges.get(), &ClockChangeWatcher::clockChanged, this, &DBusNotificationCenter::deliverDue);
     }
     if (m_zoneChanges) {
-        m_zoneChanges->onChange([this] {
+        connect(m_zoneChanges.get(), &TimeZoneWatcher::changed, this, [this] {
             LocalCalendar::zoneChanged();
             deliverDue();
         });

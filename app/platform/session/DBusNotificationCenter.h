@@ -35,7 +35,7 @@ public:
     // Either watcher may be left out where nothing can change (tests).
     explicit DBusNotificationCenter(std::shared_ptr<const Clock> clock,
                                     std::shared_ptr<ClockChangeWatcher> clockChanges = nullptr,
-                                    std::unique_ptr<TimeZoneWatcher> zoneChanges = nullptr, QObject* parent = nullptr);
+                                    std::shared_ptr<TimeZoneWatcher> zoneChanges = nullptr, QObject* parent = nullptr);
     ~DBusNotificationCenter() override;
 
     void requestAuthorization(QObject* context, std::function<void(bool granted)> answer) override;
@@ -56,7 +56,7 @@ private:
 
     std::shared_ptr<const Clock> m_clock;
     std::shared_ptr<ClockChangeWatcher> m_clockChanges;
-    std::unique_ptr<TimeZoneWatcher> m_zoneChanges;
+    std::shared_ptr<TimeZoneWatcher> m_zoneChanges;
     std::vector<NotificationRequest> m_pending;
     QTimer m_timer;
     QDBusServiceWatcher m_serverWatcher;

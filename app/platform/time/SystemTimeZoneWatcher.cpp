@@ -20,7 +20,7 @@ QStringList SystemTimeZoneWatcher::systemFiles()
 }
 
 SystemTimeZoneWatcher::SystemTimeZoneWatcher(const QStringList& files, QObject* parent)
-    : QObject(parent), m_files(files)
+    : TimeZoneWatcher(parent), m_files(files)
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(settleTime);
@@ -36,11 +36,6 @@ SystemTimeZoneWatcher::SystemTimeZoneWatcher(const QStringList& files, QObject* 
                                          QStringLiteral("/org/freedesktop/timedate1"),
                                          QStringLiteral("org.freedesktop.DBus.Properties"),
                                          QStringLiteral("PropertiesChanged"), this, SLOT(timedatePropertiesChanged()));
-}
-
-void SystemTimeZoneWatcher::onChange(std::function<void()> changed)
-{
-    m_changed = std::move(changed);
 }
 
 void SystemTimeZoneWatcher::timedatePropertiesChanged()
@@ -76,8 +71,8 @@ void SystemTimeZoneWatcher::settled()
     const bool changed = m_certain || now != m_fingerprint;
     m_fingerprint = now;
     m_certain = false;
-    if (changed && m_changed) {
-        m_changed();
+    if (changed) {
+        Q_EMIT TimeZoneWatcher::changed();
     }
 }
 

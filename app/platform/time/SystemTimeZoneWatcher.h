@@ -5,7 +5,6 @@
 
 #include <QByteArray>
 #include <QFileSystemWatcher>
-#include <QObject>
 #include <QStringList>
 #include <QTimer>
 
@@ -13,7 +12,7 @@
 // and listens to systemd-timedated's PropertiesChanged on the system bus where there is one.
 // Tools replace these files rather than write them, which ends a watch on the file itself, so
 // their folders are watched too and the file watches are renewed after every change.
-class SystemTimeZoneWatcher final : public QObject, public TimeZoneWatcher
+class SystemTimeZoneWatcher final : public TimeZoneWatcher
 {
     Q_OBJECT
 
@@ -21,8 +20,6 @@ public:
     static QStringList systemFiles();
 
     explicit SystemTimeZoneWatcher(const QStringList& files = systemFiles(), QObject* parent = nullptr);
-
-    void onChange(std::function<void()> changed) override;
 
 private Q_SLOTS:
     void timedatePropertiesChanged();
@@ -38,5 +35,4 @@ private:
     QTimer m_settle;
     QByteArray m_fingerprint;
     bool m_certain = false;
-    std::function<void()> m_changed;
 };

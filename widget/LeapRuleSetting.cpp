@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widget/LeapRuleSetting.h"
 
+#include "common/ConfigFolder.h"
 #include "common/SharedSettings.h"
 
 #include <QDebug>
@@ -8,12 +9,13 @@
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QSettings>
-#include <QStandardPaths>
 
+// The program's own file, found as the program finds it: a relative XDG_CONFIG_HOME ignored, and
+// no file at all for a user without a home.
 QString LeapRuleSetting::fileName()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QLatin1String(SharedSettings::relativeFilePath));
+    const auto folder = ConfigFolder::userConfigHome();
+    return folder ? QDir(*folder).filePath(QLatin1String(SharedSettings::relativeFilePath)) : QString();
 }
 
 LeapRuleSetting::LeapRuleSetting(QObject* parent) : QObject(parent) {}
@@ -70,7 +72,10 @@ void LeapRuleSetting::fileTouched()
 void LeapRuleSetting::watchWhatExists()
 {
     // The file, its folder, and the configuration folder the program's folder appears in on its
-    // first start.
+    // first start. A user with no config folder has nothing to watch.
+    if (fileName().isEmpty()) {
+        return;
+    }
     const QFileInfo file(fileName());
     QStringList paths{file.absoluteFilePath(), file.absolutePath(), QFileInfo(file.absolutePath()).absolutePath()};
     const QStringList watched = m_watcher->files() + m_watcher->directories();

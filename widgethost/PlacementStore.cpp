@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgethost/PlacementStore.h"
 
-#include "app/platform/files/ConfigFolder.h"
+#include "common/ConfigFolder.h"
 #include "app/platform/files/SettingsFileCheck.h"
 
 #include <QDebug>

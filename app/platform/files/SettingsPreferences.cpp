@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/files/SettingsPreferences.h"
 
-#include "app/platform/files/ConfigFolder.h"
+#include "common/ConfigFolder.h"
 
 #include <QDebug>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/session/XdgAutostartLoginItem.h"
 
-#include "app/platform/files/ConfigFolder.h"
+#include "common/ConfigFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/platform/files/ConfigFolder.h"
+#include "common/ConfigFolder.h"
 
 #include <QFile>
 #include <QHash>

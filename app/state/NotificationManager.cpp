@@ -8,6 +8,8 @@
 #include "calendar/LocalCalendar.h"
 #include "calendar/RevolutionaryCalendar.h"
 
+#include <utility>
+
 namespace {
 
 SharedInstance<NotificationManager>& sharedNotifications()
@@ -121,8 +123,19 @@ void NotificationManager::setLeapRule(LeapRule rule)
 void NotificationManager::start()
 {
     m_services.center->requestAuthorization(this, [this](bool granted) {
-        if (granted) {
-            reschedule();
+        const Instant now = m_services.clock->now();
+        if (!granted) {
+            m_refusedSince = m_refusedSince.value_or(now);
+            return;
+        }
+        reschedule();
+        // A desktop's notification server may come up only after the reminder's minute: that
+        // day's reminder is still owed to it, once.
+        const std::optional<Instant> refusedSince = std::exchange(m_refusedSince, std::nullopt);
+        const std::optional<NotificationRequest> today = m_enabled ? reminderFor(now) : std::nullopt;
+        const std::optional<Instant> fire = today ? today->trigger.fireInstant() : std::nullopt;
+        if (refusedSince && fire && *refusedSince < *fire && *fire <= now) {
+            m_services.center->add(*today);
         }
     });
 }
@@ -137,27 +150,33 @@ void NotificationManager::reschedule()
     const Instant now = m_services.clock->now();
     for (int offset = 0; offset < horizon; ++offset) {
         const auto day = LocalCalendar::addingDays(now, offset);
-        if (!day) {
-            continue;
+        const std::optional<NotificationRequest> request = day ? reminderFor(*day) : std::nullopt;
+        const std::optional<Instant> fire = request ? request->trigger.fireInstant() : std::nullopt;
+        if (fire && *fire > now) {
+            center.add(*request);
         }
-        CivilDateTime parts = LocalCalendar::components(*day);
-        parts.hour = m_hour;
-        parts.minute = m_minute;
-        parts.second = 0;
-        // A time that a daylight-saving gap skips resolves to the first instant after the gap,
-        // so that day still gets its one reminder.
-        const auto fire = LocalCalendar::instant(parts);
-        if (!fire || *fire <= now) {
-            continue;
-        }
-        const RevolutionaryDate date = RevolutionaryCalendar::fromGregorian(*fire, m_leapRule);
-        NotificationRequest request;
-        request.identifier = QStringLiteral("daily-%1-%2-%3").arg(parts.year).arg(parts.month).arg(parts.day);
-        request.title = QString::fromStdString(date.formatted());
-        request.body = reminderBody(date);
-        request.trigger = {parts.year, parts.month, parts.day, m_hour, m_minute};
-        center.add(request);
     }
+}
+
+std::optional<NotificationRequest> NotificationManager::reminderFor(Instant day) const
+{
+    CivilDateTime parts = LocalCalendar::components(day);
+    parts.hour = m_hour;
+    parts.minute = m_minute;
+    parts.second = 0;
+    // A time that a daylight-saving gap skips resolves to the first instant after the gap, so
+    // that day still gets its one reminder.
+    const auto fire = LocalCalendar::instant(parts);
+    if (!fire) {
+        return std::nullopt;
+    }
+    const RevolutionaryDate date = RevolutionaryCalendar::fromGregorian(*fire, m_leapRule);
+    NotificationRequest request;
+    request.identifier = QStringLiteral("daily-%1-%2-%3").arg(parts.year).arg(parts.month).arg(parts.day);
+    request.title = QString::fromStdString(date.formatted());
+    request.body = reminderBody(date);
+    request.trigger = {parts.year, parts.month, parts.day, m_hour, m_minute};
+    return request;
 }
 
 std::vector<NotificationRequest> NotificationManager::pendingReminders() const

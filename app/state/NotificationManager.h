@@ -7,6 +7,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class Clock;
@@ -65,9 +66,14 @@ Q_SIGNALS:
     void changed();
 
 private:
+    // That day's reminder, whether its time is ahead or not; none for a day no calendar holds.
+    std::optional<NotificationRequest> reminderFor(Instant day) const;
+
     Services m_services;
     bool m_enabled = false;
     int m_hour = 0;
     int m_minute = 0;
     LeapRule m_leapRule = LeapRule::continuous;
+    // Since when permission has been refused, until it is granted.
+    std::optional<Instant> m_refusedSince;
 };

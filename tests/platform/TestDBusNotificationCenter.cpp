@@ -16,6 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <optional>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -67,6 +69,8 @@ private Q_SLOTS:
     void permissionIsGrantedWhenAServerAnswers();
     void answerForAContextGoneIsDropped();
     void serverStartedLaterGetsTodaysReminder();
+    void reminderWaitsForALateServer_data();
+    void reminderWaitsForALateServer();
     void deliveredAtItsMinute();
     void missedTriggerOnWaking_data();
     void missedTriggerOnWaking();
@@ -131,6 +135,53 @@ void TestDBusNotificationCenter::serverStartedLaterGetsTodaysReminder()
     QTRY_COMPARE(server.notifications().size(), 1u);
     QCOMPARE(server.notifications().front().summary,
              QString::fromStdString(RevolutionaryCalendar::fromGregorian(localInstant(reminderTime)).formatted()));
+}
+
+void TestDBusNotificationCenter::reminderWaitsForALateServer_data()
+{
+    QTest::addColumn<bool>("serverAtStart");
+    QTest::addColumn<CivilDateTime>("serverBackAt");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("server first comes after the minute") << false << CivilDateTime{2026, 12, 7, 8, 0, 25} << 1;
+    QTest::newRow("server away over the minute") << true << CivilDateTime{2026, 12, 7, 8, 0, 25} << 1;
+    QTest::newRow("server back the next morning") << true << CivilDateTime{2026, 12, 8, 7, 0, 0} << 0;
+}
+
+void TestDBusNotificationCenter::reminderWaitsForALateServer()
+{
+    QFETCH(bool, serverAtStart);
+    QFETCH(CivilDateTime, serverBackAt);
+    QFETCH(int, shown);
+    const CivilDateTime reminderTime{2026, 12, 7, 8, 0, 0};
+    m_clock->set(localInstant(reminderTime) - 15s);
+    auto center = std::make_shared<DBusNotificationCenter>(m_clock);
+    NotificationManager reminders({std::make_shared<FakePreferences>(), center, m_clock});
+    std::optional<TestNotificationServer> server;
+    if (serverAtStart) {
+        server.emplace();
+    }
+    reminders.start();
+    if (serverAtStart) {
+        QTRY_COMPARE(center->pendingRequests().size(), std::size_t(NotificationManager::horizon));
+        server.reset();
+    }
+    QTest::qWait(200);
+
+    // The minute passes with nobody there to show the reminder.
+    m_clock->set(localInstant(reminderTime));
+    center->deliverDue();
+    QTest::qWait(200);
+
+    m_clock->set(localInstant(serverBackAt));
+    server.emplace();
+    QVERIFY(server->isRunning());
+    QTRY_COMPARE(int(server->notifications().size()), shown);
+    QTest::qWait(300); // and only once
+    QCOMPARE(int(server->notifications().size()), shown);
+    if (shown > 0) {
+        QCOMPARE(server->notifications().front().summary,
+                 QString::fromStdString(RevolutionaryCalendar::fromGregorian(localInstant(reminderTime)).formatted()));
+    }
 }
 
 void TestDBusNotificationCenter::deliveredAtItsMinute()

@@ -6,6 +6,7 @@
 #include "calendar/LocalCalendar.h"
 
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QPointer>
@@ -13,6 +14,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -29,6 +31,21 @@ bool sameLocalDay(Instant a, Instant b)
     const CivilDateTime first = LocalCalendar::components(a);
     const CivilDateTime second = LocalCalendar::components(b);
     return first.year == second.year && first.month == second.month && first.day == second.day;
+}
+
+bool dueToday(const NotificationRequest& request, Instant now)
+{
+    const std::optional<Instant> fire = request.trigger.fireInstant();
+    return fire && *fire <= now && sameLocalDay(*fire, now);
+}
+
+// Refusals that mean nobody owns the name (and the bus could start nobody), as opposed to a
+// server that took the call and said no.
+bool noServer(const QDBusError& error)
+{
+    return error.type() == QDBusError::ServiceUnknown ||
+           error.name() == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner") ||
+           error.name().startsWith(QLatin1String("org.freedesktop.DBus.Error.Spawn."));
 }
 
 } // namespace
@@ -107,6 +124,8 @@ void DBusNotificationCenter::add(const NotificationRequest& request)
 void DBusNotificationCenter::removeAllPending()
 {
     m_pending.clear();
+    m_held.clear();
+    ++m_generation;
     m_timer.stop();
 }
 
@@ -118,6 +137,7 @@ std::vector<NotificationRequest> DBusNotificationCenter::pendingRequests() const
 void DBusNotificationCenter::deliverDue()
 {
     const Instant now = m_clock->now();
+    std::erase_if(m_sent, [now](const NotificationRequest& sent) { return !dueToday(sent, now); });
     std::optional<Instant> earliest;
     std::vector<NotificationRequest> waiting;
     for (const NotificationRequest& request : m_pending) {
@@ -127,7 +147,7 @@ void DBusNotificationCenter::deliverDue()
             continue;
         }
         if (*fire <= now) {
-            if (sameLocalDay(*fire, now)) {
+            if (dueToday(request, now) && std::find(m_sent.begin(), m_sent.end(), request) == m_sent.end()) {
                 deliver(request);
             }
             continue;
@@ -153,7 +173,7 @@ std::optional<std::chrono::milliseconds> DBusNotificationCenter::nextCheckIn() c
     return m_timer.remainingTimeAsDuration();
 }
 
-void DBusNotificationCenter::deliver(const NotificationRequest& request) const
+void DBusNotificationCenter::deliver(const NotificationRequest& request)
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
@@ -163,8 +183,17 @@ void DBusNotificationCenter::deliver(const NotificationRequest& request) const
     const QVariantMap hints{{QStringLiteral("sound-name"), QStringLiteral("message-new-instant")}};
     notify << QStringLiteral("Quintaval") << 0u << QStringLiteral("quintaval") << request.title << request.body
            << QStringList() << hints << -1;
-    // Nobody waits for the answer: a server that is gone or refuses is not ours to report.
-    bus.asyncCall(notify);
+    m_sent.push_back(request);
+    // A server that refuses is not ours to report; one that is not there yet may still come today.
+    auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(notify), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, request, generation = m_generation](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                if (finished->isError() && noServer(finished->error()) && generation == m_generation) {
+                    std::erase(m_sent, request);
+                    m_held.push_back(request);
+                }
+            });
 }
 
 void DBusNotificationCenter::serverAppeared()
@@ -172,6 +201,12 @@ void DBusNotificationCenter::serverAppeared()
     // What fell due while nobody could show it goes to the new server before anyone rebuilds the
     // pending requests, since a rebuild keeps only what is still ahead.
     deliverDue();
+    const Instant now = m_clock->now();
+    for (const NotificationRequest& request : std::exchange(m_held, {})) {
+        if (dueToday(request, now)) {
+            deliver(request);
+        }
+    }
     std::erase_if(m_askers, [](const auto& asker) { return asker.first.isNull(); });
     const auto askers = m_askers; // an answer may ask again
     for (const auto& [context, answer] : askers) {

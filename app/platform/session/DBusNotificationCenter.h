@@ -26,7 +26,8 @@ class ClockChangeWatcher;
 //
 // A trigger missed while the machine slept is still shown on waking if that is on the same local
 // day: the laptop opened at 09:15 shows that morning's 08:00 reminder. One for a day already over
-// would only confuse, so it is dropped.
+// would only confuse, so it is dropped. One that no notification server was there to take waits
+// for the next server to come on that same day.
 class DBusNotificationCenter final : public QObject, public NotificationCenter
 {
     Q_OBJECT
@@ -50,7 +51,7 @@ public:
     std::optional<std::chrono::milliseconds> nextCheckIn() const;
 
 private:
-    void deliver(const NotificationRequest& request) const;
+    void deliver(const NotificationRequest& request);
     void recheckSoon();
     void serverAppeared();
 
@@ -58,6 +59,12 @@ private:
     std::shared_ptr<ClockChangeWatcher> m_clockChanges;
     std::shared_ptr<TimeZoneWatcher> m_zoneChanges;
     std::vector<NotificationRequest> m_pending;
+    // Due but refused for want of a server; the next server to come the same day shows them.
+    std::vector<NotificationRequest> m_held;
+    // What went out today: the same reminder handed in again after its minute is not shown twice.
+    std::vector<NotificationRequest> m_sent;
+    // Counts the times everything was forgotten, so that a refusal answered after that holds nothing.
+    int m_generation = 0;
     QTimer m_timer;
     QDBusServiceWatcher m_serverWatcher;
     // Everyone who asked for permission hears again when a notification server comes later.

@@ -8,28 +8,29 @@
 
 namespace {
 
-// Long waits are cut into pieces so that a late timer never leaves an entry up for long.
-constexpr qint64 longestWaitMilliseconds = 3600 * 1000;
 constexpr qint64 reloadRetryMilliseconds = 60 * 1000;
 
 } // namespace
 
 TimelineKeeper::TimelineKeeper(WidgetKit::WidgetConfiguration configuration, WidgetKit::WidgetFamily family,
                                HostClock& clock, QObject* parent)
-    : QObject(parent), m_configuration(std::move(configuration)), m_family(family), m_clock(clock)
+    : QObject(parent), m_configuration(std::move(configuration)), m_family(family), m_clock(&clock)
+{}
+
+TimelineKeeper::~TimelineKeeper()
 {
-    m_wakeTimer.setSingleShot(true);
-    m_wakeTimer.setTimerType(Qt::PreciseTimer);
-    connect(&m_wakeTimer, &QTimer::timeout, this, &TimelineKeeper::wake);
-    m_clockCheckTimer.setInterval(clockCheckMilliseconds);
-    connect(&m_clockCheckTimer, &QTimer::timeout, this, &TimelineKeeper::checkClock);
+    if (m_clock) {
+        m_clock->wakeAt(this, QDateTime());
+    }
 }
 
 void TimelineKeeper::start()
 {
-    rememberClocks();
-    m_clockCheckTimer.start();
-    WidgetKit::TimelineContext context{m_family, WidgetKit::familySize(m_family), false, m_clock.now()};
+    // The host's alarm is shared: it wakes every keeper, and each looks whether its time came.
+    // Nothing here polls: a clock set, a resume and a zone change are told.
+    connect(m_clock, &HostClock::due, this, &TimelineKeeper::wake);
+    connect(m_clock, &HostClock::changed, this, &TimelineKeeper::reload);
+    WidgetKit::TimelineContext context{m_family, WidgetKit::familySize(m_family), false, m_clock->now()};
     show(m_configuration.provider->placeholder(context));
     m_configuration.provider->addReloadListener(this, [this] { reload(); });
     reload();
@@ -37,7 +38,7 @@ void TimelineKeeper::start()
 
 void TimelineKeeper::reload()
 {
-    const QDateTime now = m_clock.now();
+    const QDateTime now = m_clock->now();
     m_earliestReload = now.addMSecs(reloadRetryMilliseconds);
     const WidgetKit::TimelineContext context{m_family, WidgetKit::familySize(m_family), false, now};
     QPointer<TimelineKeeper> self(this);
@@ -75,7 +76,7 @@ void TimelineKeeper::wake()
     if (!m_haveTimeline) {
         return;
     }
-    const QDateTime now = m_clock.now();
+    const QDateTime now = m_clock->now();
     const auto& entries = m_timeline.entries;
     const auto& policy = m_timeline.policy;
     const bool ended = entries.empty() || entries.back()->date <= now;
@@ -102,25 +103,7 @@ void TimelineKeeper::wake()
         next = next.isValid() ? std::min(next, policy.date) : policy.date;
     }
     m_nextWakeUp = next;
-    if (!next.isValid()) {
-        m_wakeTimer.stop();
-        return;
-    }
-    const qint64 wait = std::clamp<qint64>(now.msecsTo(next), 0, longestWaitMilliseconds);
-    m_wakeTimer.start(static_cast<int>(wait));
-}
-
-void TimelineKeeper::checkClock()
-{
-    const QDateTime wall = m_clock.now();
-    const qint64 monotonic = m_clock.monotonicMilliseconds();
-    const qint64 drift = m_lastWallClock.msecsTo(wall) - (monotonic - m_lastMonotonic);
-    const int offset = wall.toLocalTime().offsetFromUtc();
-    const bool jumped = std::abs(drift) > clockJumpMilliseconds || offset != m_lastOffset;
-    rememberClocks();
-    if (jumped) {
-        reload();
-    }
+    m_clock->wakeAt(this, next);
 }
 
 void TimelineKeeper::show(const WidgetKit::EntryPointer& entry)
@@ -130,11 +113,4 @@ void TimelineKeeper::show(const WidgetKit::EntryPointer& entry)
     }
     m_current = entry;
     Q_EMIT entryChanged(entry);
-}
-
-void TimelineKeeper::rememberClocks()
-{
-    m_lastWallClock = m_clock.now();
-    m_lastMonotonic = m_clock.monotonicMilliseconds();
-    m_lastOffset = m_lastWallClock.toLocalTime().offsetFromUtc();
 }

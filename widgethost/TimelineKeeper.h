@@ -5,12 +5,12 @@
 #include "widgethost/WidgetKit.h"
 
 #include <QObject>
-#include <QTimer>
+#include <QPointer>
 
 // Keeps one placed widget's timeline: shows the entry whose date is the latest not after now,
 // switches at the next entry's date, and asks the provider for a new timeline when its reload
 // policy says so, when the provider asks, or when the wall clock jumped (set by hand, or the
-// machine woke up) or the local offset changed.
+// machine woke up) or the time zone changed.
 class TimelineKeeper final : public QObject
 {
     Q_OBJECT
@@ -18,6 +18,7 @@ class TimelineKeeper final : public QObject
 public:
     TimelineKeeper(WidgetKit::WidgetConfiguration configuration, WidgetKit::WidgetFamily family, HostClock& clock,
                    QObject* parent = nullptr);
+    ~TimelineKeeper() override;
 
     // Shows the placeholder, then asks for the first timeline.
     void start();
@@ -26,17 +27,12 @@ public:
     // When the keeper will look again; invalid while it waits for a timeline.
     QDateTime nextWakeUp() const { return m_nextWakeUp; }
 
-    // How often the clocks are compared, and by how much they may drift apart meanwhile.
-    static constexpr int clockCheckMilliseconds = 15000;
-    static constexpr qint64 clockJumpMilliseconds = 2000;
-
 public Q_SLOTS:
     // Asks the provider for a new timeline.
     void reload();
-    // Looks at the clock: switches entries and reloads as due, then arms the next wake-up.
+    // Looks at the clock: switches entries and reloads as due, then asks the host's clock for
+    // the next wake-up.
     void wake();
-    // Compares the wall clock with the monotonic one and reloads after a jump.
-    void checkClock();
 
 Q_SIGNALS:
     void entryChanged(const WidgetKit::EntryPointer& entry);
@@ -45,20 +41,15 @@ Q_SIGNALS:
 private:
     void apply(WidgetKit::Timeline timeline);
     void show(const WidgetKit::EntryPointer& entry);
-    void rememberClocks();
 
     WidgetKit::WidgetConfiguration m_configuration;
     WidgetKit::WidgetFamily m_family;
-    HostClock& m_clock;
+    // Windows go with deleteLater(), which may come after the clock is gone.
+    QPointer<HostClock> m_clock;
     WidgetKit::Timeline m_timeline;
     bool m_haveTimeline = false;
     WidgetKit::EntryPointer m_current;
     QDateTime m_nextWakeUp;
     // A provider whose reload date has already passed is asked again no sooner than this.
     QDateTime m_earliestReload;
-    QTimer m_wakeTimer;
-    QTimer m_clockCheckTimer;
-    QDateTime m_lastWallClock;
-    qint64 m_lastMonotonic = 0;
-    int m_lastOffset = 0;
 };

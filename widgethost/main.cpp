@@ -3,11 +3,13 @@
 // before (or opens the gallery); --render and --timeline are one-off commands.
 
 #include "app/platform/files/TranslationLoader.h"
+#include "app/platform/time/SystemClockChangeWatcher.h"
+#include "app/platform/time/SystemTimeZoneWatcher.h"
 #include "common/QuitSignals.h"
 #include "common/SingleInstance.h"
-#include "widgethost/HostClock.h"
 #include "widgethost/HostCommands.h"
 #include "widgethost/PlacementStore.h"
+#include "widgethost/SystemHostClock.h"
 #include "widgethost/WidgetHost.h"
 #include "widgethost/WidgetPluginLoader.h"
 
@@ -123,7 +125,10 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     // Ended by a signal, the host still stores the placements and removes its socket.
     const QuitSignals quitSignals;
-    SystemHostClock clock;
+    // One watcher of each, and one alarm, for all the widgets placed.
+    const SystemClockChangeWatcher clockChanges;
+    const SystemTimeZoneWatcher zoneChanges;
+    SystemHostClock clock(clockChanges, zoneChanges);
     PlacementStore store;
     WidgetHost host(plugins.widgets(), plugins.errors(), store, clock);
     QObject::connect(&instance, &SingleInstance::requested, &host, &WidgetHost::showGallery);

@@ -3,25 +3,34 @@
 
 #include "widgethost/HostClock.h"
 
-// A clock for the widget host that tests set by hand. The wall clock and the monotonic one
-// advance together unless a test makes the wall clock jump.
+// A clock for the widget host that tests move by hand. The alarm comes as the clock passes it.
 class FakeHostClock final : public HostClock
 {
 public:
     explicit FakeHostClock(QDateTime now) : m_now(std::move(now)) {}
 
     QDateTime now() const override { return m_now; }
-    qint64 monotonicMilliseconds() const override { return m_monotonic; }
 
+    // Time passes: the alarm rings if it is reached.
     void advance(qint64 milliseconds)
     {
         m_now = m_now.addMSecs(milliseconds);
-        m_monotonic += milliseconds;
+        if (alarm().isValid() && alarm() <= m_now) {
+            ring();
+        }
     }
-    // The wall clock is set, or the machine slept: only the wall clock moves.
-    void jump(qint64 milliseconds) { m_now = m_now.addMSecs(milliseconds); }
+    // The clock is set, or the machine slept, and the watchers say so.
+    void jump(qint64 milliseconds)
+    {
+        m_now = m_now.addMSecs(milliseconds);
+        Q_EMIT changed();
+    }
+    // The time zone changed, and the watcher says so.
+    void reportZoneChange() { Q_EMIT changed(); }
+
+protected:
+    void arm(const QDateTime&) override {}
 
 private:
     QDateTime m_now;
-    qint64 m_monotonic = 0;
 };

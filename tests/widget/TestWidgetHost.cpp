@@ -2,9 +2,11 @@
 // The host: loading plug-ins, keeping a widget's timeline, and the placed widgets.
 
 #include "tests/support/ChildRun.h"
+#include "tests/support/FakeClockChangeWatcher.h"
 #include "tests/support/FakeHostClock.h"
-#include "tests/support/ScopedTimeZone.h"
+#include "tests/support/FakeTimeZoneWatcher.h"
 #include "widgethost/PlacementStore.h"
+#include "widgethost/SystemHostClock.h"
 #include "widgethost/TimelineKeeper.h"
 #include "widgethost/WidgetHost.h"
 #include "widgethost/WidgetPluginLoader.h"
@@ -98,6 +100,7 @@ private Q_SLOTS:
     void entrySwitchesAtItsDate();
     void reloadsAtTheReloadDate();
     void reloadsAfterAClockJump();
+    void systemClockIsToldAndRings();
     void placementsSurviveBadValues();
     void placedWidgetsAreRememberedAndRemoved();
     void placementsFileAsksForBoundedWindows_data();
@@ -194,13 +197,19 @@ void TestWidgetHost::entrySwitchesAtItsDate()
     QCOMPARE(keeper.nextWakeUp(), start.addSecs(120));
     QCOMPARE(provider->requests, 1);
 
-    // Left to its own timer, the keeper switches when the next date has come.
+    // Left alone, keepers share the host's one alarm, set for the earliest of their dates; when
+    // it comes, the keeper whose date it is switches and the alarm moves to the next date.
     auto soon = std::make_shared<ScriptedProvider>(QList<int>{0, 1}, 3600);
     TimelineKeeper timed(scriptedWidget(soon), WidgetKit::WidgetFamily::small, clock);
     timed.start();
     QCOMPARE(shownNumber(timed), 1);
-    clock.advance(1000);
-    QTRY_COMPARE_WITH_TIMEOUT(shownNumber(timed), 2, 5000);
+    QCOMPARE(clock.alarm(), start.addSecs(61));
+    clock.advance(999);
+    QCOMPARE(shownNumber(timed), 1);
+    clock.advance(1);
+    QCOMPARE(shownNumber(timed), 2);
+    QCOMPARE(shownNumber(keeper), 2);
+    QCOMPARE(clock.alarm(), start.addSecs(120));
 }
 
 void TestWidgetHost::reloadsAtTheReloadDate()
@@ -234,26 +243,50 @@ void TestWidgetHost::reloadsAfterAClockJump()
     TimelineKeeper keeper(scriptedWidget(provider), WidgetKit::WidgetFamily::small, clock);
     keeper.start();
 
-    clock.advance(TimelineKeeper::clockCheckMilliseconds);
-    keeper.checkClock();
+    // Time passing asks for nothing before the reload date.
+    clock.advance(15000);
     QCOMPARE(provider->requests, 1);
 
-    // The machine slept for an hour: the monotonic clock stood still.
+    // The machine slept for an hour.
     clock.jump(3600 * 1000);
-    keeper.checkClock();
     QCOMPARE(provider->requests, 2);
     QCOMPARE(keeper.currentEntry()->date, clock.now());
 
     // Someone set the clock back a day.
     clock.jump(-86400 * 1000);
-    keeper.checkClock();
     QCOMPARE(provider->requests, 3);
 
-    // The time zone changed: the offset of the local wall clock moved.
-    ScopedTimeZone zone("Asia/Tokyo");
-    clock.advance(TimelineKeeper::clockCheckMilliseconds);
-    keeper.checkClock();
+    clock.reportZoneChange();
     QCOMPARE(provider->requests, 4);
+}
+
+// The host's real clock: told of clock sets, resumes and zone changes by the one watcher of each
+// it is given, and ringing once at the earliest instant asked for, on the wall clock.
+void TestWidgetHost::systemClockIsToldAndRings()
+{
+    FakeClockChangeWatcher clockChanges;
+    FakeTimeZoneWatcher zoneChanges;
+    SystemHostClock clock(clockChanges, zoneChanges);
+    QSignalSpy changed(&clock, &HostClock::changed);
+    QSignalSpy due(&clock, &HostClock::due);
+    clockChanges.reportChange();
+    zoneChanges.reportChange();
+    QCOMPARE(changed.size(), 2);
+
+    const QObject later;
+    const QObject sooner;
+    const QDateTime asked = clock.now().addMSecs(200);
+    clock.wakeAt(&later, asked.addSecs(3600));
+    clock.wakeAt(&sooner, asked);
+    QCOMPARE(clock.alarm(), asked);
+    QVERIFY(due.wait(5000));
+    QVERIFY(clock.now() >= asked);
+    // The later waiter keeps its instant; once it asks for nothing, nothing rings again.
+    QCOMPARE(clock.alarm(), asked.addSecs(3600));
+    clock.wakeAt(&later, QDateTime());
+    QVERIFY(!clock.alarm().isValid());
+    QTest::qWait(300);
+    QCOMPARE(due.size(), 1);
 }
 
 void TestWidgetHost::placementsSurviveBadValues()

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The manual pages: groff reads them without a warning, they stay ASCII so that every
-// locale shows them, and quintaval-title's page documents every option its --help lists.
+// locale shows them, and the pages of quintaval-title and quintaval-date document every option their --help lists.
 
 #include "tests/support/ProgramRun.h"
 
@@ -26,7 +26,8 @@ class TestManPages final : public QObject
 private Q_SLOTS:
     void groffFindsNothingToSay_data();
     void groffFindsNothingToSay();
-    void titlePageHasEveryOption();
+    void pageHasEveryOption_data();
+    void pageHasEveryOption();
 };
 
 void TestManPages::groffFindsNothingToSay_data()
@@ -36,6 +37,8 @@ void TestManPages::groffFindsNothingToSay_data()
     QTest::newRow("quintaval-title(1)") << "quintaval-title.1";
     QTest::newRow("quintaval(1), French") << "fr/quintaval.1";
     QTest::newRow("quintaval-title(1), French") << "fr/quintaval-title.1";
+    QTest::newRow("quintaval-date(1)") << "quintaval-date.1";
+    QTest::newRow("quintaval-date(1), French") << "fr/quintaval-date.1";
 }
 
 void TestManPages::groffFindsNothingToSay()
@@ -56,13 +59,25 @@ void TestManPages::groffFindsNothingToSay()
     QCOMPARE(run.errors, QString());
 }
 
-void TestManPages::titlePageHasEveryOption()
+void TestManPages::pageHasEveryOption_data()
 {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("count");
+    QTest::newRow("quintaval-title(1)") << TITLE_PROGRAM << "quintaval-title.1" << 7;
+    QTest::newRow("quintaval-date(1)") << DATE_PROGRAM << "quintaval-date.1" << 5;
+}
+
+void TestManPages::pageHasEveryOption()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, name);
+    QFETCH(int, count);
     QProcess process;
-    process.start(QStringLiteral(TITLE_PROGRAM), {"--help"});
+    process.start(program, {"--help"});
     const ProgramRun help = finishRun(process, 10000);
     QCOMPARE(help.exitCode, 0);
-    const QString text = QString::fromLatin1(page("quintaval-title.1")).replace(QLatin1String("\\-"), "-");
+    const QString text = QString::fromLatin1(page(name)).replace(QLatin1String("\\-"), "-");
     const qsizetype start = text.indexOf(QLatin1String(".SH OPTIONS"));
     QVERIFY(start >= 0);
     const QString options = text.mid(start, text.indexOf(QLatin1String(".SH "), start + 1) - start);
@@ -70,10 +85,10 @@ void TestManPages::titlePageHasEveryOption()
                                            QRegularExpression::MultilineOption);
     int listed = 0;
     for (auto match = option.globalMatch(help.output); match.hasNext(); ++listed) {
-        const QString name = match.next().captured(1);
-        QVERIFY2(options.contains(name), qPrintable(name));
+        const QString given = match.next().captured(1);
+        QVERIFY2(options.contains(given), qPrintable(given));
     }
-    QCOMPARE(listed, 7);
+    QCOMPARE(listed, count);
 }
 
 QTEST_GUILESS_MAIN(TestManPages)

@@ -18,7 +18,12 @@ public:
 
     void refresh(const CalendarManager& calendar, const PanelStyle& style) override;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void fitTimes();
+
     const Clock& m_clock;
     QLabel* m_decimalTime;
     QLabel* m_decimalCaption;

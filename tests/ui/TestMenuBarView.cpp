@@ -107,6 +107,8 @@ private Q_SLOTS:
     void controlSymbolsDrawWithoutTheResourceFolder();
     void nothingIsCutOnAnyDay_data();
     void nothingIsCutOnAnyDay();
+    void timeFitsAWiderFont_data();
+    void timeFitsAWiderFont();
     void everySloganShowsWhole();
     void headerKeepsItsHeightFromMonthToMonth();
     void navigationBarReachesItsLevel_data();
@@ -303,6 +305,34 @@ void TestMenuBarView::nothingIsCutOnAnyDay()
     QCOMPARE(seen, days);
     QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("%1 cut, first: ").arg(cut.size()) +
                                        QStringList(cut.mid(0, 12)).join(QStringLiteral("\n"))));
+}
+
+void TestMenuBarView::timeFitsAWiderFont_data()
+{
+    // How much wider than Debian's default the times' font falls back, in per cent.
+    QTest::addColumn<int>("width");
+    QTest::newRow("ja_JP, the default font") << 100;
+    QTest::newRow("ja_JP, a fallback half as wide again") << 150;
+    QTest::newRow("ja_JP, a fallback four fifths wider") << 180;
+}
+
+void TestMenuBarView::timeFitsAWiderFont()
+{
+    QFETCH(int, width);
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+    UiFixture fixture(localInstant(2026, 12, 7, 23, 59, 0));
+    MenuBarView panel(fixture.panelServices());
+    for (const char* name : {"decimalTime", "standardTime"}) {
+        auto* time = panel.findChild<QLabel*>(QLatin1String(name));
+        QVERIFY(time);
+        QFont font = time->font();
+        font.setStretch(width);
+        time->setFont(font);
+    }
+    panel.show();
+    settle();
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    QVERIFY2(cutTexts(panel).isEmpty(), qPrintable(cutTexts(panel).join(QLatin1Char('\n'))));
 }
 
 void TestMenuBarView::everySloganShowsWhole()

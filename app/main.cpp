@@ -15,6 +15,7 @@
 #include "app/platform/files/SettingsPreferences.h"
 #include "app/platform/files/TranslationLoader.h"
 #include "app/platform/session/DBusNotificationCenter.h"
+#include "app/platform/session/SessionBusWatch.h"
 #include "app/platform/session/XdgAutostartLoginItem.h"
 #include "app/platform/statusitem/SystemStatusItem.h"
 #include "app/platform/time/SystemClock.h"
@@ -31,6 +32,7 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[])
@@ -62,6 +64,13 @@ int main(int argc, char* argv[])
     // A logout or a kill ends the program as its quit control does, which leaves the socket,
     // the settings file and the bus tidy.
     const QuitSignals quitSignals;
+    // The session bus goes when the session ends. Staying on without it would leave the item off
+    // the bar for good and turn every later start away; a session manager starts the program anew.
+    const SessionBusWatch sessionBus;
+    QObject::connect(&sessionBus, &SessionBusWatch::lost, &application, [] {
+        std::fputs("quintaval: the connection to the session bus was lost; leaving\n", stderr);
+        QCoreApplication::exit(1);
+    });
 
     const auto clock = std::make_shared<SystemClock>();
     const auto preferences = std::make_shared<SettingsPreferences>(PreferenceKeys::schema());

@@ -16,6 +16,9 @@
 #include <QThread>
 
 #include <csignal>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -113,6 +116,13 @@ public:
         environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(QUINTAVAL_LIBFAKETIME));
         environment.insert(QStringLiteral("FAKETIME"), QLatin1Char('@') + m_instant);
         environment.insert(QStringLiteral("FAKETIME_DONT_FAKE_MONOTONIC"), QStringLiteral("1"));
+        for (const auto& [name, value] : m_variables) {
+            if (value.isNull()) {
+                environment.remove(name);
+            } else {
+                environment.insert(name, value);
+            }
+        }
         m_process.setProcessEnvironment(environment);
         m_process.start(QStringLiteral(QUINTAVAL_PROGRAM), {});
         QVERIFY(m_process.waitForStarted());
@@ -129,6 +139,9 @@ public:
 
     QProcess& process() { return m_process; }
 
+    // Set for the next start; a null value takes the variable away.
+    void setVariable(const QString& name, const QString& value) { m_variables.emplace_back(name, value); }
+
     ~Quintaval()
     {
         if (m_process.state() != QProcess::NotRunning) {
@@ -141,6 +154,36 @@ private:
     const QTemporaryDir& m_home;
     QString m_instant;
     QProcess m_process;
+    std::vector<std::pair<QString, QString>> m_variables;
+};
+
+// A session bus of a test's own, to be taken away under the program.
+class SessionBus
+{
+public:
+    SessionBus()
+    {
+        m_daemon.start(QStringLiteral("dbus-daemon"),
+                       {QStringLiteral("--config-file=" QUINTAVAL_PRIVATE_BUS_CONFIG), QStringLiteral("--nofork"),
+                        QStringLiteral("--print-address=1")});
+        if (m_daemon.waitForReadyRead(10000)) {
+            m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
+        }
+    }
+
+    ~SessionBus() { end(); }
+
+    QString address() const { return m_address; }
+
+    void end()
+    {
+        m_daemon.kill();
+        m_daemon.waitForFinished();
+    }
+
+private:
+    QProcess m_daemon;
+    QString m_address;
 };
 
 void storePreference(const QTemporaryDir& home, const QString& line)
@@ -165,6 +208,7 @@ private Q_SLOTS:
     void withoutAnyTrayThePanelIsAWindow();
     void signalsEndTheProgramCleanly_data();
     void signalsEndTheProgramCleanly();
+    void lostSessionBusEndsTheProgram();
 
 private:
     QString waitForItem();
@@ -337,6 +381,35 @@ void TestEndToEnd::signalsEndTheProgramCleanly()
     const QSettings stored(home.filePath(QStringLiteral("config/Quintaval/Quintaval.conf")), QSettings::IniFormat);
     QCOMPARE(stored.value(QStringLiteral("hasLaunchedBefore")).toString(), QStringLiteral("true"));
     QCOMPARE(stored.value(QStringLiteral("notificationsConfigured")).toString(), QStringLiteral("true"));
+}
+
+// The session ended under the program: it says so and leaves, so that the next start, on the
+// next session's bus, is the first one again rather than sent to a program nobody can reach.
+void TestEndToEnd::lostSessionBusEndsTheProgram()
+{
+    const QTemporaryDir home;
+    const QDir runtime(home.filePath(QStringLiteral("runtime")));
+    auto bus = std::make_unique<SessionBus>();
+    QVERIFY(!bus->address().isEmpty());
+    Quintaval quintaval(home);
+    quintaval.setVariable(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus->address());
+    quintaval.start();
+    QTRY_COMPARE_WITH_TIMEOUT(runtime.entryList({QStringLiteral("*.socket")}, QDir::System).size(), 1, 10000);
+    QTest::qWait(500);
+
+    bus.reset();
+    QVERIFY(quintaval.process().waitForFinished(10000));
+    QCOMPARE(quintaval.process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(quintaval.process().exitCode(), 1);
+    const QString errors = QString::fromUtf8(quintaval.process().readAllStandardError());
+    QVERIFY2(errors.contains(QStringLiteral("session bus")), qPrintable(errors));
+
+    const SessionBus next;
+    Quintaval again(home);
+    again.setVariable(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), next.address());
+    again.start();
+    QVERIFY(!again.process().waitForFinished(3000));
+    QCOMPARE(runtime.entryList({QStringLiteral("*.socket")}, QDir::System).size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -2,7 +2,7 @@
 // The composition root: the one place that picks the Linux implementation of every service.
 
 #include "app/platform/audio/ApplicationBeep.h"
-#include "app/platform/audio/LazyAudioPlayer.h"
+#include "app/platform/audio/ProcessAudioPlayer.h"
 #include "app/platform/desktop/DesktopColorScheme.h"
 #include "app/platform/desktop/SwayPointerLocator.h"
 #include "app/platform/desktop/SwayWorkArea.h"
@@ -76,7 +76,7 @@ int main(int argc, char* argv[])
     const auto preferences = std::make_shared<SettingsPreferences>(PreferenceKeys::schema());
     const auto resources = std::make_shared<FileResourceDirectory>(FileResourceDirectory::forRunningProgram());
     SoundManager::configureShared(
-        {preferences, resources, std::make_shared<LazyAudioPlayer>(), std::make_shared<ApplicationBeep>()});
+        {preferences, resources, std::make_shared<ProcessAudioPlayer>(), std::make_shared<ApplicationBeep>()});
     // Reminders sleep until their minute; a clock set, a resume or a zone change wakes them early.
     // One watcher of each serves the reminders and the calendar.
     const auto clockChanges = std::make_shared<SystemClockChangeWatcher>();

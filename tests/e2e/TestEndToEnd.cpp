@@ -186,6 +186,12 @@ private:
     QString m_address;
 };
 
+QByteArray mappedBy(qint64 pid)
+{
+    QFile maps(QStringLiteral("/proc/%1/maps").arg(pid));
+    return maps.open(QIODevice::ReadOnly) ? maps.readAll() : QByteArray();
+}
+
 void storePreference(const QTemporaryDir& home, const QString& line)
 {
     QDir().mkpath(home.filePath(QStringLiteral("config/Quintaval")));
@@ -209,6 +215,7 @@ private Q_SLOTS:
     void signalsEndTheProgramCleanly_data();
     void signalsEndTheProgramCleanly();
     void lostSessionBusEndsTheProgram();
+    void chimeLeavesNoSoundBackEndBehind();
 
 private:
     QString waitForItem();
@@ -410,6 +417,25 @@ void TestEndToEnd::lostSessionBusEndsTheProgram()
     again.start();
     QVERIFY(!again.process().waitForFinished(3000));
     QCOMPARE(runtime.entryList({QStringLiteral("*.socket")}, QDir::System).size(), 1);
+}
+
+// Qt Multimedia and GStreamer hold some twenty megabytes once loaded: the chime must not leave
+// them in the program. Here no sound server runs, so the chime fails, says so and beeps.
+void TestEndToEnd::chimeLeavesNoSoundBackEndBehind()
+{
+    const QTemporaryDir home;
+    // 02:24 in Paris ends the first decimal hour of the day.
+    Quintaval quintaval(home, QStringLiteral("2026-12-07 02:23:57"));
+    quintaval.setVariable(QStringLiteral("PULSE_SERVER"), QString());
+    quintaval.start();
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += quintaval.process().readAllStandardOutput()).contains("Failed to play sound: "),
+                             20000);
+    QTest::qWait(500);
+    const QByteArray maps = mappedBy(quintaval.process().processId());
+    QVERIFY(!maps.isEmpty());
+    QVERIFY(!maps.contains("libQt6Multimedia"));
+    QVERIFY(!maps.contains("libgstreamer-1.0"));
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -53,8 +53,9 @@ QProcessEnvironment hostEnvironment(DesktopSession& session, const QString& host
 // Starts the session services whose names match, as their service files say. The test's bus
 // starts nothing on demand (nothing of the machine's other desktops must wake up and outlive
 // the test), so a host's helpers are started here, before the host asks for them.
-void startServices(DesktopSession& session, const QString& names, const QProcessEnvironment& environment)
+QList<QProcess*> startServices(DesktopSession& session, const QString& names, const QProcessEnvironment& environment)
 {
+    QList<QProcess*> started;
     for (const QFileInfo& service :
          QDir(QStringLiteral("/usr/share/dbus-1/services")).entryInfoList({names + QStringLiteral(".service")})) {
         QFile file(service.filePath());
@@ -64,34 +65,55 @@ void startServices(DesktopSession& session, const QString& names, const QProcess
         for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
             if (line.startsWith(QLatin1String("Exec="))) {
                 QStringList command = line.mid(5).trimmed().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-                session.spawn(command.takeFirst(), command, environment);
+                started.append(session.spawn(command.takeFirst(), command, environment));
             }
         }
     }
+    return started;
 }
 
 // The item as the emoji marks in a bar show it: hosts that draw only pictures (or text we
 // cannot read back) are seen this way.
-std::optional<ItemView> itemInBar(const QImage& screen, const QRect& bar)
+std::optional<ItemView> itemInBar(const QImage& screen, const QRect& bar, Qt::Orientation along)
 {
-    const QList<QRect> marks = emojiMarks(screen, bar);
+    const QList<QRect> marks = emojiMarks(screen, bar, along);
     if (marks.isEmpty()) {
         return std::nullopt;
     }
-    return ItemView{marks.first().adjusted(-2, 0, 2, 0), bar, static_cast<int>(marks.size()), std::nullopt};
+    const QRect item =
+        along == Qt::Horizontal ? marks.first().adjusted(-2, 0, 2, 0) : marks.first().adjusted(0, -2, 0, 2);
+    return ItemView{item, bar, static_cast<int>(marks.size()), std::nullopt};
 }
 
-// The bar along the top or bottom edge: the widest visible window of a host touching that edge.
-std::optional<QRect> edgeBar(DesktopSession& session, const QString& windowClass, QSize screen)
+// The bar along the layout's edge of its monitor: the longest visible window of a host touching
+// that edge, thin across it.
+std::optional<QRect> edgeBar(DesktopSession& session, const QString& windowClass, const HostLayout& layout)
 {
+    const QRect monitor = layout.barMonitorGeometry();
+    const auto touches = [&](const QRect& window) {
+        switch (layout.edge) {
+        case Qt::TopEdge:
+            return window.top() == monitor.top();
+        case Qt::BottomEdge:
+            return window.bottom() == monitor.bottom();
+        case Qt::LeftEdge:
+            return window.left() == monitor.left();
+        case Qt::RightEdge:
+            return window.right() == monitor.right();
+        }
+        return false;
+    };
+    const auto thickness = [&](const QRect& window) { return layout.vertical() ? window.width() : window.height(); };
+    const auto length = [&](const QRect& window) { return layout.vertical() ? window.height() : window.width(); };
+    const int thinnerThan = (layout.vertical() ? monitor.width() : monitor.height()) / 4;
     std::optional<QRect> bar;
     for (const QString& id : session.visibleWindows(QStringLiteral("--class"), windowClass)) {
         const auto geometry = session.windowGeometry(id);
-        if (!geometry || geometry->height() > screen.height() / 4 ||
-            (geometry->top() != 0 && geometry->bottom() != screen.height() - 1)) {
+        if (!geometry || !monitor.contains(geometry->center()) || thickness(*geometry) > thinnerThan ||
+            !touches(*geometry)) {
             continue;
         }
-        if (!bar || geometry->width() > bar->width() || (geometry->width() == bar->width() && geometry->top() == 0)) {
+        if (!bar || length(*geometry) > length(*bar)) {
             bar = geometry;
         }
     }
@@ -117,14 +139,16 @@ class WindowedBarHost : public DesktopHost
 public:
     // The classes of the bar's windows and of the menus' windows (which may come from a helper
     // process), as patterns.
-    explicit WindowedBarHost(QString barClass, QString menuClass = {})
-        : m_class(std::move(barClass)), m_menuClass(menuClass.isEmpty() ? m_class : std::move(menuClass))
+    WindowedBarHost(HostLayout layout, QString barClass, QString menuClass = {})
+        : DesktopHost(std::move(layout)), m_class(std::move(barClass)),
+          m_menuClass(menuClass.isEmpty() ? m_class : std::move(menuClass))
     {}
 
     std::optional<ItemView> item(DesktopSession& session) override
     {
-        m_bar = edgeBar(session, m_class, screenSize());
-        return m_bar ? itemInBar(screenshot(session), *m_bar) : std::nullopt;
+        m_bar = edgeBar(session, m_class, m_layout);
+        return m_bar ? itemInBar(screenshot(session), *m_bar, m_layout.vertical() ? Qt::Vertical : Qt::Horizontal)
+                     : std::nullopt;
     }
 
     bool menuShown(DesktopSession& session) override
@@ -135,11 +159,25 @@ public:
     // The panel process holds the watcher: ended, it drops every item, as a crashed panel would.
     bool dropItem(DesktopSession& session) override
     {
-        session.end(m_panel);
+        endPanel(session);
         return true;
     }
 
+    bool restartBar(DesktopSession& session) override
+    {
+        endPanel(session);
+        if (!waitUntil([&] { return session.waitForBusName(watcherName, 0).isEmpty(); }, 5000)) {
+            return false;
+        }
+        m_panel = startPanel(session);
+        return m_panel->state() == QProcess::Running;
+    }
+
 protected:
+    // Starts the panel itself, the rest of the host being up, and ends it.
+    virtual QProcess* startPanel(DesktopSession& session) = 0;
+    virtual void endPanel(DesktopSession& session) { session.end(m_panel); }
+
     QProcess* m_panel = nullptr;
 
 private:
@@ -148,32 +186,42 @@ private:
     std::optional<QRect> m_bar;
 };
 
-// xfce4-panel 4.18 with one top panel (a spacer, then the status tray at the right end), and
-// xfwm4 managing the windows.
+// xfce4-panel 4.18 with one panel (a spacer, then the status tray at its end) along the layout's
+// edge, and xfwm4 managing the windows.
 class XfceHost final : public WindowedBarHost
 {
 public:
     // The tray runs in the panel's plug-in wrapper, which draws its menus.
-    XfceHost() : WindowedBarHost(QStringLiteral("^xfce4-panel$"), QStringLiteral("^(xfce4-panel|wrapper-2.0)$")) {}
+    explicit XfceHost(HostLayout layout)
+        : WindowedBarHost(std::move(layout), QStringLiteral("^xfce4-panel$"),
+                          QStringLiteral("^(xfce4-panel|wrapper-2.0)$"))
+    {}
 
     QString name() const override { return QStringLiteral("xfce"); }
     QStringList programs() const override { return {QStringLiteral("xfce4-panel"), QStringLiteral("xfwm4")}; }
 
     bool start(DesktopSession& session) override
     {
-        const QProcessEnvironment environment = hostEnvironment(session, name());
-        const QString channels =
-            environment.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/");
-        writeFile(channels + QStringLiteral("xfce4-panel.xml"), R"(<?xml version="1.0" encoding="UTF-8"?>
+        m_environment = hostEnvironment(session, name());
+        const QString channels = m_environment.value(QStringLiteral("XDG_CONFIG_HOME")) +
+                                 QStringLiteral("/xfce4/xfconf/xfce-perchannel-xml/");
+        // Snapped to the top left (6), bottom left (8), or left top (5) of its monitor, the first
+        // one GTK sees: the only one with an output.
+        const int snap = m_layout.edge == Qt::BottomEdge ? 8 : m_layout.vertical() ? 5 : 6;
+        const int mode = m_layout.vertical() ? 1 : 0;
+        const int size = m_layout.barThickness > 0 ? m_layout.barThickness : 28;
+        writeFile(channels + QStringLiteral("xfce4-panel.xml"), QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-panel" version="1.0">
   <property name="configver" type="int" value="2"/>
   <property name="panels" type="array">
     <value type="int" value="1"/>
     <property name="panel-1" type="empty">
-      <property name="position" type="string" value="p=6;x=0;y=0"/>
+      <property name="position" type="string" value="p=%1;x=0;y=0"/>
+      <property name="mode" type="uint" value="%2"/>
+      <property name="output-name" type="string" value="monitor-0"/>
       <property name="length" type="uint" value="100"/>
       <property name="position-locked" type="bool" value="true"/>
-      <property name="size" type="uint" value="28"/>
+      <property name="size" type="uint" value="%3"/>
       <property name="plugin-ids" type="array">
         <value type="int" value="1"/>
         <value type="int" value="2"/>
@@ -188,27 +236,41 @@ public:
     <property name="plugin-2" type="string" value="systray"/>
   </property>
 </channel>
-)");
+)")
+                                                                    .arg(snap)
+                                                                    .arg(mode)
+                                                                    .arg(size)
+                                                                    .toUtf8());
         // The settings daemon reads the panel's layout from the private home above.
         const QString xfconfd = QStringLiteral("/usr/lib/%1/xfce4/xfconf/xfconfd").arg(QStringLiteral(MULTIARCH));
-        session.spawn(xfconfd, {}, environment);
+        session.spawn(xfconfd, {}, m_environment);
         if (session.waitForBusName(QStringLiteral("org.xfce.Xfconf"), hostStartMs).isEmpty()) {
             return false;
         }
-        session.spawn(QStringLiteral("xfwm4"), {QStringLiteral("--compositor=off")}, environment);
-        m_panel = session.spawn(QStringLiteral("xfce4-panel"), {}, environment);
+        session.spawn(QStringLiteral("xfwm4"), {QStringLiteral("--compositor=off")}, m_environment);
+        m_panel = startPanel(session);
         return !session.waitForBusName(watcherName, hostStartMs).isEmpty();
     }
+
+protected:
+    QProcess* startPanel(DesktopSession& session) override
+    {
+        return session.spawn(QStringLiteral("xfce4-panel"), {}, m_environment);
+    }
+
+private:
+    QProcessEnvironment m_environment;
 };
 
 // GNOME Shell 43 with the AppIndicator extension, read through org.gnome.Shell.Eval (open only
 // in unsafe mode, which a test-only extension sets). On X11 it replaces the window manager of
-// the virtual screen; on Wayland it runs headless on a virtual monitor, the program through
-// XWayland, and the pointer and keys go in through a virtual input device of the shell's own.
+// the virtual screen, at the layout's scale; on Wayland it runs headless on a virtual monitor,
+// the program through XWayland, and the pointer and keys go in through a virtual input device of
+// the shell's own.
 class GnomeHost final : public DesktopHost
 {
 public:
-    explicit GnomeHost(bool wayland) : m_wayland(wayland) {}
+    GnomeHost(HostLayout layout, bool wayland) : DesktopHost(std::move(layout)), m_wayland(wayland) {}
 
     QString name() const override { return m_wayland ? QStringLiteral("gnome-wayland") : QStringLiteral("gnome-x11"); }
     QStringList programs() const override { return {QStringLiteral("gnome-shell")}; }
@@ -217,7 +279,8 @@ public:
 
     bool start(DesktopSession& session) override
     {
-        QProcessEnvironment environment = hostEnvironment(session, name());
+        QProcessEnvironment& environment = m_environment;
+        environment = hostEnvironment(session, name());
         const QString home = environment.value(QStringLiteral("HOME"));
         const QString extensions = home + QStringLiteral("/data/gnome-shell/extensions/");
         const QString testExtension = QStringLiteral("quintaval-test-eval@quintaval.invalid");
@@ -234,7 +297,10 @@ public:
                       appIndicatorExtension.toUtf8() + "', '" + testExtension.toUtf8() +
                       "']\n"
                       "disable-user-extensions=false\n"
-                      "welcome-dialog-last-shown-version='999'\n");
+                      "welcome-dialog-last-shown-version='999'\n"
+                      "[org/gnome/desktop/interface]\n"
+                      "scaling-factor=uint32 " +
+                      QByteArray::number(m_layout.scale) + "\n");
         // An empty system bus of its own: the shell asks it for logind, accounts and the like,
         // and copes with their absence.
         const QString systemBus = home + QStringLiteral("/system_bus_socket");
@@ -261,14 +327,21 @@ public:
         if (session.waitForBusName(watcherName, 60000).isEmpty()) {
             return false;
         }
-        // Ready once the top bar has its size and Eval answers.
-        return waitUntil(
-                   [&] {
-                       return eval(QStringLiteral("Main.panel.height > 0 && !Main.overview.visible")) ==
-                              QLatin1String("true");
-                   },
-                   30000, 250) &&
-               (!m_wayland || (findXWayland(session) && createInputDevices()));
+        return shellReady() && (!m_wayland || (findXWayland(session) && createInputDevices()));
+    }
+
+    // On X11 a new shell replaces the running one as its window manager, and takes over its
+    // names on the bus as the old one quits. Under Wayland the shell is the display server: its
+    // end is the session's, XWayland's and the program's with it, so there is no restart to see.
+    bool restartBar(DesktopSession& session) override
+    {
+        if (m_wayland) {
+            return false;
+        }
+        const QString before = session.waitForBusName(watcherName, 0);
+        session.spawn(QStringLiteral("gnome-shell"), {QStringLiteral("--x11"), QStringLiteral("--replace")},
+                      m_environment);
+        return waitUntil([&] { return session.waitForBusName(watcherName, 0) != before; }, 60000, 50);
     }
 
     QProcessEnvironment programEnvironment(DesktopSession& session) const override
@@ -399,6 +472,16 @@ public:
 private:
     const QString appIndicatorExtension = QStringLiteral("ubuntu-appindicators@ubuntu.com");
 
+    // Once the top bar has its size and Eval answers.
+    bool shellReady() const
+    {
+        return waitUntil(
+            [&] {
+                return eval(QStringLiteral("Main.panel.height > 0 && !Main.overview.visible")) == QLatin1String("true");
+            },
+            30000, 250);
+    }
+
     static bool isOurItem(const QJsonObject& indicator)
     {
         return indicator.value(QStringLiteral("kind")).toString() == QLatin1String("item");
@@ -500,19 +583,22 @@ private:
     }
 
     bool m_wayland;
+    QProcessEnvironment m_environment;
     QString m_xwaylandDisplay;
     QString m_xauthority;
     QString m_waylandDisplay;
 };
 
 // mate-panel 1.26 with its default layout (a top and a bottom panel; the notification area in
-// the top one), with marco managing the windows.
+// the top one), or one panel holding the notification area along the layout's other edge, with
+// marco managing the windows.
 class MateHost final : public WindowedBarHost
 {
 public:
     // The notification area is an applet in a process of its own, which draws its menus.
-    MateHost()
-        : WindowedBarHost(QStringLiteral("^mate-panel$"), QStringLiteral("^(mate-panel|notification-area-applet)$"))
+    explicit MateHost(HostLayout layout)
+        : WindowedBarHost(std::move(layout), QStringLiteral("^mate-panel$"),
+                          QStringLiteral("^(mate-panel|notification-area-applet)$"))
     {}
 
     QString name() const override { return QStringLiteral("mate"); }
@@ -520,15 +606,61 @@ public:
 
     bool start(DesktopSession& session) override
     {
-        QProcessEnvironment environment = hostEnvironment(session, name());
-        environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
-        environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("MATE"));
-        session.spawn(QStringLiteral("marco"), {QStringLiteral("--no-composite")}, environment);
-        // The applets run in processes of their own.
-        startServices(session, QStringLiteral("org.mate.panel.applet.*"), environment);
-        m_panel = session.spawn(QStringLiteral("mate-panel"), {}, environment);
+        m_environment = hostEnvironment(session, name());
+        m_environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
+        m_environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("MATE"));
+        if (m_layout.edge != Qt::TopEdge) {
+            // A panel list of its own stands in for the default layout, which the panel would
+            // otherwise lay down at its first start; the item away from the corners, which the
+            // program counts as the top or bottom bar's.
+            static const QHash<Qt::Edge, QByteArray> orientations = {
+                {Qt::BottomEdge, "bottom"}, {Qt::LeftEdge, "left"}, {Qt::RightEdge, "right"}};
+            writeFile(m_environment.value(QStringLiteral("XDG_CONFIG_HOME")) +
+                          QStringLiteral("/glib-2.0/settings/keyfile"),
+                      "[org/mate/panel/general]\n"
+                      "toplevel-id-list=['edge']\n"
+                      "object-id-list=['notification-area']\n"
+                      "[org/mate/panel/toplevels/edge]\n"
+                      "orientation='" +
+                          orientations.value(m_layout.edge) +
+                          "'\n"
+                          "expand=true\n"
+                          "size=" +
+                          QByteArray::number(m_layout.barThickness > 0 ? m_layout.barThickness : 24) +
+                          "\n"
+                          "[org/mate/panel/objects/notification-area]\n"
+                          "object-type='applet'\n"
+                          "applet-iid='NotificationAreaAppletFactory::NotificationArea'\n"
+                          "toplevel-id='edge'\n"
+                          "position=300\n"
+                          "locked=true\n");
+        }
+        session.spawn(QStringLiteral("marco"), {QStringLiteral("--no-composite")}, m_environment);
+        m_panel = startPanel(session);
         return !session.waitForBusName(watcherName, hostStartMs).isEmpty();
     }
+
+protected:
+    QProcess* startPanel(DesktopSession& session) override
+    {
+        // The applets run in processes of their own, which the panel would have the bus start.
+        m_applets = startServices(session, QStringLiteral("org.mate.panel.applet.*"), m_environment);
+        return session.spawn(QStringLiteral("mate-panel"), {}, m_environment);
+    }
+
+    // Applets whose panel has gone quit by themselves; what is left of them goes too.
+    void endPanel(DesktopSession& session) override
+    {
+        session.end(m_panel);
+        for (QProcess* applet : std::as_const(m_applets)) {
+            session.end(applet);
+        }
+        m_applets.clear();
+    }
+
+private:
+    QProcessEnvironment m_environment;
+    QList<QProcess*> m_applets;
 };
 
 // KDE Plasma 5.27: plasmashell with its default layout (one panel along the bottom, the tray at
@@ -536,7 +668,7 @@ public:
 class KdeHost final : public WindowedBarHost
 {
 public:
-    KdeHost() : WindowedBarHost(QStringLiteral("^plasmashell$")) {}
+    explicit KdeHost(HostLayout layout) : WindowedBarHost(std::move(layout), QStringLiteral("^plasmashell$")) {}
 
     QString name() const override { return QStringLiteral("kde"); }
     QStringList programs() const override
@@ -573,17 +705,35 @@ public:
                            .contains(QLatin1String("boolean true"));
                    },
                    60000, 250) &&
-               waitUntil([&] { return edgeBar(session, QStringLiteral("^plasmashell$"), screenSize()).has_value(); },
-                         30000, 250);
+               waitUntil([&] { return edgeBar(session, QStringLiteral("^plasmashell$"), m_layout).has_value(); }, 30000,
+                         250);
     }
 
-    bool dropItem(DesktopSession&) override
+    // Plasma 5 runs on Qt 5, whose screens are RandR's outputs.
+    bool seesRandrMonitors() const override { return false; }
+
+    bool dropItem(DesktopSession&) override { return watcherModule(QStringLiteral("unloadModule")); }
+
+    // The watcher module reloaded, as kded does when it restarts: the bar stays, the items and the
+    // bar's own registration go and come back.
+    bool restartBar(DesktopSession& session) override
     {
-        // The watcher is a module of kded; unloaded, it leaves the bus, as when kded goes.
+        return watcherModule(QStringLiteral("unloadModule")) &&
+               waitUntil([&] { return session.waitForBusName(watcherName, 0).isEmpty(); }, 5000) &&
+               watcherModule(QStringLiteral("loadModule"));
+    }
+
+protected:
+    QProcess* startPanel(DesktopSession&) override { return nullptr; }
+
+private:
+    // The watcher is a module of kded; unloaded, it leaves the bus, as when kded goes.
+    static bool watcherModule(const QString& method)
+    {
         return commandOutput(QStringLiteral("dbus-send"),
                              {QStringLiteral("--session"), QStringLiteral("--print-reply"),
                               QStringLiteral("--dest=org.kde.kded5"), QStringLiteral("/kded"),
-                              QStringLiteral("org.kde.kded5.unloadModule"),
+                              QStringLiteral("org.kde.kded5.") + method,
                               QStringLiteral("string:statusnotifierwatcher")})
             .contains(QLatin1String("boolean true"));
     }
@@ -595,6 +745,8 @@ public:
 class SwayHost final : public DesktopHost
 {
 public:
+    explicit SwayHost(HostLayout layout) : DesktopHost(std::move(layout)) {}
+
     QString name() const override { return QStringLiteral("sway"); }
     QStringList programs() const override
     {
@@ -678,7 +830,7 @@ public:
     {
         // waybar's bar is a Wayland surface; seen from the screen, it is the band at the top.
         const QRect bar(0, 0, screenSize().width(), 28);
-        return itemInBar(screenshot(session), bar);
+        return itemInBar(screenshot(session), bar, Qt::Horizontal);
     }
 
     bool menuShown(DesktopSession& session) override
@@ -702,6 +854,20 @@ public:
             return false;
         }
         return waitUntil([&] { return session.waitForBusName(watcherName, 0).isEmpty(); }, 5000);
+    }
+
+    // Started again by sway, as its config's exec line did, with sway's environment.
+    bool restartBar(DesktopSession& session) override
+    {
+        if (!dropItem(session)) {
+            return false;
+        }
+        int exitCode = -1;
+        commandOutput(nobody().first(),
+                      nobody().mid(1) + QStringList{QStringLiteral("swaymsg"), QStringLiteral("-s"), m_swaySocket,
+                                                    QStringLiteral("exec waybar")},
+                      &exitCode);
+        return exitCode == 0;
     }
 
 private:
@@ -745,24 +911,94 @@ QProcessEnvironment DesktopHost::programEnvironment(DesktopSession& session) con
     return environment;
 }
 
-std::unique_ptr<DesktopHost> desktopHost(const QString& name)
+QSize HostLayout::screenSize() const
 {
+    QRect all;
+    for (const QRect& monitor : monitors) {
+        all |= monitor;
+    }
+    return all.size();
+}
+
+std::optional<HostLayout> hostLayout(const QString& host, const QString& layout)
+{
+    const QList<QRect> sideBySide = {QRect(0, 0, 1280, 800), QRect(1280, 0, 1280, 800)};
+    // Each host's own layout (no name), then the others: a bottom bar, a vertical one, a bar on
+    // either of two monitors thicker or thinner than the program's guess, a desktop at twice the
+    // scale (on a screen that holds the panel at that scale).
+    const QList<HostLayout> table = {
+        {.host = QStringLiteral("xfce"), .edge = Qt::TopEdge},
+        {.host = QStringLiteral("gnome-x11"), .edge = Qt::TopEdge},
+        {.host = QStringLiteral("gnome-wayland"), .edge = Qt::TopEdge},
+        {.host = QStringLiteral("mate"), .edge = Qt::TopEdge},
+        {.host = QStringLiteral("sway"), .edge = Qt::TopEdge},
+        {.host = QStringLiteral("xfce"),
+         .name = QStringLiteral("two-monitors-bottom"),
+         .edge = Qt::BottomEdge,
+         .monitors = sideBySide,
+         .barMonitor = 0,
+         .barThickness = 24},
+        {.host = QStringLiteral("kde"), .edge = Qt::BottomEdge},
+        {.host = QStringLiteral("xfce"), .name = QStringLiteral("bottom"), .edge = Qt::BottomEdge, .barThickness = 36},
+        // A vertical bar has no room for words: the day's number alone, as its user would choose
+        // (MATE shrinks the icon to a few pixels beside a label that does not fit).
+        {.host = QStringLiteral("mate"),
+         .name = QStringLiteral("vertical"),
+         .edge = Qt::LeftEdge,
+         .barThickness = 36,
+         .preferences = QStringLiteral("menuBarFormat=dayNumber")},
+        {.host = QStringLiteral("xfce"),
+         .name = QStringLiteral("two-monitors"),
+         .edge = Qt::TopEdge,
+         .monitors = sideBySide,
+         .barMonitor = 1,
+         .barThickness = 40},
+        {.host = QStringLiteral("xfce"),
+         .name = QStringLiteral("two-monitors-bottom"),
+         .edge = Qt::BottomEdge,
+         .monitors = sideBySide,
+         .barMonitor = 0,
+         .barThickness = 24},
+        {.host = QStringLiteral("kde"),
+         .name = QStringLiteral("two-monitors"),
+         .edge = Qt::BottomEdge,
+         .monitors = sideBySide,
+         .barMonitor = 0},
+        {.host = QStringLiteral("gnome-x11"),
+         .name = QStringLiteral("scale-2"),
+         .edge = Qt::TopEdge,
+         .monitors = {QRect(0, 0, 2560, 1600)},
+         .scale = 2},
+        // A desktop that prefers dark colours goes here once the panel can follow it: the host's
+        // dark setting in its start, the program's theme in the preferences column.
+    };
+    for (const HostLayout& row : table) {
+        if (row.host == host && row.name == layout) {
+            return row;
+        }
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<DesktopHost> desktopHost(const HostLayout& layout)
+{
+    const QString& name = layout.host;
     std::unique_ptr<DesktopHost> host;
     if (name == QLatin1String("xfce")) {
-        host = std::make_unique<XfceHost>();
+        host = std::make_unique<XfceHost>(layout);
     } else if (name == QLatin1String("gnome-x11") || name == QLatin1String("gnome-wayland")) {
-        host = std::make_unique<GnomeHost>(name == QLatin1String("gnome-wayland"));
+        host = std::make_unique<GnomeHost>(layout, name == QLatin1String("gnome-wayland"));
     } else if (name == QLatin1String("mate")) {
-        host = std::make_unique<MateHost>();
+        host = std::make_unique<MateHost>(layout);
     } else if (name == QLatin1String("kde")) {
-        host = std::make_unique<KdeHost>();
+        host = std::make_unique<KdeHost>(layout);
     } else if (name == QLatin1String("sway")) {
-        host = std::make_unique<SwayHost>();
+        host = std::make_unique<SwayHost>(layout);
     }
     return host;
 }
 
-QList<QRect> emojiMarks(const QImage& screen, const QRect& area)
+QList<QRect> emojiMarks(const QImage& screen, const QRect& area, Qt::Orientation along)
 {
     const QRect inside = area.intersected(screen.rect());
     const auto isEmojiColour = [](QRgb pixel) {
@@ -784,19 +1020,22 @@ QList<QRect> emojiMarks(const QImage& screen, const QRect& area)
         current = QRect();
         pixels = 0;
     };
-    for (int x = inside.left(); x <= inside.right(); ++x) {
-        int top = -1;
-        int bottom = -1;
-        for (int y = inside.top(); y <= inside.bottom(); ++y) {
-            if (isEmojiColour(screen.pixel(x, y))) {
-                top = top < 0 ? y : top;
-                bottom = y;
+    // Along the bar, a line across it at a time.
+    const bool horizontal = along == Qt::Horizontal;
+    const int first = horizontal ? inside.left() : inside.top();
+    const int last = horizontal ? inside.right() : inside.bottom();
+    for (int at = first; at <= last; ++at) {
+        QRect line;
+        for (int across = horizontal ? inside.top() : inside.left();
+             across <= (horizontal ? inside.bottom() : inside.right()); ++across) {
+            const QPoint point = horizontal ? QPoint(at, across) : QPoint(across, at);
+            if (isEmojiColour(screen.pixel(point))) {
+                line |= QRect(point, QSize(1, 1));
                 ++pixels;
             }
         }
-        if (top >= 0) {
-            const QRect column(x, top, 1, bottom - top + 1);
-            current = current.isNull() ? column : current.united(column);
+        if (!line.isNull()) {
+            current |= line;
             gap = 0;
         } else if (!current.isNull() && ++gap > largestGap) {
             close();

@@ -4,12 +4,41 @@
 #include "tests/hosts/DesktopSession.h"
 
 #include <QImage>
+#include <QList>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 #include <optional>
+
+// How a host lays out its bar for one run: which edge, on which of the monitors, how thick.
+// Each ctest entry names one (QUINTAVAL_HOST, and QUINTAVAL_LAYOUT unless it is the host's own).
+struct HostLayout
+{
+    QString host = {};
+    QString name = {};
+    Qt::Edge edge = Qt::TopEdge;
+    // Side by side on one wide X screen; the bar's monitor holds the screen's one output (the X
+    // server has no other), so that the GTK hosts, which only see monitors with an output, see it.
+    QList<QRect> monitors = {QRect(0, 0, 1280, 800)};
+    int barMonitor = 0;
+    // The bar's thickness where the layout sets it (0: the host's own); away from 32 px, what the
+    // program would guess without the desktop's word.
+    int barThickness = 0;
+    // The desktop's scale, which the program follows through Xft.dpi.
+    int scale = 1;
+    // The program's own settings for the layout, as lines of its settings file.
+    QString preferences = {};
+
+    QSize screenSize() const;
+    QRect barMonitorGeometry() const { return monitors.at(barMonitor); }
+    bool vertical() const { return edge == Qt::LeftEdge || edge == Qt::RightEdge; }
+};
+
+// The layout named `layout` for `host` (empty: the host's own), from the table the tests run;
+// none when the table has no such row.
+std::optional<HostLayout> hostLayout(const QString& host, const QString& layout = {});
 
 // What a host shows of our item, read from the host itself.
 struct ItemView
@@ -20,17 +49,19 @@ struct ItemView
     std::optional<QString> label; // the text beside it, where the host lets us read it
 };
 
-// One real status-bar host: how to start it headless, where it shows our item and its menu, and
-// how it can lose the item again.
+// One real status-bar host: how to start it headless in a layout, where it shows our item and its
+// menu, and how it can lose the item again.
 class DesktopHost
 {
 public:
+    explicit DesktopHost(HostLayout layout) : m_layout(std::move(layout)) {}
     virtual ~DesktopHost() = default;
 
     virtual QString name() const = 0;
     // The host's own programs; a machine without them skips the host.
     virtual QStringList programs() const = 0;
-    virtual QSize screenSize() const { return {1280, 800}; }
+    const HostLayout& layout() const { return m_layout; }
+    QSize screenSize() const { return m_layout.screenSize(); }
 
     // Starts the host on the session's screen and returns once its watcher is on the bus.
     virtual bool start(DesktopSession& session) = 0;
@@ -59,11 +90,22 @@ public:
     // fallback icon in it now.
     virtual bool keepsATray() const { return false; }
     virtual bool fallbackShown(DesktopSession&) { return false; }
+    // Ends the bar's process (or the part that holds the watcher) and starts it again, as a user
+    // or an update does: returns once the old one has left the bus and the new one is starting,
+    // false where the session cannot outlive it.
+    virtual bool restartBar(DesktopSession& session) = 0;
+    // Whether the host takes its monitors from RandR's monitors, which the tests cut the virtual
+    // screen into, rather than from its outputs alone (the virtual screen has one).
+    virtual bool seesRandrMonitors() const { return true; }
+
+protected:
+    HostLayout m_layout;
 };
 
-// The hosts by name: xfce, gnome-x11, gnome-wayland, mate, sway, kde.
-std::unique_ptr<DesktopHost> desktopHost(const QString& name);
+// The hosts by name (xfce, gnome-x11, gnome-wayland, mate, sway, kde), in a layout of theirs.
+std::unique_ptr<DesktopHost> desktopHost(const HostLayout& layout);
 
-// Runs of columns holding the colours of the month emoji the tests run in (Frimaire's cold
-// face, blue) inside `area`: a host that draws the emoji twice leaves two runs.
-QList<QRect> emojiMarks(const QImage& screen, const QRect& area);
+// Runs of rows or columns (across a bar of the given orientation) holding the colours of the
+// month emoji the tests run in (Frimaire's cold face, blue) inside `area`: a host that draws the
+// emoji twice leaves two runs.
+QList<QRect> emojiMarks(const QImage& screen, const QRect& area, Qt::Orientation along = Qt::Horizontal);

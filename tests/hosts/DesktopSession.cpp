@@ -168,6 +168,66 @@ QString DesktopSession::onDisplay(const QString& display, const QString& program
     return commandOutput(first, command, nullptr, environment);
 }
 
+QProcess* DesktopSession::spawnOnDisplay(const QString& display, const QString& program, const QStringList& arguments,
+                                         const QString& log)
+{
+    const QString target = display.isEmpty() ? m_display : display;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), target);
+    QStringList command = m_displayUsers.value(target);
+    command << program << arguments;
+    const QString first = command.takeFirst();
+    return spawn(first, command, environment, log);
+}
+
+QString DesktopSession::log(const QString& name) const
+{
+    QFile file(m_dir.filePath(name + QStringLiteral(".log")));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+bool DesktopSession::setMonitors(const QList<QRect>& monitors, int withOutput)
+{
+    for (int index = 0; index < monitors.size(); ++index) {
+        const QRect& monitor = monitors.at(index);
+        // Sizes in millimetres at 96 dots per inch.
+        const QString geometry = QStringLiteral("%1/%2x%3/%4+%5+%6")
+                                     .arg(monitor.width())
+                                     .arg(monitor.width() * 254 / 960)
+                                     .arg(monitor.height())
+                                     .arg(monitor.height() * 254 / 960)
+                                     .arg(monitor.x())
+                                     .arg(monitor.y());
+        int exitCode = -1;
+        commandOutput(QStringLiteral("xrandr"),
+                      {QStringLiteral("--display"), m_display, QStringLiteral("--setmonitor"),
+                       QStringLiteral("monitor-%1").arg(index), geometry,
+                       index == withOutput ? QStringLiteral("screen") : QStringLiteral("none")},
+                      &exitCode);
+        if (exitCode != 0) {
+            return false;
+        }
+    }
+    int exitCode = -1;
+    commandOutput(QStringLiteral("xrandr"),
+                  {QStringLiteral("--display"), m_display, QStringLiteral("--output"), QStringLiteral("screen"),
+                   QStringLiteral("--primary")},
+                  &exitCode);
+    return exitCode == 0;
+}
+
+bool DesktopSession::setDpi(int dpi)
+{
+    QProcess xrdb;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"), m_display);
+    xrdb.setProcessEnvironment(environment);
+    xrdb.start(QStringLiteral("xrdb"), {QStringLiteral("-merge")});
+    xrdb.write(QStringLiteral("Xft.dpi: %1\n").arg(dpi).toUtf8());
+    xrdb.closeWriteChannel();
+    return xrdb.waitForFinished(10000) && xrdb.exitCode() == 0;
+}
+
 QString DesktopSession::xdotool(const QStringList& arguments, const QString& display) const
 {
     return onDisplay(display, QStringLiteral("xdotool"), arguments);
@@ -218,11 +278,11 @@ QImage DesktopSession::screenshot() const
     QImage image;
     if (!xcb_connection_has_error(connection)) {
         const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-        xcb_get_image_reply_t* reply = xcb_get_image_reply(
-            connection,
-            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0, screen->width_in_pixels,
-                          screen->height_in_pixels, ~0U),
-            nullptr);
+        xcb_get_image_reply_t* reply =
+            xcb_get_image_reply(connection,
+                                xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0,
+                                              screen->width_in_pixels, screen->height_in_pixels, ~0U),
+                                nullptr);
         // A 24-bit screen holds each pixel in 32 bits, as QImage's RGB32 does.
         if (reply && reply->depth == 24 &&
             xcb_get_image_data_length(reply) == screen->width_in_pixels * screen->height_in_pixels * 4) {

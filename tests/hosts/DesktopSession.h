@@ -31,6 +31,11 @@ public:
     // this process's DISPLAY at it.
     bool startScreen(QSize size);
     QString display() const { return m_display; }
+    // Splits the screen into monitors side by side (RandR's own monitors); the one at `withOutput`
+    // keeps the screen's one output and is the primary.
+    bool setMonitors(const QList<QRect>& monitors, int withOutput);
+    // The dots per inch X programs are told (Xft.dpi), as a desktop at a scale sets them.
+    bool setDpi(int dpi);
     QSize screenSize() const { return m_size; }
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
 
@@ -54,6 +59,10 @@ public:
     void setDisplayUser(const QString& display, const QStringList& prefix) { m_displayUsers.insert(display, prefix); }
     // An X client command run on the given display (this session's unless named).
     QString onDisplay(const QString& display, const QString& program, const QStringList& arguments) const;
+    // The same, left running (ended with the session or by end()), its output in <log>.log.
+    QProcess* spawnOnDisplay(const QString& display, const QString& program, const QStringList& arguments,
+                             const QString& log);
+    QString log(const QString& name) const;
     QString xdotool(const QStringList& arguments, const QString& display = {}) const;
     void click(QPoint point, int button = 1) const;
     void key(const QString& key) const;

@@ -139,6 +139,17 @@ void CalendarManager::goToToday()
     refreshViewed();
 }
 
+void CalendarManager::showDay(std::int64_t dayNumber)
+{
+    stepDay(dayNumber - viewedDayNumber());
+}
+
+std::int64_t CalendarManager::todayDayNumber() const
+{
+    const std::int64_t wall = LocalCalendar::wallClockSeconds(m_services.clock->now());
+    return wall / 86400 - (wall % 86400 < 0 ? 1 : 0);
+}
+
 void CalendarManager::setPanelOpen(bool open)
 {
     if (open == m_panelOpen) {

@@ -97,6 +97,11 @@ public:
     void stepDay(qint64 delta);
     // Back to today; nothing happens (and nothing is published) when already there.
     void goToToday();
+    // Views the local day `dayNumber` (days since 1970-01-01), as stepDay would from the day viewed.
+    void showDay(std::int64_t dayNumber);
+    // The local day numbers of today and of the day viewed.
+    std::int64_t todayDayNumber() const;
+    std::int64_t viewedDayNumber() const { return todayDayNumber() + m_dayOffset; }
 
     // While the panel is open the time updates on every second; opening it updates at once.
     void setPanelOpen(bool open);

@@ -7,6 +7,7 @@
 #include "app/state/LeapRuleChoice.h"
 #include "app/state/NotificationManager.h"
 #include "app/state/SoundManager.h"
+#include "app/ui/CalendarExportSection.h"
 #include "app/ui/PanelText.h"
 #include "calendar/LocalCalendar.h"
 
@@ -111,7 +112,9 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
 
     auto* form = new QVBoxLayout(this);
     form->setContentsMargins(20, 20, 20, 20);
-    for (QGroupBox* box : {general, appearance, menuBar, leapYears, reminder, sound}) {
+    auto* calendarExport = new CalendarExportSection(services.calendar, this);
+    for (QGroupBox* box :
+         {general, appearance, menuBar, leapYears, reminder, sound, static_cast<QGroupBox*>(calendarExport)}) {
         form->addWidget(box);
     }
 

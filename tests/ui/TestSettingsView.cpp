@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/platform/files/SettingsPreferences.h"
 #include "app/state/PreferenceKeys.h"
+#include "app/ui/CalendarExportSection.h"
 #include "app/ui/SettingsView.h"
 #include "app/ui/StatusItemBinding.h"
 #include "tests/support/FakeStatusItem.h"
@@ -8,12 +9,14 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimeEdit>
@@ -59,6 +62,7 @@ private Q_SLOTS:
     void launchAtLoginReflectsTheDesktop_data();
     void launchAtLoginReflectsTheDesktop();
     void failedRegistrationRevertsOnce();
+    void exportsWholeYears();
 };
 
 void TestSettingsView::sectionsAndChoicesInOrder()
@@ -70,7 +74,8 @@ void TestSettingsView::sectionsAndChoicesInOrder()
     for (const QGroupBox* box : view.findChildren<QGroupBox*>()) {
         titles << box->title();
     }
-    QCOMPARE(titles, (QStringList{"General", "Appearance", "Menu bar", "Leap years", "Daily reminder", "Sound"}));
+    QCOMPARE(titles, (QStringList{"General", "Appearance", "Menu bar", "Leap years", "Daily reminder", "Sound",
+                                  "Export to calendar"}));
     QCOMPARE(view.width(), SettingsView::formWidth);
 
     QStringList themes;
@@ -243,7 +248,12 @@ void TestSettingsView::heightFollowsTheReminderSwitch()
     toggle->click();
     QTRY_VERIFY(view.height() < withTime);
     // No empty band where the picker was: the last section ends at the form's margin.
-    const QWidget* last = child<QWidget>(view, "soundSection");
+    const QWidget* last = nullptr;
+    for (const QGroupBox* box : view.findChildren<QGroupBox*>()) {
+        if (!last || box->geometry().bottom() > last->geometry().bottom()) {
+            last = box;
+        }
+    }
     QCOMPARE(view.height() - last->geometry().bottom() - 1, view.layout()->contentsMargins().bottom());
 
     toggle->click();
@@ -332,6 +342,30 @@ void TestSettingsView::failedRegistrationRevertsOnce()
     QCOMPARE(fixture.loginItem.unregisterCalls(), 2);
     QVERIFY(!toggle->isChecked());
     QVERIFY(!view.launchAtLogin());
+}
+
+void TestSettingsView::exportsWholeYears()
+{
+    UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
+    fixture.calendar->setLeapRule(LeapRule::romme);
+    SettingsView view(fixture.settingsServices());
+    auto* section = view.findChild<CalendarExportSection*>();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("an.ics"));
+    section->setFileChooser([&path] { return path; });
+    child<QSpinBox>(view, "exportFrom")->setValue(235);
+    child<QSpinBox>(view, "exportTo")->setValue(236); // an CCXXXVI is leap under Romme
+    section->exportYears();
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QCOMPARE(text.count("BEGIN:VEVENT"), 365 + 366);
+    QVERIFY(text.contains("UID:20260922-romme@quintaval\r\n"));
+    QVERIFY(text.contains("SUMMARY:6 Sansculottides an CCXXXVI"));
+    QVERIFY2(section->status().startsWith(QLatin1String("731 days written to")), qPrintable(section->status()));
+    // No more than a hundred years: the other end follows.
+    child<QSpinBox>(view, "exportTo")->setValue(400);
+    QCOMPARE(child<QSpinBox>(view, "exportFrom")->value(), 301);
 }
 
 QTEST_MAIN(TestSettingsView)

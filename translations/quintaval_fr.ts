@@ -17,6 +17,54 @@
     </message>
 </context>
 <context>
+    <name>CalendarExportSection</name>
+    <message>
+        <source>Export to calendar</source>
+        <translation>Exporter vers un agenda</translation>
+    </message>
+    <message>
+        <source>an </source>
+        <translation>an </translation>
+    </message>
+    <message>
+        <source>First year to export</source>
+        <translation>Première année à exporter</translation>
+    </message>
+    <message>
+        <source>Last year to export</source>
+        <translation>Dernière année à exporter</translation>
+    </message>
+    <message>
+        <source>Export to calendar…</source>
+        <translation>Exporter vers un agenda…</translation>
+    </message>
+    <message>
+        <source>Writes one all-day event a day, with its plant, animal, tool or mineral, to an iCalendar file; importing it again replaces the days</source>
+        <translation>Écrit un événement d’une journée par jour, avec sa plante, son animal, son outil ou son minéral, dans un fichier iCalendar&#x202f;; un second import remplace les jours</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
+        <translation>Fichiers iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>%1 days written to %2</source>
+        <extracomment>%1 the number of days, %2 the file</extracomment>
+        <translation>%1 jours écrits dans %2</translation>
+    </message>
+    <message>
+        <source>Nothing written: %1</source>
+        <translation>Rien n’a été écrit&#x202f;: %1</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Shows desktop widgets, such as the Revolutionary Calendar.</source>
@@ -120,6 +168,170 @@
     </message>
 </context>
 <context>
+    <name>DateHelp</name>
+    <message>
+        <source>Usage: quintaval-date [--leap-rule RULE] [--json] DATE
+       quintaval-date [--leap-rule RULE] --ics FROM TO
+
+Reads DATE in either calendar and prints it in the other. A civil date (1799-11-09,
+or as this locale writes dates) gives the Republican date, its day of the decade and
+the day&apos;s plant, animal, tool or mineral; a Republican date (&quot;18 Brumaire an VIII&quot;,
+&quot;18 brumaire 8&quot;, &quot;3 Sans-culottides an III&quot;) gives the civil date, ISO 8601 first.
+Days from 1 Vendemiaire an I (22 September 1792) to 31 December 9999.
+
+  --leap-rule RULE   how the leap years are reckoned, one of continuous (the
+                     default), romme, madler or equinox. Without it, the rule chosen
+                     in Quintaval&apos;s settings is used.
+  --json             print one JSON object with both dates and the day&apos;s item.
+  --ics FROM TO      write the days from FROM to TO (either calendar, at most a
+                     hundred years) as an iCalendar file on standard output: one
+                     all-day event a day, which a calendar program imports again
+                     without doubling.
+  -h, --help         show this help and exit
+  --version          show the version and exit
+
+Examples:
+  quintaval-date 1799-11-09
+  quintaval-date &quot;18 Brumaire an VIII&quot;
+  quintaval-date --ics 2026-01-01 2026-12-31 &gt; republican.ics
+
+Exit status: 0 on success, 1 when the output cannot be written, 2 for a bad option
+or a date that does not exist.
+</source>
+        <translation>Utilisation&#x202f;: quintaval-date [--leap-rule RÈGLE] [--json] DATE
+              quintaval-date [--leap-rule RÈGLE] --ics DÉBUT FIN
+
+Lit DATE dans l’un ou l’autre calendrier et l’écrit dans l’autre. Une date civile
+(1799-11-09, ou comme la langue écrit les dates) donne la date républicaine, son jour de
+la décade et la plante, l’animal, l’outil ou le minéral du jour&#x202f;; une date
+républicaine («&#xa0;18 Brumaire an VIII&#xa0;», «&#xa0;18 brumaire 8&#xa0;», «&#xa0;3 Sans-culottides an III&#xa0;»)
+donne la date civile, en ISO 8601 d’abord.
+Du 1er Vendémiaire an I (22 septembre 1792) au 31 décembre 9999.
+
+  --leap-rule RÈGLE  la règle des années sextiles, l’une de continuous (par défaut),
+                     romme, madler ou equinox. Sans cette option, la règle choisie
+                     dans les réglages de Quintaval.
+  --json             écrire un objet JSON avec les deux dates et l’objet du jour.
+  --ics DÉBUT FIN    écrire les jours de DÉBUT à FIN (dans l’un ou l’autre
+                     calendrier, cent ans au plus) en fichier iCalendar sur la sortie
+                     standard&#x202f;: un événement d’une journée par jour, qu’un agenda
+                     importe à nouveau sans le doubler.
+  -h, --help         afficher cette aide et quitter
+  --version          afficher la version et quitter
+
+Exemples&#x202f;:
+  quintaval-date 1799-11-09
+  quintaval-date &quot;18 Brumaire an VIII&quot;
+  quintaval-date --ics 2026-01-01 2026-12-31 &gt; republicain.ics
+
+Code de retour&#x202f;: 0 en cas de succès, 1 si la sortie ne peut être écrite, 2 pour une
+option erronée ou une date qui n’existe pas.
+</translation>
+    </message>
+</context>
+<context>
+    <name>DateOptions</name>
+    <message>
+        <source>--leap-rule needs a value: %1</source>
+        <translation>--leap-rule attend une valeur&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>unknown leap-year rule &apos;%1&apos;; use %2</source>
+        <translation>règle des années sextiles inconnue «&#xa0;%1&#xa0;»&#x202f;; utilisez %2</translation>
+    </message>
+    <message>
+        <source>--ics needs two dates, the first and the last day</source>
+        <translation>--ics attend deux dates, le premier et le dernier jour</translation>
+    </message>
+    <message>
+        <source>%1 takes no value</source>
+        <translation>%1 ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;; see quintaval-date --help</source>
+        <translation>option inconnue «&#xa0;%1&#xa0;»&#x202f;; voir quintaval-date --help</translation>
+    </message>
+    <message>
+        <source>--ics takes its two dates and no other; give one or the other</source>
+        <translation>--ics prend ses deux dates et aucune autre&#x202f;; donnez l’un ou l’autre</translation>
+    </message>
+    <message>
+        <source>--ics writes iCalendar, not JSON: use one of them</source>
+        <translation>--ics écrit de l’iCalendar, pas du JSON&#x202f;: utilisez l’un des deux</translation>
+    </message>
+    <message>
+        <source>no date given; see quintaval-date --help</source>
+        <translation>aucune date donnée&#x202f;; voir quintaval-date --help</translation>
+    </message>
+</context>
+<context>
+    <name>DateQuery</name>
+    <message>
+        <source>%1 is before 1 Vendémiaire an I (%2), the first day of the calendar</source>
+        <translation>%1 précède le 1er Vendémiaire an I (%2), premier jour du calendrier</translation>
+    </message>
+    <message>
+        <source>This day</source>
+        <translation>Ce jour</translation>
+    </message>
+    <message>
+        <source>%1 is after %2, the last day shown</source>
+        <translation>%1 suit le %2, dernier jour montré</translation>
+    </message>
+    <message>
+        <source>Write the year in full, with four digits: %1 could be more than one year</source>
+        <translation>Écrivez l’année en entier, sur quatre chiffres&#x202f;: %1 pourrait désigner plusieurs années</translation>
+    </message>
+    <message>
+        <source>There is no month %1: the months go from 1 to 12</source>
+        <translation>Il n’y a pas de mois %1&#x202f;: les mois vont de 1 à 12</translation>
+    </message>
+    <message>
+        <source>%1 has %2 days: there is no day %3</source>
+        <extracomment>%1 the month and year in words (&quot;February 2023&quot;), %2 its number of days, %3 the day asked for</extracomment>
+        <translation>%1 compte %2 jours&#x202f;: il n’y a pas de jour %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a month of the Republican calendar (Vendémiaire to Fructidor, then the Sansculottides)</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un mois du calendrier républicain (de Vendémiaire à Fructidor, puis les Sansculottides)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a Roman numeral as years are written (an VIII, an CCXXXIV)</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre romain comme s’écrivent les années (an VIII, an CCXXXIV)</translation>
+    </message>
+    <message>
+        <source>There are five complementary days, six in a leap year: there is no %1 %2</source>
+        <translation>Il y a cinq jours complémentaires, six les années sextiles&#x202f;: il n’y a pas de %1 %2</translation>
+    </message>
+    <message>
+        <source>An %1 is a common year under the %2 rule: it has five complementary days, not six</source>
+        <extracomment>%1 the year (&quot;an III&quot;), %2 the leap-year rule&apos;s name</extracomment>
+        <translation>L’an %1 est une année commune selon la règle %2&#x202f;: il a cinq jours complémentaires, pas six</translation>
+    </message>
+    <message>
+        <source>Every month has 30 days: there is no %1 %2</source>
+        <translation>Chaque mois a 30 jours&#x202f;: il n’y a pas de %1 %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a day of the décade (Primidi to Décadi)</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un jour de la décade (de Primidi à Décadi)</translation>
+    </message>
+    <message>
+        <source>%1 %2 falls on %3, not on %4</source>
+        <extracomment>&quot;18 Brumaire falls on Octidi, not on Primidi&quot;</extracomment>
+        <translation>Le %1 %2 tombe un %3, pas un %4</translation>
+    </message>
+    <message>
+        <source>Type a date, such as 1799-11-09 or 18 Brumaire an VIII</source>
+        <translation>Tapez une date, comme 1799-11-09 ou 18 Brumaire an VIII</translation>
+    </message>
+    <message>
+        <source>Cannot read &apos;%1&apos; as a date: write 1799-11-09, %2 or 18 Brumaire an VIII</source>
+        <extracomment>%1 what was typed, %2 the locale&apos;s short date format (&quot;dd/MM/yyyy&quot;)</extracomment>
+        <translation>Impossible de lire «&#xa0;%1&#xa0;» comme une date&#x202f;: écrivez 1799-11-09, %2 ou 18 Brumaire an VIII</translation>
+    </message>
+</context>
+<context>
     <name>GalleryWindow</name>
     <message>
         <source>Small</source>
@@ -151,6 +363,21 @@
     </message>
 </context>
 <context>
+    <name>GoToDateField</name>
+    <message>
+        <source>1799-11-09 or 18 Brumaire an VIII</source>
+        <translation>1799-11-09 ou 18 Brumaire an VIII</translation>
+    </message>
+    <message>
+        <source>Go to a date</source>
+        <translation>Aller à une date</translation>
+    </message>
+    <message>
+        <source>A civil or a Republican date; Enter shows it, Escape closes</source>
+        <translation>Une date civile ou républicaine&#x202f;; Entrée la montre, Échap ferme</translation>
+    </message>
+</context>
+<context>
     <name>GuillotineSection</name>
     <message>
         <source>Days Since Last Guillotine</source>
@@ -160,6 +387,17 @@
         <source>MMM d, yyyy</source>
         <comment>date format of the last execution</comment>
         <translation>d MMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>IcsCalendar</name>
+    <message>
+        <source>The last day comes before the first</source>
+        <translation>Le dernier jour précède le premier</translation>
+    </message>
+    <message>
+        <source>At most a hundred years can be exported at once</source>
+        <translation>On exporte au plus cent ans à la fois</translation>
     </message>
 </context>
 <context>
@@ -230,6 +468,42 @@
     <message>
         <source>Day number only</source>
         <translation>Numéro du jour seul</translation>
+    </message>
+</context>
+<context>
+    <name>MonthView</name>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Go to a date (G)</source>
+        <translation>Aller à une date (G)</translation>
+    </message>
+    <message>
+        <source>Go to…</source>
+        <translation>Aller à…</translation>
+    </message>
+    <message>
+        <source>%1 an %2</source>
+        <extracomment>The month shown in the month view: &quot;Brumaire an VIII&quot;</extracomment>
+        <translation>%1 an %2</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>aujourd’hui</translation>
+    </message>
+    <message>
+        <source>shown</source>
+        <translation>affiché</translation>
+    </message>
+    <message>
+        <source>Show the month (M)</source>
+        <translation>Afficher le mois (M)</translation>
     </message>
 </context>
 <context>

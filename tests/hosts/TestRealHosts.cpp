@@ -20,6 +20,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <algorithm>
+
 namespace {
 
 // 15 Frimaire an CCXXXV; the decimal minute 4:44 runs from 10:39:21.6 to 10:40:48.
@@ -495,8 +497,12 @@ void TestRealHosts::barRestartBringsTheItemBackOnce()
             return itemShown;
         },
         15000, 100);
-    // A second registration, or a fallback beside the item, would show by now.
+    // A second registration would show by now. In the host's own layout the watch also outlasts the
+    // grace the program gives a bar that went: a fallback that came anyway would be seen.
     QThread::msleep(1000);
+    if (m_host->layout().name.isEmpty()) {
+        QTest::qWait(static_cast<int>(std::max<qint64>(0, gone + 11000 - sinceRestart.elapsed())));
+    }
     const auto settled = m_host->item(*m_session);
     m_session->end(watch);
     QStringList seen = m_session->log(QStringLiteral("our-windows")).split(QLatin1Char('\n'), Qt::SkipEmptyParts);

@@ -300,7 +300,7 @@ public:
                       "welcome-dialog-last-shown-version='999'\n"
                       "[org/gnome/desktop/interface]\n"
                       "scaling-factor=uint32 " +
-                      QByteArray::number(m_layout.scale) + "\n");
+                      QByteArray::number(m_layout.scale) + "\n" + gnomeColorScheme(m_layout));
         // An empty system bus of its own: the shell asks it for logind, accounts and the like,
         // and copes with their absence.
         const QString systemBus = home + QStringLiteral("/system_bus_socket");
@@ -911,6 +911,11 @@ QProcessEnvironment DesktopHost::programEnvironment(DesktopSession& session) con
     return environment;
 }
 
+QByteArray gnomeColorScheme(const HostLayout& layout)
+{
+    return layout.dark ? "color-scheme='prefer-dark'\n" : "";
+}
+
 QSize HostLayout::screenSize() const
 {
     QRect all;
@@ -969,8 +974,11 @@ std::optional<HostLayout> hostLayout(const QString& host, const QString& layout)
          .edge = Qt::TopEdge,
          .monitors = {QRect(0, 0, 2560, 1600)},
          .scale = 2},
-        // A desktop that prefers dark colours goes here once the panel can follow it: the host's
-        // dark setting in its start, the program's theme in the preferences column.
+        {.host = QStringLiteral("gnome-x11"),
+         .name = QStringLiteral("dark"),
+         .edge = Qt::TopEdge,
+         .preferences = QStringLiteral("appTheme=desktop"),
+         .dark = true},
     };
     for (const HostLayout& row : table) {
         if (row.host == host && row.name == layout) {

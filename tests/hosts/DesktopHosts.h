@@ -30,6 +30,8 @@ struct HostLayout
     int scale = 1;
     // The program's own settings for the layout, as lines of its settings file.
     QString preferences = {};
+    // Whether the desktop prefers dark colours (GNOME's colour scheme).
+    bool dark = false;
 
     QSize screenSize() const;
     QRect barMonitorGeometry() const { return monitors.at(barMonitor); }
@@ -39,6 +41,10 @@ struct HostLayout
 // The layout named `layout` for `host` (empty: the host's own), from the table the tests run;
 // none when the table has no such row.
 std::optional<HostLayout> hostLayout(const QString& host, const QString& layout = {});
+
+// GNOME's colour preference in the layout, as lines of the org/gnome/desktop/interface group of a
+// settings key file (none where the layout has no preference).
+QByteArray gnomeColorScheme(const HostLayout& layout);
 
 // What a host shows of our item, read from the host itself.
 struct ItemView

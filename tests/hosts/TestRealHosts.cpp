@@ -54,6 +54,7 @@ private Q_SLOTS:
     void toolTipHoldsTheFullDateAndTime();
     void everyCallOfTheHostIsAnswered();
     void barRestartBringsTheItemBackOnce();
+    void panelFollowsTheDarkDesktop();
     void droppedItemIsReportedAndFallsBack();
 
 private:
@@ -126,6 +127,16 @@ void TestRealHosts::startProgram(const QString& preferences)
     QFile(home + QStringLiteral("/runtime"))
         .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+    if (m_host->layout().dark) {
+        // Where the program reads the desktop's preference without a portal: GNOME's own setting,
+        // which in a real session it shares with the desktop.
+        QDir().mkpath(home + QStringLiteral("/config/glib-2.0/settings"));
+        QFile keyfile(home + QStringLiteral("/config/glib-2.0/settings/keyfile"));
+        QVERIFY(keyfile.open(QIODevice::WriteOnly));
+        keyfile.write("[org/gnome/desktop/interface]\n" + gnomeColorScheme(m_host->layout()));
+        keyfile.close();
+        environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
+    }
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home + QStringLiteral("/runtime"));
     environment.insert(QStringLiteral("TZ"), QStringLiteral("Europe/Paris"));
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
@@ -522,6 +533,31 @@ void TestRealHosts::barRestartBringsTheItemBackOnce()
     QCOMPARE(settled->emojis, 1);
     QCOMPARE(registrations(), 1);
     m_item = settled;
+}
+
+void TestRealHosts::panelFollowsTheDarkDesktop()
+{
+    if (!m_host->layout().dark) {
+        QSKIP("this layout's desktop has no dark preference");
+    }
+    QVERIFY(m_item);
+    if (!panel()) {
+        QThread::msleep(reopenPauseMs);
+        QVERIFY2(openPanel(), "no panel after a click on the item");
+    }
+    QThread::msleep(300);
+    save(QStringLiteral("-panel"));
+    // The panel's own background, on the whole: sepia night is dark, light parchment is not.
+    const QImage shown = m_host->screenshot(*m_session).copy(*panel());
+    qint64 grey = 0;
+    for (int y = 0; y < shown.height(); y += 4) {
+        for (int x = 0; x < shown.width(); x += 4) {
+            grey += qGray(shown.pixel(x, y));
+        }
+    }
+    const qint64 average = grey / (((shown.height() + 3) / 4) * ((shown.width() + 3) / 4));
+    qInfo("panel's average grey %lld", average);
+    QVERIFY2(average < 100, qPrintable(QStringLiteral("a light panel (grey %1) on a dark desktop").arg(average)));
 }
 
 // How many times the watcher lists the running program's item.

@@ -3,6 +3,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QWidget>
 
 const QColor PanelStyle::parchment = QColor::fromRgbF(0.93f, 0.91f, 0.86f);
@@ -13,8 +14,14 @@ const QColor PanelStyle::nightInk = QColor::fromRgbF(0.93f, 0.89f, 0.8f);
 
 namespace {
 
-// How much of the foreground each fainter level keeps.
-constexpr float levelOpacity[] = {1.0f, 0.6f, 0.42f, 0.26f};
+// How much of the foreground each fainter level keeps. The faintest still reads at 4.5:1 on its
+// background: the levels step down in ink, never below what a weak eye can read.
+constexpr float dayLevelOpacity[] = {1.0f, 0.8f, 0.72f, 0.67f};
+constexpr float nightLevelOpacity[] = {1.0f, 0.8f, 0.7f, 0.62f};
+
+// The application font's size at which the panel shows at its designed size: the toolkit's own
+// default. A desktop set to larger text gets a proportionally larger panel.
+constexpr qreal referencePointSize = 9;
 
 QColor withOpacity(QColor color, float opacity)
 {
@@ -30,7 +37,8 @@ QColor PanelStyle::foreground(Level level) const
 {
     // By day the scheme's primary text colour: near-black.
     const QColor base = m_isNight ? nightInk : QColor(0, 0, 0, 217);
-    return withOpacity(base, levelOpacity[static_cast<int>(level)]);
+    const float* opacity = m_isNight ? nightLevelOpacity : dayLevelOpacity;
+    return withOpacity(base, opacity[static_cast<int>(level)]);
 }
 
 QColor PanelStyle::separator() const
@@ -45,12 +53,14 @@ QColor PanelStyle::systemBlue() const
 
 QColor PanelStyle::systemGreen() const
 {
-    return m_isNight ? QColor(48, 209, 88) : QColor(40, 167, 69);
+    // By day a deeper green than the usual system one: "Copied!" is text on parchment.
+    return m_isNight ? QColor(48, 209, 88) : QColor(26, 112, 46);
 }
 
 QColor PanelStyle::systemRed() const
 {
-    return m_isNight ? QColor(255, 69, 58) : QColor(255, 59, 48);
+    // The count is text: a brick red on parchment, a lighter coral on mahogany.
+    return m_isNight ? QColor(255, 105, 90) : QColor(176, 32, 24);
 }
 
 QColor PanelStyle::secondaryLabel() const
@@ -76,9 +86,26 @@ QFont PanelStyle::font(qreal pixelSize, QFont::Weight weight, Design design)
     // Colour emoji in any text, rather than whatever monochrome font would win. The family is
     // resolved first: beside an alias such as "Sans Serif" the emoji font would take the digits.
     font.setFamilies({QFontInfo(font).family(), QStringLiteral("Noto Color Emoji")});
-    font.setPixelSize(qRound(pixelSize));
+    font.setPointSizeF(points(pixelSize));
     font.setWeight(weight);
     return font;
+}
+
+qreal PanelStyle::scale()
+{
+    const qreal applicationSize = QGuiApplication::font().pointSizeF();
+    return applicationSize > 0 ? applicationSize / referencePointSize : 1.0;
+}
+
+int PanelStyle::scaled(int pixels)
+{
+    return qRound(pixels * scale());
+}
+
+qreal PanelStyle::points(qreal pixels)
+{
+    // The design's pixels are those of a 96 dpi screen.
+    return pixels * scale() * 72.0 / 96.0;
 }
 
 QFont PanelStyle::font(TextStyle style, QFont::Weight weight)
@@ -99,7 +126,7 @@ QFont PanelStyle::emojiFont(qreal pixelSize)
 {
     QFont font;
     font.setFamilies({QStringLiteral("Noto Color Emoji")});
-    font.setPixelSize(qRound(pixelSize));
+    font.setPointSizeF(points(pixelSize));
     return font;
 }
 

@@ -9,7 +9,8 @@
 class QWidget;
 
 // The panel's look in one theme: its fixed colours, the foreground and its fainter levels, the
-// system colours of the light or dark scheme, and the fonts. Sizes are in pixels, one per point.
+// system colours of the light or dark scheme, and the fonts. Sizes are the design's pixels at the
+// toolkit's default font; fonts and the panel's measures follow the application font from there.
 class PanelStyle final
 {
 public:
@@ -38,6 +39,13 @@ public:
     static QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
     // A font for emoji: the colour emoji font first, whatever the system font is.
     static QFont emojiFont(qreal pixelSize);
+
+    // How much larger than designed the application font asks the panel to be.
+    static qreal scale();
+    // A measure of the design (a width, an icon) at the application font's size.
+    static int scaled(int pixels);
+    // The point size of the design's pixel size, at the application font's size.
+    static qreal points(qreal pixels);
 
     // Sets the text colour a label or button draws with.
     static void setForeground(QWidget* widget, const QColor& color);

@@ -8,6 +8,7 @@
 #include "app/state/NotificationManager.h"
 #include "app/state/SoundManager.h"
 #include "app/ui/CalendarExportSection.h"
+#include "app/ui/PanelStyle.h"
 #include "app/ui/PanelText.h"
 #include "calendar/LocalCalendar.h"
 
@@ -18,7 +19,9 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -81,7 +84,12 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
         auto* explanation = new QLabel(LeapRuleChoice::explanation(rule));
         explanation->setObjectName(QStringLiteral("leapRuleExplanation-") + PanelText::fromUtf8(name));
         explanation->setWordWrap(true);
-        explanation->setForegroundRole(QPalette::PlaceholderText);
+        // Quieter than the choices, yet far from the placeholder's grey, which few can read.
+        QPalette quiet = explanation->palette();
+        QColor ink = quiet.color(QPalette::WindowText);
+        ink.setAlphaF(0.75);
+        quiet.setColor(QPalette::WindowText, ink);
+        explanation->setPalette(quiet);
         QFont small = explanation->font();
         small.setPointSizeF(small.pointSizeF() * 0.9);
         explanation->setFont(small);
@@ -100,6 +108,10 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
     m_reminderTime->setObjectName(QStringLiteral("reminderTime"));
     m_reminderTime->setDisplayFormat(PanelText::shortTimeFormat());
     m_reminderTimeLabel = new QLabel(tr("Time"));
+    m_reminderTimeLabel->setBuddy(m_reminderTime);
+    // The field's own name, not its box's title; its value is read out in its description, the
+    // toolkit giving a reader only a number for a time.
+    m_reminderTime->setAccessibleName(tr("Reminder time"));
     auto* reminder = section(this, tr("Daily reminder"), "reminderSection");
     auto* reminderForm = new QFormLayout(reminder);
     reminderForm->addRow(m_reminderToggle);
@@ -118,8 +130,9 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
         form->addWidget(box);
     }
 
-    // The width stays whatever the form holds; the height follows what it shows.
-    setFixedWidth(formWidth);
+    // At the design's width for the application font, wider when a text asks for more; the height
+    // follows what it shows.
+    setMinimumWidth(PanelStyle::scaled(formWidth));
     refresh();
 
     connect(m_launchAtLoginToggle, &QCheckBox::toggled, this, &SettingsView::launchAtLoginToggled);
@@ -183,6 +196,7 @@ void SettingsView::refresh()
     if (m_reminderTime->time() != shown) {
         m_reminderTime->setTime(shown);
     }
+    m_reminderTime->setAccessibleDescription(QLocale().toString(shown, QLocale::ShortFormat));
     m_chimeToggle->setChecked(m_services.sound.soundEnabled());
 }
 
@@ -192,13 +206,26 @@ bool SettingsView::event(QEvent* event)
     // A control shown or hidden deep in the form reaches the window as a layout request once the
     // sections have taken their new sizes: only then is the form's height known.
     if (event->type() == QEvent::LayoutRequest && layout()) {
-        const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(formWidth)
-                                                         : layout()->totalSizeHint().height();
-        if (height != this->height() || minimumHeight() != maximumHeight()) {
-            setFixedHeight(height);
+        const int width = std::max(PanelStyle::scaled(formWidth), layout()->totalMinimumSize().width());
+        const int height =
+            layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : layout()->totalSizeHint().height();
+        if (QSize(width, height) != size() || minimumSize() != maximumSize()) {
+            setFixedSize(width, height);
         }
     }
     return handled;
+}
+
+void SettingsView::keyPressEvent(QKeyEvent* event)
+{
+    // A settings window with nothing to confirm closes as a dialogue would.
+    if ((event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) ||
+        event->matches(QKeySequence::Close) ||
+        (event->key() == Qt::Key_W && event->modifiers() == Qt::ControlModifier)) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void SettingsView::launchAtLoginToggled(bool wanted)

@@ -148,6 +148,13 @@
     </message>
 </context>
 <context>
+    <name>DailyItemSection</name>
+    <message>
+        <source>Engraving: %1</source>
+        <translation>Gravure&#x202f;: %1</translation>
+    </message>
+</context>
+<context>
     <name>DateHeader</name>
     <message>
         <source>The Revolutionary calendar replaced the 7-day week with a 10-day &apos;décade&apos;. Workers got 1 rest day per 10 instead of per 7.</source>
@@ -471,6 +478,13 @@ option erronée ou une date qui n’existe pas.
     </message>
 </context>
 <context>
+    <name>MenuBarView</name>
+    <message>
+        <source>Quintaval calendar</source>
+        <translation>Calendrier Quintaval</translation>
+    </message>
+</context>
+<context>
     <name>MonthView</name>
     <message>
         <source>Previous month</source>
@@ -520,6 +534,22 @@ option erronée ou une date qui n’existe pas.
         <source>Next day</source>
         <translation>Jour suivant</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <translation>Aujourd’hui</translation>
+    </message>
+    <message>
+        <source>Previous day (Left)</source>
+        <translation>Jour précédent (flèche gauche)</translation>
+    </message>
+    <message>
+        <source>Next day (Right)</source>
+        <translation>Jour suivant (flèche droite)</translation>
+    </message>
+    <message>
+        <source>Return to today (Home or T)</source>
+        <translation>Revenir à aujourd’hui (Début ou T)</translation>
+    </message>
 </context>
 <context>
     <name>OnThisDaySection</name>
@@ -531,16 +561,44 @@ option erronée ou une date qui n’existe pas.
 <context>
     <name>PanelFooter</name>
     <message>
-        <source>Click to toggle • Alt-click to test chime</source>
-        <translation>Clic&#x202f;: activer ou couper • Alt-clic&#x202f;: essayer le carillon</translation>
-    </message>
-    <message>
         <source>Preferences</source>
         <translation>Réglages</translation>
     </message>
     <message>
         <source>Copied!</source>
         <translation>Copié&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Click or S to toggle • Alt-click or Shift+S to test chime</source>
+        <translation>Clic ou S&#x202f;: activer ou couper • Alt-clic ou Maj+S&#x202f;: essayer le carillon</translation>
+    </message>
+    <message>
+        <source>Hourly chimes</source>
+        <translation>Carillon des heures</translation>
+    </message>
+    <message>
+        <source>Play the chime</source>
+        <translation>Faire sonner le carillon</translation>
+    </message>
+    <message>
+        <source>Copy date (Ctrl+C)</source>
+        <translation>Copier la date (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Copy date</source>
+        <translation>Copier la date</translation>
+    </message>
+    <message>
+        <source>Preferences (Ctrl+,)</source>
+        <translation>Réglages (Ctrl+,)</translation>
+    </message>
+    <message>
+        <source>Quit Quintaval (Ctrl+Q)</source>
+        <translation>Quitter Quintaval (Ctrl+Q)</translation>
+    </message>
+    <message>
+        <source>Quit Quintaval</source>
+        <translation>Quitter Quintaval</translation>
     </message>
 </context>
 <context>
@@ -612,6 +670,11 @@ option erronée ou une date qui n’existe pas.
     <message>
         <source>Complementary Days</source>
         <translation>Jours complémentaires</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <extracomment>A screen reader&apos;s reading of the day shown: the Republican date, the day of the décade, the civil date.</extracomment>
+        <translation>%1, %2, %3</translation>
     </message>
 </context>
 <context>
@@ -697,6 +760,10 @@ option erronée ou une date qui n’existe pas.
     <message>
         <source>Leap years</source>
         <translation>Années sextiles</translation>
+    </message>
+    <message>
+        <source>Reminder time</source>
+        <translation>Heure du rappel</translation>
     </message>
 </context>
 <context>

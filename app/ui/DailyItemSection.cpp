@@ -5,6 +5,7 @@
 #include "app/state/CalendarManager.h"
 #include "app/state/DailyItemTexts.h"
 #include "app/ui/EngravingView.h"
+#include "app/ui/PanelAccessible.h"
 #include "app/ui/PanelText.h"
 #include "app/ui/PanelWidgets.h"
 
@@ -16,6 +17,7 @@ DailyItemSection::DailyItemSection(const ResourceDirectory& resources, QWidget* 
 {
     setObjectName(QStringLiteral("dailyItemSection"));
     m_engraving = new EngravingView(this);
+    PanelAccessible::setRole(m_engraving, QAccessible::Graphic);
     m_frenchName =
         PanelWidgets::label(this, "itemFrenchName", PanelStyle::font(PanelStyle::TextStyle::title2, QFont::Medium));
     m_details = PanelWidgets::label(this, "itemDetails", PanelStyle::font(PanelStyle::TextStyle::caption));
@@ -49,6 +51,10 @@ void DailyItemSection::refresh(const CalendarManager& calendar, const PanelStyle
     }
     m_engraving->setContent(m_loadedImage, PanelText::fromUtf8(item->emoji));
     PanelWidgets::setText(m_frenchName, PanelText::fromUtf8(item->frenchName));
+    const QString pictureName = tr("Engraving: %1").arg(m_frenchName->text());
+    if (m_engraving->accessibleName() != pictureName) {
+        m_engraving->setAccessibleName(pictureName);
+    }
     PanelWidgets::setText(m_details, DailyItemTexts::details(*item));
 
     if (m_styledNight == style.isNight()) {

@@ -3,12 +3,14 @@
 
 #include "app/state/CalendarManager.h"
 #include "app/state/LeapRuleChoice.h"
+#include "app/ui/PanelAccessible.h"
 #include "app/ui/PanelText.h"
 #include "app/ui/PanelWidgets.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
 
 using PanelWidgets::label;
@@ -16,6 +18,9 @@ using PanelWidgets::label;
 DateHeader::DateHeader(QWidget* parent) : PanelSection(parent)
 {
     setObjectName(QStringLiteral("headerSection"));
+    // The panel opens with the focus here: a reader starts with the day shown, in one line.
+    setFocusPolicy(Qt::StrongFocus);
+    PanelAccessible::setRole(this, QAccessible::StaticText);
     m_monthName = label(this, "monthName", PanelWidgets::tracked(PanelStyle::font(20, QFont::Bold), 2));
     QFont meaningFont = PanelStyle::font(12, QFont::Normal, PanelStyle::Design::serif);
     meaningFont.setItalic(true);
@@ -29,6 +34,7 @@ DateHeader::DateHeader(QWidget* parent) : PanelSection(parent)
                                 "Workers got 1 rest day per 10 instead of per 7."));
     m_weekday = label(m_decadeLine, "weekday", PanelStyle::font(13));
     m_bullet = label(m_decadeLine, "decadeBullet", PanelStyle::font(13));
+    PanelAccessible::setDecorative(m_bullet);
     m_bullet->setText(QStringLiteral("•"));
     m_decadeOrdinal = label(m_decadeLine, "decadeOrdinal", PanelStyle::font(11));
     auto* decadeRow = new QHBoxLayout(m_decadeLine);
@@ -58,6 +64,8 @@ DateHeader::DateHeader(QWidget* parent) : PanelSection(parent)
         emojiHeight = std::max(emojiHeight, emojiMetrics.size(0, PanelText::fromUtf8(emoji)).height());
     }
     m_monthEmoji->setFixedHeight(emojiHeight);
+    // The month's name and meaning beside it say what the picture shows.
+    PanelAccessible::setDecorative(m_monthEmoji);
     m_monthEmoji->setAlignment(Qt::AlignCenter);
 
     auto* monthColumn = new QVBoxLayout;
@@ -106,11 +114,18 @@ void DateHeader::refresh(const CalendarManager& calendar, const PanelStyle& styl
     PanelWidgets::setText(m_leapRule, LeapRuleChoice::summary(calendar.leapRule()));
     m_leapRule->setToolTip(LeapRuleChoice::explanation(calendar.leapRule()));
     fitFullDate();
+    // Changing the name is what tells a reader, the focus on the header, that the day moved.
+    const QString spoken = PanelText::spokenDate(calendar);
+    if (accessibleName() != spoken) {
+        setAccessibleName(spoken);
+    }
 
     if (m_styledNight == style.isNight()) {
         return;
     }
     m_styledNight = style.isNight();
+    m_focusRing = style.foreground();
+    update();
     using Level = PanelStyle::Level;
     for (QLabel* primary : {m_monthName, m_monthEmoji, m_fullDate, m_weekday}) {
         PanelStyle::setForeground(primary, style.foreground());
@@ -121,6 +136,33 @@ void DateHeader::refresh(const CalendarManager& calendar, const PanelStyle& styl
     PanelStyle::setForeground(m_gregorianDate, style.foreground(Level::tertiary));
     PanelStyle::setForeground(m_leapRule, style.foreground(Level::tertiary));
     PanelStyle::setForeground(m_gregorianCaption, style.foreground(Level::quaternary));
+}
+
+void DateHeader::paintEvent(QPaintEvent* event)
+{
+    PanelSection::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    // Inside the margins, around the texts, so the focus shows without moving anything.
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(m_focusRing, 2));
+    painter.setBrush(Qt::NoBrush);
+    const int margin = PanelWidgets::inset / 3;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(margin, margin, -margin, -margin), 6, 6);
+}
+
+void DateHeader::focusInEvent(QFocusEvent* event)
+{
+    PanelSection::focusInEvent(event);
+    update();
+}
+
+void DateHeader::focusOutEvent(QFocusEvent* event)
+{
+    PanelSection::focusOutEvent(event);
+    update();
 }
 
 void DateHeader::resizeEvent(QResizeEvent* event)

@@ -3,6 +3,8 @@
 
 #include "app/ui/PanelSection.h"
 
+#include <QColor>
+
 #include <optional>
 
 class QHBoxLayout;
@@ -20,6 +22,9 @@ public:
     void refresh(const CalendarManager& calendar, const PanelStyle& style) override;
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -38,4 +43,5 @@ private:
     QLabel* m_leapRule;
     QHBoxLayout* m_dateRow;
     std::optional<bool> m_styledNight;
+    QColor m_focusRing;
 };

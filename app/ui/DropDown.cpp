@@ -75,18 +75,21 @@ void DropDown::showAt(QPoint anchor)
         m_window.setWindowFlags(dropDownFlags());
     }
     Q_EMIT aboutToShow();
-    // The final height on the first opening too, before it is used to keep the panel off a bar.
-    m_window.ensurePolished();
-    if (m_window.layout()) {
-        m_window.layout()->activate();
-    }
-    m_window.adjustSize();
     // Asked at each opening: bars come, go and move.
     QScreen* screen = QGuiApplication::screenAt(anchor);
     if (!screen) {
         screen = QGuiApplication::primaryScreen();
     }
     m_available = screen ? availableOn(*screen) : QRect(anchor, m_window.size());
+    // The content fits itself to the room before it is measured: a panel taller than the screen
+    // would cover the bar it hangs from.
+    Q_EMIT roomChanged(m_available.size());
+    // The final height on the first opening too, before it is used to keep the panel off a bar.
+    m_window.ensurePolished();
+    if (m_window.layout()) {
+        m_window.layout()->activate();
+    }
+    m_window.adjustSize();
     m_anchor = anchor;
     m_hasAnchor = true;
     placeOnScreen();
@@ -181,6 +184,11 @@ void DropDown::showAsWindow()
         m_window.setWindowFlags(Qt::Window | Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
     }
     Q_EMIT aboutToShow();
+    if (const QScreen* screen = m_window.screen() ? m_window.screen() : QGuiApplication::primaryScreen()) {
+        // The window's frame and title bar take some of the room.
+        constexpr int frameAllowance = 48;
+        Q_EMIT roomChanged(availableOn(*screen).size() - QSize(0, frameAllowance));
+    }
     m_window.adjustSize();
     m_window.show();
     m_window.raise();

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 #include <memory>
 #include <optional>
@@ -53,6 +54,8 @@ public:
 Q_SIGNALS:
     // Before it is sized and shown, so that it is sized for what it will show.
     void aboutToShow();
+    // The room the desktop leaves on the screen it opens on, before it is sized.
+    void roomChanged(QSize available);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

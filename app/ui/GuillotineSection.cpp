@@ -2,6 +2,7 @@
 #include "app/ui/GuillotineSection.h"
 
 #include "app/platform/Clock.h"
+#include "app/ui/PanelAccessible.h"
 #include "app/ui/PanelText.h"
 #include "app/ui/PanelWidgets.h"
 #include "app/ui/SymbolImages.h"
@@ -23,6 +24,8 @@ GuillotineSection::GuillotineSection(const Clock& clock, SymbolImages& images, Q
     m_picture->setObjectName(QStringLiteral("guillotinePicture"));
     m_picture->setFixedSize(28, 28);
     m_picture->setAlignment(Qt::AlignCenter);
+    // The caption beside it says it all.
+    PanelAccessible::setDecorative(m_picture);
     m_caption = label(this, "guillotineCaption", PanelStyle::font(PanelStyle::TextStyle::caption));
     m_caption->setText(tr("Days Since Last Guillotine"));
     m_count = label(this, "guillotineCount", PanelStyle::font(18, QFont::Bold));

@@ -10,13 +10,17 @@
 #include "app/ui/GuillotineSection.h"
 #include "app/ui/NavigationBar.h"
 #include "app/ui/OnThisDaySection.h"
+#include "app/ui/PanelAccessible.h"
 #include "app/ui/PanelFooter.h"
+#include "app/ui/PanelScroll.h"
 #include "app/ui/PanelStyle.h"
 #include "app/ui/PanelWidgets.h"
 #include "app/ui/SymbolImages.h"
 #include "app/ui/TimeSection.h"
 
+#include <QAbstractButton>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -25,21 +29,39 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
 {
     setObjectName(QStringLiteral("menuBarView"));
     setWindowTitle(QStringLiteral("Quintaval"));
+    // A window of its own to a screen reader, named, rather than an anonymous filler.
+    PanelAccessible::setRole(this, QAccessible::Window);
+    setAccessibleName(tr("Quintaval calendar"));
     setAutoFillBackground(true);
-    setFixedWidth(panelWidth);
-    setFocusPolicy(Qt::StrongFocus);
+    const int width = PanelStyle::scaled(panelWidth);
+    setFixedWidth(width);
 
     auto* navigation = new NavigationBar(services.calendar, *m_symbols, this);
     auto* header = new DateHeader(this);
-    auto* time = new TimeSection(services.clock, this);
-    m_dailyItem = new DailyItemSection(services.resources, this);
-    m_onThisDay = new OnThisDaySection(this);
-    auto* guillotine = new GuillotineSection(services.clock, *m_symbols, this);
+    m_header = header;
+    auto* middle = new QWidget;
+    middle->setObjectName(QStringLiteral("panelMiddle"));
+    auto* time = new TimeSection(services.clock, middle);
+    m_dailyItem = new DailyItemSection(services.resources, middle);
+    m_onThisDay = new OnThisDaySection(middle);
+    auto* guillotine = new GuillotineSection(services.clock, *m_symbols, middle);
     m_footer = new PanelFooter(services.sound, *m_symbols, this);
     m_sections = {navigation, header, time, m_dailyItem, m_onThisDay, guillotine, m_footer};
 
-    m_dailyItemSeparator = PanelWidgets::separator(this);
-    m_onThisDaySeparator = PanelWidgets::separator(this);
+    m_dailyItemSeparator = PanelWidgets::separator(middle);
+    m_onThisDaySeparator = PanelWidgets::separator(middle);
+    auto* middleStack = new QVBoxLayout(middle);
+    middleStack->setContentsMargins(0, 0, 0, 0);
+    middleStack->setSpacing(0);
+    middleStack->addWidget(time);
+    middleStack->addWidget(PanelWidgets::separator(middle));
+    middleStack->addWidget(m_dailyItem);
+    middleStack->addWidget(m_dailyItemSeparator);
+    middleStack->addWidget(m_onThisDay);
+    middleStack->addWidget(m_onThisDaySeparator);
+    middleStack->addWidget(guillotine);
+    m_scroll = new PanelScroll(middle, this);
+
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
@@ -47,17 +69,22 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
     stack->addWidget(navigation);
     stack->addWidget(header);
     stack->addWidget(PanelWidgets::separator(this));
-    stack->addWidget(time);
-    stack->addWidget(PanelWidgets::separator(this));
-    stack->addWidget(m_dailyItem);
-    stack->addWidget(m_dailyItemSeparator);
-    stack->addWidget(m_onThisDay);
-    stack->addWidget(m_onThisDaySeparator);
-    stack->addWidget(guillotine);
+    stack->addWidget(m_scroll);
     stack->addWidget(PanelWidgets::separator(this));
     stack->addWidget(m_footer);
+    // A reader goes through the panel in the order of its children: the controls, made before the
+    // middle, come last, as they show.
+    m_footer->raise();
     for (PanelSection* section : m_sections) {
-        section->setFixedWidth(panelWidth);
+        section->setFixedWidth(width);
+    }
+    middle->setFixedWidth(width);
+    m_scroll->setFixedWidth(width);
+    // Tab goes down the panel as it reads; the sections were made in that order.
+    for (QWidget* focusable : findChildren<QWidget*>()) {
+        if (focusable->focusPolicy() & Qt::TabFocus) {
+            focusable->installEventFilter(this);
+        }
     }
 
     connect(&services.calendar, &CalendarManager::changed, this, [this] {
@@ -71,6 +98,7 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
         }
     });
     connect(m_footer, &PanelFooter::soundClicked, this, &MenuBarView::soundClicked);
+    connect(m_footer, &PanelFooter::chimeTestRequested, &services.sound, &SoundManager::playHourChime);
     connect(m_footer, &PanelFooter::copyClicked, this, &MenuBarView::copyToClipboard);
     connect(m_footer, &PanelFooter::preferencesClicked, this, &MenuBarView::settingsRequested);
     connect(m_footer, &PanelFooter::quitClicked, this, &MenuBarView::quitRequested);
@@ -111,22 +139,94 @@ void MenuBarView::refresh()
             section->refresh(calendar, style);
         }
     }
+    // A section shown or hidden in the scrolled middle: the panel takes its new height now, as it
+    // did before the middle scrolled, not a moment later in front of the user.
+    m_scroll->fitContent();
+    if (layout()) {
+        layout()->activate();
+    }
+}
+
+void MenuBarView::setHeightLimit(int height)
+{
+    // What the date above and the controls below take stays; the middle scrolls in the rest.
+    const int fixedParts = sizeHint().height() - m_scroll->sizeHint().height();
+    m_scroll->setHeightLimit(height < QWIDGETSIZE_MAX ? std::max(0, height - fixedParts) : QWIDGETSIZE_MAX);
+    if (layout()) {
+        layout()->activate();
+    }
+}
+
+bool MenuBarView::scrolls() const
+{
+    return m_scroll->scrolls();
+}
+
+bool MenuBarView::handleKey(QKeyEvent* event)
+{
+    CalendarManager& calendar = m_services.calendar;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    const int key = event->key();
+    if (plain && key == Qt::Key_Left) {
+        calendar.stepDay(-1);
+    } else if (plain && key == Qt::Key_Right) {
+        calendar.stepDay(1);
+    } else if (plain && (key == Qt::Key_T || key == Qt::Key_Home)) {
+        if (!calendar.isViewingToday()) {
+            calendar.goToToday();
+        }
+    } else if (plain && (key == Qt::Key_PageDown || key == Qt::Key_PageUp) && m_scroll->scrolls()) {
+        QScrollBar* bar = m_scroll->verticalScrollBar();
+        bar->setValue(bar->value() + (key == Qt::Key_PageDown ? bar->pageStep() : -bar->pageStep()));
+    } else if (plain && key == Qt::Key_S) {
+        soundClicked();
+    } else if (modifiers == Qt::ShiftModifier && key == Qt::Key_S) {
+        m_services.sound.playHourChime();
+    } else if (event->matches(QKeySequence::Copy)) {
+        copyToClipboard();
+    } else if (modifiers == Qt::ControlModifier && key == Qt::Key_Comma) {
+        Q_EMIT settingsRequested();
+    } else if (modifiers == Qt::ControlModifier && key == Qt::Key_Q) {
+        Q_EMIT quitRequested();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void MenuBarView::keyPressEvent(QKeyEvent* event)
 {
-    CalendarManager& calendar = m_services.calendar;
-    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (plain && event->key() == Qt::Key_Left) {
-        calendar.stepDay(-1);
-    } else if (plain && event->key() == Qt::Key_Right) {
-        calendar.stepDay(1);
-    } else if (plain && event->key() == Qt::Key_T && !calendar.isViewingToday()) {
-        // Only while the way back to today shows.
-        calendar.goToToday();
-    } else {
+    if (!handleKey(event)) {
         QWidget::keyPressEvent(event);
     }
+}
+
+bool MenuBarView::eventFilter(QObject* watched, QEvent* event)
+{
+    // A focused button would take the arrows to move the focus; they step through days here, and
+    // Enter presses the button as Space does.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (auto* button = qobject_cast<QAbstractButton*>(watched);
+            button && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            button->click();
+            return true;
+        }
+        if (handleKey(key)) {
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MenuBarView::focusInEvent(QFocusEvent* event)
+{
+    // Focus given to the panel (the drop-down gives it as it opens) goes to the day shown. Not a
+    // focus proxy: the panel would then be a Tab stop of its own, where the chain wraps, and Tab
+    // would go from the last control back to the date rather than on to the arrows.
+    m_header->setFocus(event->reason());
 }
 
 void MenuBarView::showEvent(QShowEvent* event)
@@ -147,6 +247,8 @@ void MenuBarView::soundClicked()
     SoundManager& sound = m_services.sound;
     // Option on a Mac; Alt here.
     if (m_services.modifiers.isAltHeld()) {
+        // The button toggled itself as it was clicked; the manager's state is what it shows.
+        m_footer->refresh(m_services.calendar, PanelStyle(m_services.calendar.shownTheme()));
         sound.playHourChime();
     } else {
         sound.setSoundEnabled(!sound.soundEnabled());

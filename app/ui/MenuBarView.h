@@ -9,8 +9,10 @@
 class CalendarManager;
 class Clipboard;
 class Clock;
+class DateHeader;
 class ModifierKeys;
 class PanelFooter;
+class PanelScroll;
 class PanelSection;
 class ResourceDirectory;
 class SoundManager;
@@ -44,6 +46,12 @@ public:
     // Brings every section up to what the managers hold; done by itself while the panel shows.
     void refresh();
 
+    // The most the panel may take in height: the room the screen leaves it. The middle sections
+    // scroll within what the date and the controls leave.
+    void setHeightLimit(int height);
+    // True while the middle sections are taller than the room they have.
+    bool scrolls() const;
+
     bool showCopiedFeedback() const { return m_showCopiedFeedback; }
     // Puts the viewed day's text on the clipboard and confirms it for two seconds.
     void copyToClipboard();
@@ -54,10 +62,14 @@ Q_SIGNALS:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The panel's keys, wherever the focus is in it: true when the key was one of them.
+    bool handleKey(QKeyEvent* event);
     void soundClicked();
     void setShowCopiedFeedback(bool shown);
 
@@ -69,6 +81,8 @@ private:
     PanelSection* m_onThisDay;
     QWidget* m_onThisDaySeparator;
     PanelFooter* m_footer;
+    PanelScroll* m_scroll;
+    DateHeader* m_header;
     bool m_showCopiedFeedback = false;
     bool m_styledNight = false;
     bool m_styled = false;

@@ -2,6 +2,7 @@
 #include "app/ui/NavigationBar.h"
 
 #include "app/state/CalendarManager.h"
+#include "app/ui/PanelText.h"
 #include "app/ui/PanelWidgets.h"
 #include "app/ui/SymbolImages.h"
 
@@ -20,11 +21,16 @@ NavigationBar::NavigationBar(CalendarManager& calendar, SymbolImages& symbols, Q
         this, "todayMarker",
         PanelWidgets::tracked(PanelStyle::font(10, QFont::DemiBold, PanelStyle::Design::serif), 1.5));
     m_todayMarker->setText(QStringLiteral("AUJOURD'HUI"));
+    // The French word is part of the look; a reader says it in the interface's language.
+    m_todayMarker->setAccessibleName(tr("Today"));
     m_returnToToday = PanelWidgets::plainButton(this, "returnToToday", tr("Return to today"));
     m_returnToToday->setText(QStringLiteral("Aujourd'hui"));
     m_returnToToday->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_returnToToday->setFont(PanelStyle::font(11, QFont::Medium));
     m_next = PanelWidgets::plainButton(this, "nextDay", tr("Next day"));
+    m_previous->setToolTip(tr("Previous day (Left)"));
+    m_next->setToolTip(tr("Next day (Right)"));
+    m_returnToToday->setToolTip(tr("Return to today (Home or T)"));
 
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(PanelWidgets::inset, 10, PanelWidgets::inset, 0);
@@ -43,8 +49,19 @@ NavigationBar::NavigationBar(CalendarManager& calendar, SymbolImages& symbols, Q
 void NavigationBar::refresh(const CalendarManager& calendar, const PanelStyle& style)
 {
     const bool today = calendar.isViewingToday();
+    // The button that has the focus would otherwise go with it: the focus moves to the other way.
+    if (today && m_returnToToday->hasFocus()) {
+        m_next->setFocus(Qt::OtherFocusReason);
+    }
     m_todayMarker->setVisible(today);
     m_returnToToday->setVisible(!today);
+    // A reader on one of the arrows hears the day it moved to.
+    const QString shownDay = PanelText::spokenDate(calendar);
+    for (QToolButton* button : {m_previous, m_returnToToday, m_next}) {
+        if (button->accessibleDescription() != shownDay) {
+            button->setAccessibleDescription(shownDay);
+        }
+    }
 
     if (m_styledNight == style.isNight()) {
         return;

@@ -3,6 +3,7 @@
 
 #include "app/state/CalendarManager.h"
 #include "app/ui/ElidedLabel.h"
+#include "app/ui/PanelAccessible.h"
 #include "app/ui/PanelText.h"
 #include "app/ui/PanelWidgets.h"
 
@@ -51,6 +52,7 @@ void OnThisDaySection::rebuildRows(const std::vector<HistoricalData::HistoricalE
         row->setObjectName(QStringLiteral("eventRow%1").arg(index++));
         auto* emoji = PanelWidgets::label(row, "eventEmoji", PanelStyle::emojiFont(16));
         emoji->setText(PanelText::fromUtf8(event.emoji));
+        PanelAccessible::setDecorative(emoji);
         auto* title =
             PanelWidgets::label(row, "eventTitle", PanelStyle::font(PanelStyle::TextStyle::subheadline, QFont::Medium));
         title->setText(PanelText::fromUtf8(event.title));

@@ -35,6 +35,7 @@ public:
 
 Q_SIGNALS:
     void soundClicked();
+    void chimeTestRequested();
     void copyClicked();
     void preferencesClicked();
     void quitClicked();

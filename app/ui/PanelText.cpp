@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/PanelText.h"
 
+#include "app/state/CalendarManager.h"
 #include "calendar/LocalCalendar.h"
 #include "common/CivilDateText.h"
 
@@ -103,6 +104,16 @@ QString groupedNumber(qint64 number, const QLocale& locale)
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString spokenDate(const CalendarManager& calendar)
+{
+    const RevolutionaryDate& date = calendar.currentDate();
+    //: A screen reader's reading of the day shown: the Republican date, the day of the décade, the civil date.
+    return Texts::tr("%1, %2, %3")
+        .arg(QString::fromStdString(date.formatted()),
+             fromUtf8(RevolutionaryCalendar::dayNames.at(static_cast<std::size_t>(date.decadeDay - 1))),
+             gregorianDate(calendar.viewedGregorianDate()));
 }
 
 } // namespace PanelText

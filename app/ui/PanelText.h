@@ -7,6 +7,8 @@
 #include <QLocale>
 #include <QString>
 
+class CalendarManager;
+
 // How the panel writes numbers, dates and times.
 namespace PanelText {
 
@@ -33,6 +35,9 @@ QString shortTimeFormat(const QLocale& locale = QLocale());
 
 // A whole number with the locale's digit grouping; the C locale writes it as English does.
 QString groupedNumber(qint64 number, const QLocale& locale = QLocale());
+
+// The viewed day as a screen reader says it: "17 Frimaire an CCXXXV, Septidi, December 7, 2026".
+QString spokenDate(const CalendarManager& calendar);
 
 // Text from the calendar core's UTF-8 tables.
 QString fromUtf8(std::string_view text);

@@ -21,11 +21,16 @@ QToolButton* plainButton(QWidget* parent, const char* objectName, const QString&
     button->setObjectName(QLatin1String(objectName));
     button->setAutoRaise(true);
     button->setCursor(Qt::PointingHandCursor);
-    // Keys belong to the panel (the arrows step through days), not to a focused button.
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setStyleSheet(QStringLiteral("QToolButton { border: none; background: transparent; padding: 2px; }"));
+    // Tab reaches every control; the panel still takes the arrows and its letters first.
+    button->setFocusPolicy(Qt::StrongFocus);
+    // The ring takes the place of the padding, so a focused button keeps its size; it is drawn in
+    // the button's own ink, which reads on both themes' backgrounds.
+    button->setStyleSheet(QStringLiteral("QToolButton { border: 2px solid transparent; border-radius: 4px; "
+                                         "background: transparent; padding: 0px; }"
+                                         "QToolButton:focus { border-color: palette(button-text); }"));
     if (!toolTip.isEmpty()) {
         button->setToolTip(toolTip);
+        button->setAccessibleName(toolTip);
     }
     return button;
 }

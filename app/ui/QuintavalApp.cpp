@@ -7,6 +7,7 @@
 #include "app/state/CalendarManager.h"
 #include "app/ui/DropDown.h"
 #include "app/ui/MenuBarView.h"
+#include "app/ui/PanelAccessible.h"
 #include "app/ui/SettingsView.h"
 #include "app/ui/StatusItemBinding.h"
 
@@ -17,6 +18,8 @@
 
 QuintavalApp::QuintavalApp(Services services, QObject* parent) : QObject(parent), m_services(services)
 {
+    // Before any window: a screen reader asks for the application's root once.
+    PanelAccessible::install();
     m_binding = std::make_unique<StatusItemBinding>(services.calendar, services.statusItem);
 
     connect(addMenuAction(tr("Open Quintaval")), &QAction::triggered, this, &QuintavalApp::openPanelFromMenu);
@@ -49,6 +52,8 @@ MenuBarView& QuintavalApp::panel()
         m_dropDown = std::make_unique<DropDown>(
             *m_panel, DropDown::Services{m_services.workArea, m_services.inputFocus, m_services.pointer});
         connect(m_dropDown.get(), &DropDown::aboutToShow, m_panel.get(), &MenuBarView::refresh);
+        connect(m_dropDown.get(), &DropDown::roomChanged, m_panel.get(),
+                [panel = m_panel.get()](QSize room) { panel->setHeightLimit(room.height()); });
     }
     return *m_panel;
 }

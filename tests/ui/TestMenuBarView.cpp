@@ -474,11 +474,11 @@ void TestMenuBarView::navigationButtons()
     UiFixture fixture(localInstant(2026, 12, 7, 10, 40, 0));
     MenuBarView panel(fixture.panelServices());
     panel.show();
-    QCOMPARE(button(panel, "previousDay")->toolTip(), QStringLiteral("Previous day"));
-    QCOMPARE(button(panel, "nextDay")->toolTip(), QStringLiteral("Next day"));
+    QCOMPARE(button(panel, "previousDay")->toolTip(), QStringLiteral("Previous day (Left)"));
+    QCOMPARE(button(panel, "nextDay")->toolTip(), QStringLiteral("Next day (Right)"));
     QTest::mouseClick(button(panel, "nextDay"), Qt::LeftButton);
     QCOMPARE(fixture.calendar->dayOffset(), 1);
-    QCOMPARE(button(panel, "returnToToday")->toolTip(), QStringLiteral("Return to today"));
+    QCOMPARE(button(panel, "returnToToday")->toolTip(), QStringLiteral("Return to today (Home or T)"));
     QCOMPARE(button(panel, "returnToToday")->text(), QStringLiteral("Aujourd'hui"));
     QTest::mouseClick(button(panel, "returnToToday"), Qt::LeftButton);
     QCOMPARE(fixture.calendar->dayOffset(), 0);
@@ -507,7 +507,7 @@ void TestMenuBarView::soundSwitch()
     MenuBarView panel(fixture.panelServices());
     panel.show();
     QToolButton* sound = button(panel, "soundButton");
-    QCOMPARE(sound->toolTip(), QStringLiteral("Click to toggle • Alt-click to test chime"));
+    QCOMPARE(sound->toolTip(), QStringLiteral("Click or S to toggle • Alt-click or Shift+S to test chime"));
     QVERIFY(fixture.sound->soundEnabled());
     QCOMPARE(sound->property("symbol").toString(), QStringLiteral("speaker.wave.2"));
 

@@ -3,7 +3,7 @@
 // and GStreamer live only as long as the sound does. It loads FILE at once and plays it when a
 // line "play VOLUME" comes on standard input. It answers "started", or "failed DESCRIPTION", on
 // standard output, and leaves once the sound is over, after a failure, or when standard input
-// closes before any play (the program has gone or no longer wants the sound).
+// closes: the program has gone, and its sound goes with it as it did while played in-process.
 
 #include "app/platform/audio/MultimediaAudioPlayer.h"
 
@@ -51,7 +51,6 @@ int main(int argc, char* argv[])
         over.start();
     });
 
-    bool asked = false;
     QByteArray input;
     QSocketNotifier commands(STDIN_FILENO, QSocketNotifier::Read);
     QObject::connect(&commands, &QSocketNotifier::activated, &application, [&] {
@@ -59,9 +58,7 @@ int main(int argc, char* argv[])
         const ssize_t count = ::read(STDIN_FILENO, buffer, sizeof buffer);
         if (count <= 0) {
             commands.setEnabled(false);
-            if (!asked) {
-                QCoreApplication::exit(0);
-            }
+            QCoreApplication::exit(0);
             return;
         }
         input.append(buffer, count);
@@ -71,7 +68,6 @@ int main(int argc, char* argv[])
             if (!line.startsWith("play ")) {
                 continue;
             }
-            asked = true;
             player.play(file, line.mid(5).toFloat(), [](const QString& description) {
                 answer("failed " + description.simplified().toUtf8());
                 QCoreApplication::exit(1);

@@ -35,8 +35,7 @@ PanelScroll::PanelScroll(QWidget* content, QWidget* parent) : QScrollArea(parent
     QScrollBar* kept = verticalScrollBar();
     connect(kept, &QScrollBar::rangeChanged, this, [this, kept](int minimum, int maximum) {
         m_bar->setRange(minimum, maximum);
-        m_bar->setPageStep(kept->pageStep());
-        m_bar->setSingleStep(kept->singleStep());
+        m_bar->setValue(kept->value());
         // Only while there is something to scroll to.
         m_bar->setVisible(maximum > minimum);
         m_bar->raise();
@@ -102,6 +101,9 @@ bool PanelScroll::eventFilter(QObject* watched, QEvent* event)
 void PanelScroll::resizeEvent(QResizeEvent* event)
 {
     QScrollArea::resizeEvent(event);
+    // The page follows the viewport's height, set after the range: read once both are.
+    m_bar->setPageStep(verticalScrollBar()->pageStep());
+    m_bar->setSingleStep(verticalScrollBar()->singleStep());
     placeBar();
 }
 

@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -249,6 +250,11 @@ void TestPanelAccess::panelFitsTheWorkArea()
     settle();
     QVERIFY(panel.height() <= 400);
     QVERIFY(panel.scrolls());
+    // Its bar shows, at the top, a page the height of what shows.
+    const auto* bar = panel.findChild<QScrollBar*>(QStringLiteral("panelScrollBar"));
+    QVERIFY(bar->isVisible());
+    QCOMPARE(bar->value(), 0);
+    QCOMPARE(bar->pageStep(), bar->height());
     QVERIFY(panel.rect().contains(QRect(quit->mapTo(&panel, QPoint()), quit->size())));
 }
 

@@ -22,6 +22,7 @@ namespace {
 
 // A client has this long to send its line.
 constexpr int clientTimeoutMs = 5000;
+constexpr int outOfDescriptorsRestMs = 100;
 
 bool addressFor(const QString& path, sockaddr_un& address)
 {
@@ -181,9 +182,18 @@ bool UnixLineServer::listen(const QString& path, bool replace)
 
 void UnixLineServer::accept()
 {
-    for (;;) {
+    // A few at a time: between turns the event loop reads what the clients already taken said,
+    // before newer ones could push them out.
+    for (int taken = 0; taken < maximumClients / 4; ++taken) {
         UnixSocket::Descriptor client(::accept4(m_listener.get(), nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
         if (!client) {
+            // Out of descriptors the listener stays readable, and the notifier would fire at once,
+            // forever: it rests a moment instead, while the clients held time out.
+            if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
+                m_notifier->setEnabled(false);
+                QTimer::singleShot(outOfDescriptorsRestMs, m_notifier,
+                                   [notifier = m_notifier] { notifier->setEnabled(true); });
+            }
             return;
         }
         if (UserSocket::peerIsThisUser(client.get())) {
@@ -194,13 +204,18 @@ void UnixLineServer::accept()
 
 void UnixLineServer::serve(UnixSocket::Descriptor client)
 {
+    if (m_clients.size() >= maximumClients) {
+        delete m_clients.takeFirst();
+    }
     // One small object per client, gone with the connection.
     auto* connection = new QObject(this);
+    m_clients.append(connection);
+    connect(connection, &QObject::destroyed, this, [this, connection] { m_clients.removeOne(connection); });
     auto* notifier = new QSocketNotifier(client.get(), QSocketNotifier::Read, connection);
     auto received = std::make_shared<QByteArray>();
     auto socket = std::make_shared<UnixSocket::Descriptor>(std::move(client));
     QTimer::singleShot(clientTimeoutMs, connection, [connection] { connection->deleteLater(); });
-    connect(notifier, &QSocketNotifier::activated, connection, [this, connection, notifier, received, socket] {
+    const auto readSome = [this, connection, notifier, received, socket] {
         char buffer[256];
         const ssize_t count = ::recv(socket->get(), buffer, sizeof buffer, MSG_DONTWAIT);
         if (count < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
@@ -216,5 +231,9 @@ void UnixLineServer::serve(UnixSocket::Descriptor client)
             }
             connection->deleteLater();
         }
-    });
+    };
+    connect(notifier, &QSocketNotifier::activated, connection, readSome);
+    // A start that has something to say has said it by now: read it before a crowd behind it in
+    // the queue pushes it out.
+    readSome();
 }

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QDeadlineTimer>
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -60,6 +61,11 @@ public:
     bool listen(const QString& path, bool replace);
     QString errorString() const { return m_error; }
 
+    // Connections served at once; a newer one pushes the oldest out. Anyone of this user may
+    // connect, and a crowd that never speaks must not cost a descriptor each, nor keep out the
+    // start that has something to say (it speaks as soon as it connects).
+    static constexpr int maximumClients = 16;
+
 private:
     void accept();
     void serve(UnixSocket::Descriptor client);
@@ -71,4 +77,6 @@ private:
     quint64 m_inode = 0;
     QSocketNotifier* m_notifier = nullptr;
     QString m_error;
+    // Oldest first.
+    QList<QObject*> m_clients;
 };

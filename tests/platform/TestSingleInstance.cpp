@@ -100,6 +100,42 @@ private Q_SLOTS:
         QCOMPARE(activations.size(), 1);
     }
 
+    // A crowd of clients that never speak, more than the first start has descriptors for: it
+    // neither spins nor keeps the next real start out.
+    void crowdOfSilentClientsNeitherSpinsNorBlocks()
+    {
+        QProcess first;
+        first.start(QStringLiteral("prlimit"), {QStringLiteral("--nofile=64:64"), QStringLiteral(SINGLEINSTANCE_PROBE),
+                                                socketPath(), QStringLiteral("--stay")});
+        QVERIFY(first.waitForReadyRead(5000));
+        QCOMPARE(first.readLine().trimmed(), QByteArray("primary"));
+        std::vector<std::unique_ptr<QLocalSocket>> crowd;
+        for (int i = 0; i < 300; ++i) {
+            crowd.push_back(std::make_unique<QLocalSocket>());
+            crowd.back()->connectToServer(socketPath());
+        }
+        QTest::qWait(300);
+        const auto cpuTicks = [&first] {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(first.processId()));
+            stat.open(QIODevice::ReadOnly);
+            const QList<QByteArray> fields = stat.readAll().split(' ');
+            return fields.size() > 14 ? fields.at(13).toLongLong() + fields.at(14).toLongLong() : -1;
+        };
+        const qint64 before = cpuTicks();
+        QTest::qWait(2000);
+        // Two seconds are 200 ticks of a core; a spinning listener takes most of them.
+        QVERIFY2(cpuTicks() - before < 40, qPrintable(QString::number(cpuTicks() - before)));
+
+        QProcess second;
+        second.start(QStringLiteral(SINGLEINSTANCE_PROBE), {socketPath()});
+        QVERIFY(second.waitForFinished(5000));
+        QCOMPARE(second.readAllStandardOutput().trimmed(), QByteArray("secondary"));
+        QByteArray said;
+        QTRY_VERIFY2((said += first.readAllStandardOutput()).contains("activated"), said.constData());
+        first.kill();
+        first.waitForFinished();
+    }
+
     // Starts at the same moment take turns: in every round exactly one stays, and the other
     // hands its request over to it. Without the lock both would find nobody and both listen.
     void startsAtTheSameMomentLeaveOne()

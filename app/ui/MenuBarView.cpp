@@ -7,7 +7,9 @@
 #include "app/state/SoundManager.h"
 #include "app/ui/DailyItemSection.h"
 #include "app/ui/DateHeader.h"
+#include "app/ui/GoToDateField.h"
 #include "app/ui/GuillotineSection.h"
+#include "app/ui/MonthView.h"
 #include "app/ui/NavigationBar.h"
 #include "app/ui/OnThisDaySection.h"
 #include "app/ui/PanelAccessible.h"
@@ -21,6 +23,7 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -67,9 +70,18 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
     stack->setSpacing(0);
     stack->setSizeConstraint(QLayout::SetFixedSize);
     stack->addWidget(navigation);
+    m_goTo = new GoToDateField(services.calendar, this);
+    m_goTo->hide();
+    m_sections.push_back(m_goTo);
+    stack->addWidget(m_goTo);
     stack->addWidget(header);
     stack->addWidget(PanelWidgets::separator(this));
     stack->addWidget(m_scroll);
+    m_monthView = new MonthView(services.calendar, this);
+    m_monthView->hide();
+    m_sections.push_back(m_monthView);
+    m_monthView->watchClicks(header->findChild<QWidget*>(QStringLiteral("monthName")));
+    stack->addWidget(m_monthView);
     stack->addWidget(PanelWidgets::separator(this));
     stack->addWidget(m_footer);
     // A reader goes through the panel in the order of its children: the controls, made before the
@@ -97,6 +109,22 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
             refresh();
         }
     });
+    connect(m_monthView, &MonthView::closeRequested, this, [this] { showMonth(false); });
+    connect(m_monthView, &MonthView::toggleRequested, this, [this] { showMonth(m_monthView->isHidden()); });
+    connect(m_monthView, &MonthView::goToRequested, this, &MenuBarView::openGoTo);
+    connect(m_goTo, &GoToDateField::closeRequested, this, [this] {
+        m_goTo->hide();
+        setFocus(Qt::OtherFocusReason);
+    });
+    // Letters as shortcuts: a line being typed in takes its letters first.
+    const auto shortcut = [this](const QKeySequence& keys, auto slot) {
+        auto* created = new QShortcut(keys, this);
+        created->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(created, &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence(Qt::Key_M), [this] { showMonth(m_monthView->isHidden()); });
+    shortcut(QKeySequence(Qt::Key_G), &MenuBarView::openGoTo);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_L), &MenuBarView::openGoTo);
     connect(m_footer, &PanelFooter::soundClicked, this, &MenuBarView::soundClicked);
     connect(m_footer, &PanelFooter::chimeTestRequested, &services.sound, &SoundManager::playHourChime);
     connect(m_footer, &PanelFooter::copyClicked, this, &MenuBarView::copyToClipboard);
@@ -219,6 +247,30 @@ bool MenuBarView::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void MenuBarView::showMonth(bool shown)
+{
+    // The month takes the place of the day's own sections; the date above and the controls stay.
+    m_scroll->setVisible(!shown);
+    m_monthView->setVisible(shown);
+    refresh();
+    if (shown) {
+        m_monthView->focusViewedDay();
+    } else {
+        setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool MenuBarView::monthShown() const
+{
+    return !m_monthView->isHidden();
+}
+
+void MenuBarView::openGoTo()
+{
+    m_goTo->open();
+    refresh();
 }
 
 void MenuBarView::focusInEvent(QFocusEvent* event)

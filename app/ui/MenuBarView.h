@@ -11,6 +11,8 @@ class Clipboard;
 class Clock;
 class DateHeader;
 class ModifierKeys;
+class GoToDateField;
+class MonthView;
 class PanelFooter;
 class PanelScroll;
 class PanelSection;
@@ -52,6 +54,12 @@ public:
     // True while the middle sections are taller than the room they have.
     bool scrolls() const;
 
+    // The month of the day viewed in place of the day's sections, or the day again.
+    void showMonth(bool shown);
+    bool monthShown() const;
+    // The line to type a date into, under the navigation.
+    void openGoTo();
+
     bool showCopiedFeedback() const { return m_showCopiedFeedback; }
     // Puts the viewed day's text on the clipboard and confirms it for two seconds.
     void copyToClipboard();
@@ -81,6 +89,8 @@ private:
     PanelSection* m_onThisDay;
     QWidget* m_onThisDaySeparator;
     PanelFooter* m_footer;
+    MonthView* m_monthView;
+    GoToDateField* m_goTo;
     PanelScroll* m_scroll;
     DateHeader* m_header;
     bool m_showCopiedFeedback = false;

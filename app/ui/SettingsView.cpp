@@ -19,16 +19,23 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
 namespace {
+
+// What a window manager's title bar may take of the screen's height.
+constexpr int titleBarAllowance = 48;
 
 QGroupBox* section(QWidget* parent, const QString& title, const char* objectName)
 {
@@ -122,7 +129,20 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
     auto* sound = section(this, tr("Sound"), "soundSection");
     (new QVBoxLayout(sound))->addWidget(m_chimeToggle);
 
-    auto* form = new QVBoxLayout(this);
+    // The sections on a page of their own, which scrolls only where the screen is too short for it
+    // (a large desktop font on a small screen).
+    m_page = new QWidget;
+    m_page->setObjectName(QStringLiteral("settingsPage"));
+    m_page->installEventFilter(this);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scroll->setWidget(m_page);
+    auto* window = new QVBoxLayout(this);
+    window->setContentsMargins(0, 0, 0, 0);
+    window->addWidget(m_scroll);
+    auto* form = new QVBoxLayout(m_page);
     form->setContentsMargins(20, 20, 20, 20);
     auto* calendarExport = new CalendarExportSection(services.calendar, this);
     for (QGroupBox* box :
@@ -200,20 +220,32 @@ void SettingsView::refresh()
     m_chimeToggle->setChecked(m_services.sound.soundEnabled());
 }
 
-bool SettingsView::event(QEvent* event)
+bool SettingsView::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool handled = QWidget::event(event);
-    // A control shown or hidden deep in the form reaches the window as a layout request once the
+    const bool handled = QWidget::eventFilter(watched, event);
+    // A control shown or hidden deep in the form reaches the page as a layout request once the
     // sections have taken their new sizes: only then is the form's height known.
-    if (event->type() == QEvent::LayoutRequest && layout()) {
-        const int width = std::max(PanelStyle::scaled(formWidth), layout()->totalMinimumSize().width());
-        const int height =
-            layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width) : layout()->totalSizeHint().height();
-        if (QSize(width, height) != size() || minimumSize() != maximumSize()) {
-            setFixedSize(width, height);
-        }
+    if (watched == m_page && event->type() == QEvent::LayoutRequest) {
+        fitToPage();
     }
     return handled;
+}
+
+void SettingsView::fitToPage()
+{
+    QLayout* form = m_page->layout();
+    const int width = std::max(PanelStyle::scaled(formWidth), form->totalMinimumSize().width());
+    const int height = form->hasHeightForWidth() ? form->totalHeightForWidth(width) : form->totalSizeHint().height();
+    // Never taller than the screen leaves windows (less room for the window's title bar): the page
+    // scrolls then, and the scroll bar takes its own width rather than the form's.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - titleBarAllowance : height;
+    const bool scrolls = height > room;
+    const QSize fitted(width + (scrolls ? m_scroll->verticalScrollBar()->sizeHint().width() : 0),
+                       scrolls ? room : height);
+    if (fitted != size() || minimumSize() != maximumSize()) {
+        setFixedSize(fitted);
+    }
 }
 
 void SettingsView::keyPressEvent(QKeyEvent* event)

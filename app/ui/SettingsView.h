@@ -11,6 +11,7 @@ class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QScrollArea;
 class QTimeEdit;
 class SoundManager;
 
@@ -41,10 +42,13 @@ public:
     bool launchAtLogin() const { return m_launchAtLogin; }
 
 protected:
-    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The window's size: the form's, or the screen's height with the page scrolling.
+    void fitToPage();
+
     void refresh();
     void launchAtLoginToggled(bool wanted);
     void setLaunchAtLogin(bool wanted);
@@ -61,4 +65,6 @@ private:
     QLabel* m_reminderTimeLabel;
     QTimeEdit* m_reminderTime;
     QCheckBox* m_chimeToggle;
+    QWidget* m_page;
+    QScrollArea* m_scroll;
 };

@@ -15,6 +15,8 @@
 #include <QLayout>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void leapRuleRoundTripsThroughTheFile();
     void reminderToggleAndTime();
     void heightFollowsTheReminderSwitch();
+    void tallFormScrollsWithinTheScreen();
     void timePickerFollowsTheLocale_data();
     void timePickerFollowsTheLocale();
     void chimeToggleFollowsThePanel();
@@ -254,11 +257,29 @@ void TestSettingsView::heightFollowsTheReminderSwitch()
             last = box;
         }
     }
-    QCOMPARE(view.height() - last->geometry().bottom() - 1, view.layout()->contentsMargins().bottom());
+    QCOMPARE(view.height() - last->geometry().bottom() - 1, last->parentWidget()->layout()->contentsMargins().bottom());
 
     toggle->click();
     QTRY_COMPARE(view.height(), withTime);
     QCOMPARE(view.width(), SettingsView::formWidth);
+}
+
+// On a screen shorter than the form (a large desktop font), the window keeps to the screen and its
+// page scrolls, every section still reachable.
+void TestSettingsView::tallFormScrollsWithinTheScreen()
+{
+    UiFixture fixture(localInstant(2026, 12, 7, 6, 0, 0));
+    QFont large = QApplication::font();
+    large.setPointSizeF(large.pointSizeF() * 3);
+    QApplication::setFont(large);
+    SettingsView view(fixture.settingsServices());
+    view.present();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const int room = view.screen()->availableGeometry().height();
+    QVERIFY2(view.height() <= room, qPrintable(QStringLiteral("%1 > %2").arg(view.height()).arg(room)));
+    auto* scroll = view.findChild<QScrollArea*>();
+    QVERIFY(scroll && scroll->verticalScrollBar()->maximum() > 0);
+    QApplication::setFont(QFont());
 }
 
 void TestSettingsView::timePickerFollowsTheLocale_data()

@@ -896,6 +896,10 @@ une mauvaise option.
         <translation>%1 est hors des jours montrés, du %2 au %3</translation>
     </message>
     <message>
+        <source>the clock reads %1, outside the days shown, %2 to %3</source>
+        <translation>l’horloge indique le %1, hors des jours montrés, du %2 au %3</translation>
+    </message>
+    <message>
         <source>there is no %1 in this time zone: the clocks go forward over it</source>
         <extracomment>The local time falls in the gap where the clocks go forward (daylight saving time).</extracomment>
         <translation>%1 n’existe pas dans ce fuseau horaire&#x202f;: les horloges le sautent en avançant</translation>

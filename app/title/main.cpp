@@ -7,6 +7,7 @@
 #include "app/title/LineOutput.h"
 #include "app/title/TitleOptions.h"
 #include "app/title/TitleSource.h"
+#include "calendar/LocalCalendar.h"
 
 #include <QCoreApplication>
 
@@ -102,6 +103,25 @@ int main(int argc, char* argv[])
         const std::string text = options.help ? usage() : "quintaval-title " QUINTAVAL_VERSION "\n";
         std::fputs(text.c_str(), stdout);
         return std::fflush(stdout) == 0 ? 0 : 1;
+    }
+
+    // --at is bounded when it is read; a clock set outside the same days is said too, not shown as
+    // the nearest day.
+    if (!options.at) {
+        const CivilDateTime today = LocalCalendar::components(currentInstant());
+        const QString day = QStringLiteral("%1-%2-%3")
+                                .arg(today.year, 4, 10, QLatin1Char('0'))
+                                .arg(today.month, 2, 10, QLatin1Char('0'))
+                                .arg(today.day, 2, 10, QLatin1Char('0'));
+        if (day.size() > 10 || day < QLatin1String(TitleOptionsParser::firstAtDate) ||
+            day > QLatin1String(TitleOptionsParser::lastAtDate)) {
+            std::fprintf(stderr, "quintaval-title: %s\n",
+                         qPrintable(QCoreApplication::translate("TitleOptions",
+                                                                "the clock reads %1, outside the days shown, %2 to %3")
+                                        .arg(day, QLatin1String(TitleOptionsParser::firstAtDate),
+                                             QLatin1String(TitleOptionsParser::lastAtDate))));
+            return 2;
+        }
     }
 
     TitleSource source(options);

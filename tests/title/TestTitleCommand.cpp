@@ -480,21 +480,29 @@ void TestTitleCommand::refusesBadInput_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("message");
-    QTest::newRow("unknown option") << QStringList{"--colour"} << "unknown option '--colour'";
-    QTest::newRow("unknown short option") << QStringList{"-x"} << "unknown option '-x'";
-    QTest::newRow("stray argument") << QStringList{"--follow", "date"} << "unexpected argument 'date'";
-    QTest::newRow("format without value") << QStringList{"--format"} << "--format needs a value";
-    QTest::newRow("format not known") << QStringList{"--format", "weekly"} << "unknown format 'weekly'";
-    QTest::newRow("format in the wrong case") << QStringList{"--format=Date"} << "unknown format 'Date'";
-    QTest::newRow("empty format") << QStringList{"--format="} << "unknown format ''";
-    QTest::newRow("value for a switch") << QStringList{"--json=yes"} << "--json takes no value";
+    QTest::addColumn<QString>("clock");
+    // A clock set before the calendar began, or past the last day shown, is not shown as a day.
+    QTest::newRow("clock in 1600") << QStringList() << "the clock reads 1600-01-01, outside the days shown"
+                                   << "@1600-01-01 12:00:00";
+    // libfaketime reads no year of five digits: some 7,977 years on from now.
+    QTest::newRow("clock past 9999, following") << QStringList{"--follow"} << "the clock reads 100"
+                                                << "+2913540d";
+    QTest::newRow("unknown option") << QStringList{"--colour"} << "unknown option '--colour'" << QString();
+    QTest::newRow("unknown short option") << QStringList{"-x"} << "unknown option '-x'" << QString();
+    QTest::newRow("stray argument") << QStringList{"--follow", "date"} << "unexpected argument 'date'" << QString();
+    QTest::newRow("format without value") << QStringList{"--format"} << "--format needs a value" << QString();
+    QTest::newRow("format not known") << QStringList{"--format", "weekly"} << "unknown format 'weekly'" << QString();
+    QTest::newRow("format in the wrong case") << QStringList{"--format=Date"} << "unknown format 'Date'" << QString();
+    QTest::newRow("empty format") << QStringList{"--format="} << "unknown format ''" << QString();
+    QTest::newRow("value for a switch") << QStringList{"--json=yes"} << "--json takes no value" << QString();
 }
 
 void TestTitleCommand::refusesBadInput()
 {
     QFETCH(QStringList, arguments);
     QFETCH(QString, message);
-    const ProgramRun run = TitleProgram().run(arguments);
+    QFETCH(QString, clock);
+    const ProgramRun run = TitleProgram().run(arguments, clock);
     QCOMPARE(run.exitStatus, QProcess::NormalExit);
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.output, QString());

@@ -3,6 +3,7 @@
 
 #include "app/ui/ElidedLabel.h"
 
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
@@ -39,7 +40,9 @@ inline QStringList cutTexts(const QWidget& panel)
         }
         for (const QWidget* holder = label->parentWidget(); whole && holder; holder = holder->parentWidget()) {
             whole = holder->rect().contains(QRect(label->mapTo(holder, box.topLeft()), box.size()));
-            if (holder == &panel) {
+            // A page that scrolls shows the rest of itself on demand: out of view is not cut.
+            const QWidget* viewport = holder->parentWidget();
+            if (holder == &panel || (viewport && qobject_cast<const QAbstractScrollArea*>(viewport->parentWidget()))) {
                 break;
             }
         }

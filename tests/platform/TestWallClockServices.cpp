@@ -29,10 +29,12 @@ void TestWallClockServices::initTestCase()
 
 void TestWallClockServices::resumeIsReportedAndSleepIsNot()
 {
-    SystemClockChangeWatcher watcher;
-    QSignalSpy changes(&watcher, &ClockChangeWatcher::clockChanged);
+    // logind is there before the watcher, as in a session: a name that appears only after the
+    // watcher subscribed is learnt of asynchronously, and a signal sent at once could go unmatched.
     QDBusConnection logind = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("logind"));
     QVERIFY(logind.interface()->registerService(QStringLiteral("org.freedesktop.login1")).isValid());
+    SystemClockChangeWatcher watcher;
+    QSignalSpy changes(&watcher, &ClockChangeWatcher::clockChanged);
     const auto prepareForSleep = [&logind](bool sleeping) {
         QDBusMessage signal = QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
                                                          QStringLiteral("org.freedesktop.login1.Manager"),

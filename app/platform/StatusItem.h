@@ -32,9 +32,16 @@ public:
     virtual void setMenu(const QList<QAction*>& actions) = 0;
     virtual Presence presence() const = 0;
 
+    // How much of a title the bar shows beside the item: all of it, or a few characters (a
+    // vertical panel), where a long title is cut before its symbol would show.
+    enum class TitleRoom { whole, few };
+    Q_ENUM(TitleRoom)
+    virtual TitleRoom titleRoom() const { return TitleRoom::whole; }
+
 Q_SIGNALS:
     // The user clicked the item. `hint` is where the status bar says the click was: some give
     // a point relative to themselves, or none at all, so it is a hint and no more.
     void activated(QPoint hint);
     void presenceChanged(StatusItem::Presence presence);
+    void titleRoomChanged();
 };

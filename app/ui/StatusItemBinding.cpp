@@ -11,12 +11,21 @@ StatusItemBinding::StatusItemBinding(const CalendarManager& calendar, StatusItem
     : QObject(parent), m_calendar(calendar), m_item(item)
 {
     connect(&calendar, &CalendarManager::changed, this, &StatusItemBinding::update);
+    connect(&item, &StatusItem::titleRoomChanged, this, &StatusItemBinding::update);
     update();
 }
 
 void StatusItemBinding::update()
 {
-    const QString title = m_calendar.menuBarText();
+    // Where the bar has room for a few characters only, the day's number stands for the date,
+    // so that the month's symbol still shows; the time alone is short enough as it is.
+    MenuBarFormat format = m_calendar.menuBarFormat();
+    if (m_item.titleRoom() == StatusItem::TitleRoom::few &&
+        (format == MenuBarFormat::dateAndTime || format == MenuBarFormat::date)) {
+        format = MenuBarFormat::dayNumber;
+    }
+    const QString title =
+        PanelText::fromUtf8(TitleText::menuBarText(m_calendar.todayDate(), m_calendar.currentTime(), format));
     if (title != m_title) {
         m_title = title;
         m_item.setTitle(title);

@@ -609,35 +609,45 @@ public:
         m_environment = hostEnvironment(session, name());
         m_environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
         m_environment.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("MATE"));
-        if (m_layout.edge != Qt::TopEdge) {
-            // A panel list of its own stands in for the default layout, which the panel would
-            // otherwise lay down at its first start; the item away from the corners, which the
-            // program counts as the top or bottom bar's.
-            static const QHash<Qt::Edge, QByteArray> orientations = {
-                {Qt::BottomEdge, "bottom"}, {Qt::LeftEdge, "left"}, {Qt::RightEdge, "right"}};
+        const QByteArray panels = sharedSettings();
+        if (!panels.isEmpty()) {
             writeFile(m_environment.value(QStringLiteral("XDG_CONFIG_HOME")) +
                           QStringLiteral("/glib-2.0/settings/keyfile"),
-                      "[org/mate/panel/general]\n"
-                      "toplevel-id-list=['edge']\n"
-                      "object-id-list=['notification-area']\n"
-                      "[org/mate/panel/toplevels/edge]\n"
-                      "orientation='" +
-                          orientations.value(m_layout.edge) +
-                          "'\n"
-                          "expand=true\n"
-                          "size=" +
-                          QByteArray::number(m_layout.barThickness > 0 ? m_layout.barThickness : 24) +
-                          "\n"
-                          "[org/mate/panel/objects/notification-area]\n"
-                          "object-type='applet'\n"
-                          "applet-iid='NotificationAreaAppletFactory::NotificationArea'\n"
-                          "toplevel-id='edge'\n"
-                          "position=300\n"
-                          "locked=true\n");
+                      panels);
         }
         session.spawn(QStringLiteral("marco"), {QStringLiteral("--no-composite")}, m_environment);
         m_panel = startPanel(session);
         return !session.waitForBusName(watcherName, hostStartMs).isEmpty();
+    }
+
+    QByteArray sharedSettings() const override
+    {
+        if (m_layout.edge == Qt::TopEdge) {
+            return DesktopHost::sharedSettings();
+        }
+        // A panel list of its own stands in for the default layout, which the panel would
+        // otherwise lay down at its first start; the item away from the corners, which the
+        // program counts as the top or bottom bar's.
+        static const QHash<Qt::Edge, QByteArray> orientations = {
+            {Qt::BottomEdge, "bottom"}, {Qt::LeftEdge, "left"}, {Qt::RightEdge, "right"}};
+        return DesktopHost::sharedSettings() +
+               "[org/mate/panel/general]\n"
+               "toplevel-id-list=['edge']\n"
+               "object-id-list=['notification-area']\n"
+               "[org/mate/panel/toplevels/edge]\n"
+               "orientation='" +
+               orientations.value(m_layout.edge) +
+               "'\n"
+               "expand=true\n"
+               "size=" +
+               QByteArray::number(m_layout.barThickness > 0 ? m_layout.barThickness : 24) +
+               "\n"
+               "[org/mate/panel/objects/notification-area]\n"
+               "object-type='applet'\n"
+               "applet-iid='NotificationAreaAppletFactory::NotificationArea'\n"
+               "toplevel-id='edge'\n"
+               "position=300\n"
+               "locked=true\n";
     }
 
 protected:
@@ -916,6 +926,11 @@ QByteArray gnomeColorScheme(const HostLayout& layout)
     return layout.dark ? "color-scheme='prefer-dark'\n" : "";
 }
 
+QByteArray DesktopHost::sharedSettings() const
+{
+    return m_layout.dark ? "[org/gnome/desktop/interface]\n" + gnomeColorScheme(m_layout) : QByteArray();
+}
+
 QSize HostLayout::screenSize() const
 {
     QRect all;
@@ -937,21 +952,10 @@ std::optional<HostLayout> hostLayout(const QString& host, const QString& layout)
         {.host = QStringLiteral("gnome-wayland"), .edge = Qt::TopEdge},
         {.host = QStringLiteral("mate"), .edge = Qt::TopEdge},
         {.host = QStringLiteral("sway"), .edge = Qt::TopEdge},
-        {.host = QStringLiteral("xfce"),
-         .name = QStringLiteral("two-monitors-bottom"),
-         .edge = Qt::BottomEdge,
-         .monitors = sideBySide,
-         .barMonitor = 0,
-         .barThickness = 24},
         {.host = QStringLiteral("kde"), .edge = Qt::BottomEdge},
         {.host = QStringLiteral("xfce"), .name = QStringLiteral("bottom"), .edge = Qt::BottomEdge, .barThickness = 36},
-        // A vertical bar has no room for words: the day's number alone, as its user would choose
-        // (MATE shrinks the icon to a few pixels beside a label that does not fit).
-        {.host = QStringLiteral("mate"),
-         .name = QStringLiteral("vertical"),
-         .edge = Qt::LeftEdge,
-         .barThickness = 36,
-         .preferences = QStringLiteral("menuBarFormat=dayNumber")},
+        // A vertical bar has room for a few characters: the program shortens its title there.
+        {.host = QStringLiteral("mate"), .name = QStringLiteral("vertical"), .edge = Qt::LeftEdge, .barThickness = 36},
         {.host = QStringLiteral("xfce"),
          .name = QStringLiteral("two-monitors"),
          .edge = Qt::TopEdge,

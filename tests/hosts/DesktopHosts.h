@@ -73,6 +73,9 @@ public:
     virtual bool start(DesktopSession& session) = 0;
     // The environment the program runs in under this host (display, platform).
     virtual QProcessEnvironment programEnvironment(DesktopSession& session) const;
+    // What the program reads of the desktop's own settings, as a GSettings key file: in a real
+    // session the two share one settings store. Empty where the layout sets nothing.
+    virtual QByteArray sharedSettings() const;
     // The command prefix that runs the program as the host's user, where that is not the test's.
     virtual QStringList programUser() const { return {}; }
     // The X display the program's windows are on (XWayland under a Wayland compositor).

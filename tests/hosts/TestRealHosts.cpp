@@ -127,13 +127,13 @@ void TestRealHosts::startProgram(const QString& preferences)
     QFile(home + QStringLiteral("/runtime"))
         .setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
-    if (m_host->layout().dark) {
-        // Where the program reads the desktop's preference without a portal: GNOME's own setting,
-        // which in a real session it shares with the desktop.
+    // The desktop's settings the program reads too (GNOME's colour preference where no portal
+    // runs, MATE's panels), which in a real session it shares with the desktop.
+    if (const QByteArray shared = m_host->sharedSettings(); !shared.isEmpty()) {
         QDir().mkpath(home + QStringLiteral("/config/glib-2.0/settings"));
         QFile keyfile(home + QStringLiteral("/config/glib-2.0/settings/keyfile"));
         QVERIFY(keyfile.open(QIODevice::WriteOnly));
-        keyfile.write("[org/gnome/desktop/interface]\n" + gnomeColorScheme(m_host->layout()));
+        keyfile.write(shared);
         keyfile.close();
         environment.insert(QStringLiteral("GSETTINGS_BACKEND"), QStringLiteral("keyfile"));
     }

@@ -27,11 +27,17 @@ public:
     }
     void setMenu(const QList<QAction*>& actions) override { m_menu = actions; }
     Presence presence() const override { return m_presence; }
+    TitleRoom titleRoom() const override { return m_titleRoom; }
 
     void setPresence(Presence presence)
     {
         m_presence = presence;
         Q_EMIT presenceChanged(presence);
+    }
+    void setTitleRoom(TitleRoom room)
+    {
+        m_titleRoom = room;
+        Q_EMIT titleRoomChanged();
     }
     // As if the user clicked the item.
     void click(QPoint globalPosition) { Q_EMIT activated(globalPosition); }
@@ -46,6 +52,7 @@ public:
 
 private:
     Presence m_presence = Presence::statusNotifier;
+    TitleRoom m_titleRoom = TitleRoom::whole;
     QString m_title;
     int m_titleSets = 0;
     int m_iconSets = 0;

@@ -133,6 +133,17 @@ void TestSettingsView::appearanceReachesManagerPreferencesAndTitle()
     fixture.tickAt(localInstant(2026, 12, 23, 0, 0, 1));
     QCOMPARE(item.title(), QStringLiteral("☃️ 1 Nivô."));
     QCOMPARE(item.iconSets(), 2);
+
+    // A bar with room for a few characters (a vertical panel) keeps the symbol and the day; the
+    // time alone is left as chosen.
+    item.setTitleRoom(StatusItem::TitleRoom::few);
+    QCOMPARE(item.title(), QStringLiteral("☃️ 1"));
+    choose(child<QComboBox>(view, "formatPicker"), QStringLiteral("Decimal time only"));
+    QCOMPARE(item.title(), QStringLiteral("☃️ 0:00"));
+    choose(child<QComboBox>(view, "formatPicker"), QStringLiteral("Date & decimal time"));
+    QCOMPARE(item.title(), QStringLiteral("☃️ 1"));
+    item.setTitleRoom(StatusItem::TitleRoom::whole);
+    QCOMPARE(item.title(), QStringLiteral("☃️ 1 Nivôse · Primidi · 0:00"));
 }
 
 void TestSettingsView::choicesReachThePreferencesFile()

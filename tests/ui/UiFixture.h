@@ -41,7 +41,7 @@ struct UiFixture
         notifications = std::make_unique<NotificationManager>(NotificationManager::Services{kept, center, clock});
         calendar = std::make_unique<CalendarManager>(
             CalendarManager::Services{clock, random, std::move(timerOwned), kept,
-                                      std::make_unique<FakeTimeZoneWatcher>(), nullptr},
+                                      std::make_unique<FakeTimeZoneWatcher>(), nullptr, nullptr},
             sound.get(), notifications.get());
     }
 

@@ -2,6 +2,7 @@
 #include "app/platform/statusitem/StatusNotifierItem.h"
 
 #include "app/platform/statusitem/dbusmenu/DBusMenu.h"
+#include "app/platform/statusitem/MateTrayPanels.h"
 #include "app/platform/statusitem/StatusNotifierItemObject.h"
 #include "app/platform/statusitem/StatusNotifierItemLabel.h"
 
@@ -146,6 +147,11 @@ StatusNotifierItem::~StatusNotifierItem()
     }
 }
 
+StatusItem::TitleRoom StatusNotifierItem::titleRoom() const
+{
+    return m_labelAlone && m_matePanels && m_matePanels->onVerticalPanel() ? TitleRoom::few : TitleRoom::whole;
+}
+
 void StatusNotifierItem::setTitle(const QString& title)
 {
     if (title == m_title) {
@@ -287,10 +293,18 @@ void StatusNotifierItem::registerWithWatcher()
     if (m_object) {
         m_object->reportNextIdentityRead();
     }
+    const TitleRoom room = titleRoom();
     m_labelAlone = StatusNotifierItemLabel::hostDrawsLabelAlone(
         StatusNotifierItemLabel::programOf(pid.isValid() ? pid.value() : 0),
         qEnvironmentVariable("XDG_CURRENT_DESKTOP"));
+    if (m_labelAlone && !m_matePanels) {
+        m_matePanels = new MateTrayPanels(this);
+        connect(m_matePanels, &MateTrayPanels::changed, this, &StatusItem::titleRoomChanged);
+    }
     updateLabel();
+    if (titleRoom() != room) {
+        Q_EMIT titleRoomChanged();
+    }
 
     QDBusMessage call = QDBusMessage::createMethodCall(watcher, QString::fromLatin1(StatusNotifierTypes::watcherPath),
                                                        QString::fromLatin1(StatusNotifierTypes::watcherInterface),

@@ -11,6 +11,7 @@
 #include <memory>
 
 class DBusMenu;
+class MateTrayPanels;
 class QDBusServiceWatcher;
 class QEventLoop;
 class QMenu;
@@ -37,6 +38,8 @@ public:
     // `statusNotifier` once a watcher accepted the item and a status bar host is running, as
     // long as the watcher lists it.
     Presence presence() const override;
+    // `few` where the status bar draws the label alone on a vertical panel (MATE).
+    TitleRoom titleRoom() const override;
 
     // Registers with the watcher if one runs (and with every watcher that appears later, from
     // construction on). Called once the title, icon and menu are set, so that the status bar's
@@ -108,6 +111,8 @@ private:
 
     QString m_title;
     bool m_labelAlone = false;
+    // Read only where the label is drawn alone: there the panel's orientation decides its room.
+    MateTrayPanels* m_matePanels = nullptr;
     QString m_label;
     QList<QImage> m_iconImages;
     StatusNotifierImageList m_icon;

@@ -40,6 +40,7 @@ SystemStatusItem::SystemStatusItem(const QDBusConnection& connection, std::chron
     });
     connect(m_item, &StatusItem::activated, this, &StatusItem::activated);
     connect(m_item, &StatusItem::presenceChanged, this, &SystemStatusItem::choose);
+    connect(m_item, &StatusItem::titleRoomChanged, this, &StatusItem::titleRoomChanged);
     m_trayProbe.setInterval(trayProbeIntervalMs);
     connect(&m_trayProbe, &QTimer::timeout, this, &SystemStatusItem::choose);
 }
@@ -61,6 +62,12 @@ void SystemStatusItem::setMenu(const QList<QAction*>& actions)
     if (m_tray) {
         m_tray->setContextMenu(m_trayMenu.get());
     }
+}
+
+// The tray icon shows no title at all: the room is the status bar's.
+StatusItem::TitleRoom SystemStatusItem::titleRoom() const
+{
+    return m_item->titleRoom();
 }
 
 void SystemStatusItem::setTitle(const QString& title)

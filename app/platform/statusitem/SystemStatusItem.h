@@ -41,6 +41,7 @@ public:
     void setToolTip(const QString& title, const QString& text) override;
     void setMenu(const QList<QAction*>& actions) override;
     Presence presence() const override { return m_presence; }
+    TitleRoom titleRoom() const override;
 
 private:
     void choose();

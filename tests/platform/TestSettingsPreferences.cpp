@@ -6,12 +6,15 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
 
 namespace {
 
@@ -271,6 +274,8 @@ void TestSettingsPreferences::defaultStoreFollowsTheUsersHome()
         }
         const QTemporaryDir shared;
         const QByteArray root = QFile::encodeName(shared.path());
+        // QDir cannot name the folder whose name is not UTF-8, so it would leave the whole tree.
+        const auto removeTree = qScopeGuard([&root] { std::filesystem::remove_all(root.constData()); });
         for (const QByteArray& folder : {root, root + "/home", root + "/h\xe9me"}) {
             QVERIFY(::mkdir(folder.constData(), 0777) == 0 || errno == EEXIST);
             QVERIFY(::chmod(folder.constData(), 0777) == 0);

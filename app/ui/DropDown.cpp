@@ -20,8 +20,9 @@
 #include <chrono>
 
 namespace {
-// How soon after the panel closed an activation counts as the click that closed it.
-constexpr qint64 reopenGuardMilliseconds = 250;
+// How soon after the panel closed or opened an activation counts as part of the gesture that did
+// it: the click that closed it, or the other half of the double click that opened it.
+constexpr qint64 sameGestureMilliseconds = 250;
 constexpr qint64 focusSettleMilliseconds = 400;
 // How long the panel keeps asking for the pointer or the keyboard: a second, at most.
 constexpr int grabTries = 20;
@@ -128,10 +129,14 @@ void DropDown::holdGrab(int triesLeft)
 void DropDown::toggleAt(QPoint anchor)
 {
     if (m_window.isVisible()) {
-        m_window.hide();
+        // A status bar that is slow to tell a double click from two clicks (GNOME's extension,
+        // busy) activates twice at once: the panel would open and close at the same moment.
+        if (!m_sinceShown.isValid() || m_sinceShown.elapsed() >= sameGestureMilliseconds) {
+            m_window.hide();
+        }
         return;
     }
-    if (m_sinceHidden.isValid() && m_sinceHidden.elapsed() < reopenGuardMilliseconds) {
+    if (m_sinceHidden.isValid() && m_sinceHidden.elapsed() < sameGestureMilliseconds) {
         return;
     }
     showAt(anchor);

@@ -583,6 +583,10 @@ void TestMenuBarView::staysOnScreen()
     QTest::qWait(300);
     dropDown.toggleAt(QPoint(400, 24));
     QVERIFY(panel.isVisible());
+    // Nor does one at the moment it opened close it: both halves of a double click, told late.
+    dropDown.toggleAt(QPoint(400, 24));
+    QVERIFY(panel.isVisible());
+    QTest::qWait(300);
     dropDown.toggleAt(QPoint(400, 24));
     QVERIFY(!panel.isVisible());
 }

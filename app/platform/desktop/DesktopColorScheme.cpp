@@ -3,10 +3,9 @@
 
 #include <QColor>
 #include <QDBusMessage>
-#include <QDBusReply>
+#include <QDBusPendingCallWatcher>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -17,8 +16,8 @@ const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString settingsInterface = QStringLiteral("org.freedesktop.portal.Settings");
 const QString appearance = QStringLiteral("org.freedesktop.appearance");
 const QString colorSchemeKey = QStringLiteral("color-scheme");
-// A desktop that does not answer at once has no portal worth waiting for at start.
-constexpr int portalTimeoutMs = 500;
+// A portal started on demand may take a few seconds to answer; nothing waits for it meanwhile.
+constexpr int portalTimeoutMs = 10000;
 
 // Read() wraps the value in a second variant.
 QVariant unwrapped(QVariant value)
@@ -38,20 +37,58 @@ DesktopColorScheme::DesktopColorScheme(const QDBusConnection& connection, QStrin
         m_kdeGlobals =
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/kdeglobals");
     }
-    if (const auto dark = readPortal()) {
+    askPortal();
+    readFallbacks();
+}
+
+DesktopColorScheme::~DesktopColorScheme()
+{
+    if (m_gsettings.state() != QProcess::NotRunning) {
+        m_gsettings.kill();
+        m_gsettings.waitForFinished();
+    }
+}
+
+void DesktopColorScheme::askPortal()
+{
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(portalService, portalPath, settingsInterface, QStringLiteral("Read"));
+    call << appearance << colorSchemeKey;
+    auto* watcher = new QDBusPendingCallWatcher(m_connection.asyncCall(call, portalTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* answered) {
+        answered->deleteLater();
+        const QDBusMessage reply = answered->reply();
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+            return;
+        }
+        bool isNumber = false;
+        const uint value = unwrapped(reply.arguments().constFirst()).toUInt(&isNumber);
+        if (!isNumber) {
+            return;
+        }
+        // The portal speaks for the desktop from now on.
         m_portal = true;
-        m_dark = *dark;
         m_connection.connect(portalService, portalPath, settingsInterface, QStringLiteral("SettingChanged"), this,
                              SLOT(settingChanged(QString, QString, QDBusVariant)));
-        return;
-    }
-    readFallbacks();
+        m_gsettings.kill();
+        if (!m_kdeWatch.files().isEmpty() || !m_kdeWatch.directories().isEmpty()) {
+            m_kdeWatch.removePaths(m_kdeWatch.files() + m_kdeWatch.directories());
+        }
+        set(portalValueIsDark(value));
+    });
+}
+
+void DesktopColorScheme::readFallbacks()
+{
     // Saves replace the file: its folder tells when it comes back.
     m_kdeWatch.addPath(QFileInfo(m_kdeGlobals).absolutePath());
     if (QFileInfo::exists(m_kdeGlobals)) {
         m_kdeWatch.addPath(m_kdeGlobals);
     }
     const auto reread = [this] {
+        if (m_portal) {
+            return;
+        }
         if (QFileInfo::exists(m_kdeGlobals) && !m_kdeWatch.files().contains(m_kdeGlobals)) {
             m_kdeWatch.addPath(m_kdeGlobals);
         }
@@ -61,35 +98,18 @@ DesktopColorScheme::DesktopColorScheme(const QDBusConnection& connection, QStrin
     };
     connect(&m_kdeWatch, &QFileSystemWatcher::fileChanged, this, reread);
     connect(&m_kdeWatch, &QFileSystemWatcher::directoryChanged, this, reread);
-}
-
-std::optional<bool> DesktopColorScheme::readPortal()
-{
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(portalService, portalPath, settingsInterface, QStringLiteral("Read"));
-    call << appearance << colorSchemeKey;
-    const QDBusMessage reply = m_connection.call(call, QDBus::Block, portalTimeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
-        return std::nullopt;
-    }
-    bool isNumber = false;
-    const uint value = unwrapped(reply.arguments().constFirst()).toUInt(&isNumber);
-    return isNumber ? std::optional(portalValueIsDark(value)) : std::nullopt;
-}
-
-void DesktopColorScheme::readFallbacks()
-{
     if (const auto dark = kdeGlobalsAreDark(m_kdeGlobals)) {
         m_dark = *dark;
         return;
     }
     // GNOME without its portal: the same preference, in its own settings.
-    QProcess gsettings;
-    gsettings.start(QStringLiteral("gsettings"),
-                    {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"), colorSchemeKey});
-    if (gsettings.waitForFinished(portalTimeoutMs) && gsettings.exitCode() == 0) {
-        m_dark = gsettings.readAllStandardOutput().contains("prefer-dark");
-    }
+    connect(&m_gsettings, &QProcess::finished, this, [this](int exitCode, QProcess::ExitStatus status) {
+        if (!m_portal && status == QProcess::NormalExit && exitCode == 0) {
+            set(m_gsettings.readAllStandardOutput().contains("prefer-dark"));
+        }
+    });
+    m_gsettings.start(QStringLiteral("gsettings"),
+                      {QStringLiteral("get"), QStringLiteral("org.gnome.desktop.interface"), colorSchemeKey});
 }
 
 std::optional<bool> DesktopColorScheme::kdeGlobalsAreDark(const QString& path)

@@ -210,7 +210,8 @@ public:
         const int snap = m_layout.edge == Qt::BottomEdge ? 8 : m_layout.vertical() ? 5 : 6;
         const int mode = m_layout.vertical() ? 1 : 0;
         const int size = m_layout.barThickness > 0 ? m_layout.barThickness : 28;
-        writeFile(channels + QStringLiteral("xfce4-panel.xml"), QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+        writeFile(channels + QStringLiteral("xfce4-panel.xml"),
+                  QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-panel" version="1.0">
   <property name="configver" type="int" value="2"/>
   <property name="panels" type="array">
@@ -223,7 +224,7 @@ public:
       <property name="position-locked" type="bool" value="true"/>
       <property name="size" type="uint" value="%3"/>
       <property name="plugin-ids" type="array">
-        <value type="int" value="1"/>
+        <value type="int" value="1"/>%4
         <value type="int" value="2"/>
       </property>
     </property>
@@ -233,14 +234,26 @@ public:
       <property name="expand" type="bool" value="true"/>
       <property name="style" type="uint" value="0"/>
     </property>
-    <property name="plugin-2" type="string" value="systray"/>
+    <property name="plugin-2" type="string" value="systray"/>%5
   </property>
 </channel>
 )")
-                                                                    .arg(snap)
-                                                                    .arg(mode)
-                                                                    .arg(size)
-                                                                    .toUtf8());
+                      .arg(snap)
+                      .arg(mode)
+                      .arg(size)
+                      .arg(m_layout.genmon.isEmpty() ? QString()
+                                                     : QStringLiteral("\n        <value type=\"int\" value=\"3\"/>"),
+                           m_layout.genmon.isEmpty()
+                               ? QString()
+                               : QStringLiteral("\n    <property name=\"plugin-3\" type=\"string\" value=\"genmon\"/>"))
+                      .toUtf8());
+        // The plugin keeps its settings in the panel's rc file of its own: the command, no label of
+        // its own before the text, and a period of 10 s, as the manual page suggests.
+        if (!m_layout.genmon.isEmpty()) {
+            writeFile(
+                m_environment.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/xfce4/panel/genmon-3.rc"),
+                QStringLiteral("Command=%1\nUseLabel=0\nText=\nUpdatePeriod=10000\n").arg(m_layout.genmon).toUtf8());
+        }
         // The settings daemon reads the panel's layout from the private home above.
         const QString xfconfd = QStringLiteral("/usr/lib/%1/xfce4/xfconf/xfconfd").arg(QStringLiteral(MULTIARCH));
         session.spawn(xfconfd, {}, m_environment);
@@ -974,6 +987,10 @@ std::optional<HostLayout> hostLayout(const QString& host, const QString& layout)
          .edge = Qt::TopEdge,
          .monitors = {QRect(0, 0, 2560, 1600)},
          .scale = 2},
+        {.host = QStringLiteral("xfce"),
+         .name = QStringLiteral("genmon"),
+         .edge = Qt::TopEdge,
+         .genmon = QStringLiteral("--genmon")},
         {.host = QStringLiteral("gnome-x11"),
          .name = QStringLiteral("dark"),
          .edge = Qt::TopEdge,

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -56,6 +57,7 @@ private Q_SLOTS:
     void barRestartBringsTheItemBackOnce();
     void panelFollowsTheDarkDesktop();
     void droppedItemIsReportedAndFallsBack();
+    void genmonShowsTheTitle();
 
 private:
     void startProgram(const QString& preferences = {});
@@ -80,8 +82,14 @@ void TestRealHosts::initTestCase()
 {
     const QString name = qEnvironmentVariable("QUINTAVAL_HOST");
     const QString layoutName = qEnvironmentVariable("QUINTAVAL_LAYOUT");
-    const auto layout = hostLayout(name, layoutName);
+    auto layout = hostLayout(name, layoutName);
     QVERIFY2(layout, qPrintable(QStringLiteral("no layout \"%1\" for host \"%2\"").arg(layoutName, name)));
+    if (!layout->genmon.isEmpty()) {
+        // The panel runs the command by itself, so the clock and the zone go in through env.
+        layout->genmon = QStringLiteral("env TZ=Europe/Paris LC_ALL=C.UTF-8 LD_PRELOAD=%1 \"FAKETIME=@%2\" %3 %4")
+                             .arg(QStringLiteral(QUINTAVAL_LIBFAKETIME), instant,
+                                  QStringLiteral(QUINTAVAL_TITLE_PROGRAM), layout->genmon);
+    }
     m_host = desktopHost(*layout);
     QVERIFY2(m_host, qPrintable(QStringLiteral("unknown host \"%1\"").arg(name)));
     for (const QString& program : m_host->programs()) {
@@ -103,7 +111,10 @@ void TestRealHosts::initTestCase()
     }
     QVERIFY(m_session->startBusMonitor());
     QVERIFY2(m_host->start(*m_session), "the host did not put its status notifier watcher on the bus");
-    startProgram(layout->preferences);
+    // The generic monitor's title is the only one shown: no program, no item in the tray.
+    if (layout->genmon.isEmpty()) {
+        startProgram(layout->preferences);
+    }
 }
 
 void TestRealHosts::cleanupTestCase()
@@ -593,6 +604,49 @@ void TestRealHosts::droppedItemIsReportedAndFallsBack()
     QVERIFY2(!waitUntil([this] { return panel().has_value(); }, 2000), "the panel opened by itself");
     save(QStringLiteral("-dropped"));
     QCOMPARE(m_program->state(), QProcess::Running);
+}
+
+// XFCE's generic monitor plugin running quintaval-title --genmon (the program is not started):
+// the panel draws the title, its emoji once and its words after it.
+void TestRealHosts::genmonShowsTheTitle()
+{
+    if (m_host->layout().genmon.isEmpty()) {
+        QSKIP("no generic monitor in this layout");
+    }
+    if (!QFileInfo::exists(QStringLiteral("/usr/lib/" MULTIARCH "/xfce4/panel/plugins/libgenmon.so"))) {
+        QSKIP("xfce4-genmon-plugin is not installed");
+    }
+    // How far the words run after the emoji: the columns with ink on the panel's background.
+    const auto wordsWidth = [](const QImage& screen, const ItemView& shown) {
+        const QRgb background = screen.pixel(shown.bar.left() + 4, shown.bar.center().y());
+        int first = -1;
+        int last = -1;
+        for (int x = shown.item.right() + 1; x <= shown.bar.right(); ++x) {
+            for (int y = shown.bar.top(); y <= shown.bar.bottom(); ++y) {
+                if (std::abs(qGray(screen.pixel(x, y)) - qGray(background)) > 80) {
+                    first = first < 0 ? x : first;
+                    last = x;
+                    break;
+                }
+            }
+        }
+        return first < 0 ? 0 : last - first + 1;
+    };
+    std::optional<ItemView> shown;
+    int width = 0;
+    waitUntil(
+        [&] {
+            shown = m_host->item(*m_session);
+            width = shown ? wordsWidth(m_host->screenshot(*m_session), *shown) : 0;
+            return shown && shown->emojis == 1 && width > 150;
+        },
+        15000, 200);
+    save(QString());
+    QVERIFY2(shown, "no emoji in the panel");
+    QCOMPARE(shown->emojis, 1);
+    // "15 Frimaire · Quintidi · 4:44" in the panel's font is well over 150 px; the emoji alone,
+    // or a label of the plugin's own, would not be.
+    QVERIFY2(width > 150, qPrintable(QStringLiteral("%1 px of words").arg(width)));
 }
 
 QTEST_GUILESS_MAIN(TestRealHosts)

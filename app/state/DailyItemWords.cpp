@@ -18,19 +18,19 @@ const char* category(DailyItem::Category category)
     return "";
 }
 
-bool showsEnglishName(SourceTexts::Translate translate)
+bool showsEnglishName(SourceTexts::Translate lookUp)
 {
     // Qt asks its catalogs for the layout direction the same way.
     //: "no" where the English name of a day's item tells the reader nothing, so that the
     //: interface shows its category alone under the French name.
-    return translate(context, QT_TRANSLATE_NOOP("DailyItem", "ENGLISH_NAME_SHOWN")) != "no";
+    return lookUp(context, QT_TRANSLATE_NOOP("DailyItem", "ENGLISH_NAME_SHOWN")) != "no";
 }
 
-std::string nameLine(const DailyItem& item, SourceTexts::Translate translate)
+std::string nameLine(const DailyItem& item, SourceTexts::Translate lookUp)
 {
     std::string line{item.frenchName};
     line += " \u2014 ";
-    line += showsEnglishName(translate) ? std::string{item.name} : translate(context, category(item.category));
+    line += showsEnglishName(lookUp) ? std::string{item.name} : lookUp(context, category(item.category));
     return line;
 }
 

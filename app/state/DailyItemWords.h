@@ -18,10 +18,10 @@ const char* category(DailyItem::Category category);
 
 // Whether the English name is worth showing beside the French one. A reader of French learns
 // nothing from it, so the French catalog says no and the category stands alone there.
-bool showsEnglishName(SourceTexts::Translate translate);
+bool showsEnglishName(SourceTexts::Translate lookUp);
 
 // The French name and what stands for it in the interface's language, on one line: "Cochon — Pig"
 // in English, "Cochon — Animal" in French.
-std::string nameLine(const DailyItem& item, SourceTexts::Translate translate);
+std::string nameLine(const DailyItem& item, SourceTexts::Translate lookUp);
 
 } // namespace DailyItemWords

@@ -9,7 +9,7 @@
 namespace TitleTooltip {
 
 std::string text(const RevolutionaryDate& date, const DecimalTime& time, LeapRule rule,
-                 SourceTexts::Translate translate)
+                 SourceTexts::Translate lookUp)
 {
     std::string text{RevolutionaryCalendar::dayNames.at(static_cast<std::size_t>(date.decadeDay - 1))};
     text += ' ';
@@ -20,14 +20,14 @@ std::string text(const RevolutionaryDate& date, const DecimalTime& time, LeapRul
     if (const auto item = DailyItems::item(date)) {
         text += item->emoji;
         text += ' ';
-        text += DailyItemWords::nameLine(*item, translate);
+        text += DailyItemWords::nameLine(*item, lookUp);
     } else {
         text += RevolutionaryCalendar::monthEmojis.at(static_cast<std::size_t>(date.month - 1));
         text += ' ';
         text += RevolutionaryCalendar::sansculottidesNames.at(static_cast<std::size_t>(date.day - 1));
     }
     text += '\n';
-    text += translate(LeapRuleWords::context, LeapRuleWords::summary(rule));
+    text += lookUp(LeapRuleWords::context, LeapRuleWords::summary(rule));
     return text;
 }
 

@@ -14,8 +14,8 @@ namespace TitleTooltip {
 // Four lines: "Quintidi 15 Frimaire an CCXXXV", "4:44 décimal", the day's item
 // "🐖 Cochon — Pig" ("🐖 Cochon — Animal" in French) or the festival of a complementary day, and
 // the rule `date` was reckoned by, "Leap years: continuous (3, 7, 11…)": dates a day or two apart
-// from another calendar's are then no mystery. The words come through `translate`.
+// from another calendar's are then no mystery. The words come through `lookUp`.
 std::string text(const RevolutionaryDate& date, const DecimalTime& time, LeapRule rule,
-                 SourceTexts::Translate translate);
+                 SourceTexts::Translate lookUp);
 
 } // namespace TitleTooltip

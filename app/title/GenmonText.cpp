@@ -7,12 +7,12 @@
 
 namespace GenmonText {
 
-std::string render(Instant now, MenuBarFormat format, LeapRule rule, SourceTexts::Translate translate)
+std::string render(Instant now, MenuBarFormat format, LeapRule rule, SourceTexts::Translate lookUp)
 {
     const RevolutionaryDate today = RevolutionaryCalendar::fromGregorian(now, rule);
     const DecimalTime time = RevolutionaryCalendar::toDecimalTime(now);
     return "<txt>" + escaped(TitleText::menuBarText(today, time, format)) + "</txt><tool>" +
-           escaped(TitleTooltip::text(today, time, rule, translate)) + "</tool><txtclick>" + clickCommand +
+           escaped(TitleTooltip::text(today, time, rule, lookUp)) + "</tool><txtclick>" + clickCommand +
            "</txtclick>";
 }
 

@@ -19,7 +19,7 @@ inline constexpr char clickCommand[] = "quintaval";
 
 // "<txt>title</txt><tool>tooltip</tool><txtclick>quintaval</txtclick>" for `now`, the texts
 // escaped for the Pango markup the plugin shows them with.
-std::string render(Instant now, MenuBarFormat format, LeapRule rule, SourceTexts::Translate translate);
+std::string render(Instant now, MenuBarFormat format, LeapRule rule, SourceTexts::Translate lookUp);
 
 // `text` with &, < and > written as markup entities.
 std::string escaped(std::string_view text);

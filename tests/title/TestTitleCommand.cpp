@@ -587,6 +587,7 @@ void TestTitleCommand::refusesBadInput_data()
     QTest::newRow("format in the wrong case") << QStringList{"--format=Date"} << "unknown format 'Date'" << QString();
     QTest::newRow("empty format") << QStringList{"--format="} << "unknown format ''" << QString();
     QTest::newRow("value for a switch") << QStringList{"--json=yes"} << "--json takes no value" << QString();
+    QTest::newRow("genmon and json") << QStringList{"--genmon", "--json"} << "--genmon is read once a run" << QString();
 }
 
 void TestTitleCommand::refusesBadInput()

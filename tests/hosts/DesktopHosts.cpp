@@ -247,6 +247,17 @@ public:
                                ? QString()
                                : QStringLiteral("\n    <property name=\"plugin-3\" type=\"string\" value=\"genmon\"/>"))
                       .toUtf8());
+        // A click on the monitor's text runs `quintaval`, which must find the running program: the
+        // build's, through its socket in the runtime folder the test gives it.
+        if (!m_layout.genmon.isEmpty()) {
+            const QString runtime = session.filePath(QStringLiteral("quintaval/runtime"));
+            QDir().mkpath(runtime);
+            QFile(runtime).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+            m_environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(QUINTAVAL_PROGRAM)).path() +
+                                                             QLatin1Char(':') +
+                                                             m_environment.value(QStringLiteral("PATH")));
+        }
         // The plugin keeps its settings in the panel's rc file of its own: the command, no label of
         // its own before the text, and a period of 10 s, as the manual page suggests.
         if (!m_layout.genmon.isEmpty()) {

@@ -111,10 +111,7 @@ void TestRealHosts::initTestCase()
     }
     QVERIFY(m_session->startBusMonitor());
     QVERIFY2(m_host->start(*m_session), "the host did not put its status notifier watcher on the bus");
-    // The generic monitor's title is the only one shown: no program, no item in the tray.
-    if (layout->genmon.isEmpty()) {
-        startProgram(layout->preferences);
-    }
+    startProgram(layout->preferences);
 }
 
 void TestRealHosts::cleanupTestCase()
@@ -606,8 +603,8 @@ void TestRealHosts::droppedItemIsReportedAndFallsBack()
     QCOMPARE(m_program->state(), QProcess::Running);
 }
 
-// XFCE's generic monitor plugin running quintaval-title --genmon (the program is not started):
-// the panel draws the title, its emoji once and its words after it.
+// XFCE's generic monitor plugin running quintaval-title --genmon before the tray: the panel
+// draws the title, its emoji and its words, and a click on them opens the program's panel.
 void TestRealHosts::genmonShowsTheTitle()
 {
     if (m_host->layout().genmon.isEmpty()) {
@@ -616,37 +613,39 @@ void TestRealHosts::genmonShowsTheTitle()
     if (!QFileInfo::exists(QStringLiteral("/usr/lib/" MULTIARCH "/xfce4/panel/plugins/libgenmon.so"))) {
         QSKIP("xfce4-genmon-plugin is not installed");
     }
-    // How far the words run after the emoji: the columns with ink on the panel's background.
-    const auto wordsWidth = [](const QImage& screen, const ItemView& shown) {
-        const QRgb background = screen.pixel(shown.bar.left() + 4, shown.bar.center().y());
-        int first = -1;
-        int last = -1;
-        for (int x = shown.item.right() + 1; x <= shown.bar.right(); ++x) {
-            for (int y = shown.bar.top(); y <= shown.bar.bottom(); ++y) {
-                if (std::abs(qGray(screen.pixel(x, y)) - qGray(background)) > 80) {
-                    first = first < 0 ? x : first;
-                    last = x;
-                    break;
-                }
-            }
-        }
-        return first < 0 ? 0 : last - first + 1;
-    };
-    std::optional<ItemView> shown;
-    int width = 0;
+    // The monitor's emoji, then its words up to the tray's icon: the columns with ink on the
+    // panel's background between the two.
+    QRect words;
     waitUntil(
         [&] {
-            shown = m_host->item(*m_session);
-            width = shown ? wordsWidth(m_host->screenshot(*m_session), *shown) : 0;
-            return shown && shown->emojis == 1 && width > 150;
+            const auto shown = m_host->item(*m_session);
+            const QImage screen = m_host->screenshot(*m_session);
+            const QList<QRect> marks = shown ? emojiMarks(screen, shown->bar) : QList<QRect>();
+            if (marks.size() != 2) {
+                return false;
+            }
+            const QRgb background = screen.pixel(shown->bar.left() + 4, shown->bar.center().y());
+            words = QRect();
+            for (int x = marks.first().right() + 1; x < marks.last().left(); ++x) {
+                for (int y = shown->bar.top(); y <= shown->bar.bottom(); ++y) {
+                    if (std::abs(qGray(screen.pixel(x, y)) - qGray(background)) > 80) {
+                        words |= QRect(x, y, 1, 1);
+                    }
+                }
+            }
+            // "15 Frimaire · Quintidi · 4:44" in the panel's font is well over 150 px; a label of
+            // the plugin's own, or the emoji alone, is not.
+            return words.width() > 150;
         },
         15000, 200);
     save(QString());
-    QVERIFY2(shown, "no emoji in the panel");
-    QCOMPARE(shown->emojis, 1);
-    // "15 Frimaire · Quintidi · 4:44" in the panel's font is well over 150 px; the emoji alone,
-    // or a label of the plugin's own, would not be.
-    QVERIFY2(width > 150, qPrintable(QStringLiteral("%1 px of words").arg(width)));
+    QVERIFY2(words.width() > 150, qPrintable(QStringLiteral("%1 px of words").arg(words.width())));
+
+    m_host->click(*m_session, words.center(), 1);
+    QVERIFY2(waitUntil([this] { return panel().has_value(); }, 5000),
+             "no panel after a click on the monitor's text\n" + programErrors().toUtf8());
+    QThread::msleep(300);
+    save(QStringLiteral("-panel"));
 }
 
 QTEST_GUILESS_MAIN(TestRealHosts)

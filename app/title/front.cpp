@@ -13,7 +13,6 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -49,20 +48,28 @@ bool speaksEnglish()
     }
     std::string_view wanted = std::getenv("LANGUAGE") ? std::getenv("LANGUAGE") : "";
     while (!wanted.empty()) {
-        const std::string_view language = languageOf(wanted.substr(0, wanted.find(':')));
+        const std::size_t colon = wanted.find(':');
+        const std::string_view language = languageOf(wanted.substr(0, colon));
         if (!language.empty()) {
             return english(language);
         }
-        wanted.remove_prefix(std::min(wanted.size(), wanted.find(':') + 1));
+        wanted = colon == std::string_view::npos ? std::string_view{} : wanted.substr(colon + 1);
     }
     return english(messages);
 }
 
+// What --genmon was given on the command line; the rest comes from the settings.
+struct GenmonRequest
+{
+    std::optional<MenuBarFormat> format;
+    std::optional<LeapRule> rule;
+};
+
 // The arguments this front serves: --genmon, with --format and --leap-rule of known values.
 // None for any other, which the full program reads and, where they are wrong, answers.
-std::optional<TitleChoices> givenChoices(int argc, char* argv[], std::optional<MenuBarFormat>& format,
-                                         std::optional<LeapRule>& rule)
+std::optional<GenmonRequest> genmonRequest(int argc, char* argv[])
 {
+    GenmonRequest request;
     bool genmon = false;
     for (int index = 1; index < argc; ++index) {
         const std::string_view argument = argv[index];
@@ -84,29 +91,28 @@ std::optional<TitleChoices> givenChoices(int argc, char* argv[], std::optional<M
             return std::nullopt;
         }
         if (name == "--format") {
-            if (!(format = MenuBarFormats::fromRawValue(value))) {
+            if (!(request.format = MenuBarFormats::fromRawValue(value))) {
                 return std::nullopt;
             }
-        } else if (!(rule = leapRuleFromName(value))) {
+        } else if (!(request.rule = leapRuleFromName(value))) {
             return std::nullopt;
         }
     }
-    return genmon ? std::optional{TitleChoices{}} : std::nullopt;
+    return genmon ? std::optional{request} : std::nullopt;
 }
 
 // The genmon title, or none when the full program is to make it.
 std::optional<std::string> genmonTitle(int argc, char* argv[])
 {
-    std::optional<MenuBarFormat> format;
-    std::optional<LeapRule> rule;
-    std::optional<TitleChoices> choices = givenChoices(argc, argv, format, rule);
-    if (!choices || !speaksEnglish()) {
+    const std::optional<GenmonRequest> request = genmonRequest(argc, argv);
+    if (!request || !speaksEnglish()) {
         return std::nullopt;
     }
-    if (!format || !rule) {
+    std::optional<TitleChoices> stored = TitleChoices{};
+    if (!request->format || !request->rule) {
         const std::optional<std::string> file = PlainSettings::fileName();
-        choices = file ? PlainSettings::read(*file) : std::nullopt;
-        if (!choices) {
+        stored = file ? PlainSettings::read(*file) : std::nullopt;
+        if (!stored) {
             return std::nullopt;
         }
     }
@@ -117,7 +123,7 @@ std::optional<std::string> genmonTitle(int argc, char* argv[])
     if (day < std::make_tuple(std::int64_t{1792}, 9, 22) || day > std::make_tuple(std::int64_t{9999}, 12, 31)) {
         return std::nullopt;
     }
-    return GenmonText::render(now, format.value_or(choices->format), rule.value_or(choices->leapRule),
+    return GenmonText::render(now, request->format.value_or(stored->format), request->rule.value_or(stored->leapRule),
                               SourceTexts::english);
 }
 

@@ -349,26 +349,30 @@ void TestTitleCommand::genmonFrontMatchesTheFullProgram_data()
 {
     QTest::addColumn<QByteArray>("settings"); // empty: no file
     QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("locale");  // assignments to the environment
     QTest::addColumn<bool>("byTheFront"); // made without the full program
     const QStringList genmon{"--genmon"};
-    QTest::newRow("no settings") << QByteArray() << genmon << "C.UTF-8" << true;
+    QTest::newRow("no settings") << QByteArray() << genmon << "LC_ALL=C.UTF-8" << true;
     QTest::newRow("stored") << QByteArray("[General]\nleapRule=equinox\nmenuBarFormat=date\n") << genmon
-                            << "en_GB.UTF-8" << true;
+                            << "LC_ALL=en_GB.UTF-8" << true;
     QTest::newRow("stored among others")
         << QByteArray("; kept by hand\r\n[General]\r\nsoundEnabled=true\r\nmenuBarFormat = dayNumber\r\n\r\n"
                       "[Other]\r\nkey=value\r\n")
-        << genmon << "C" << true;
+        << genmon << "LC_ALL=C" << true;
     QTest::newRow("given wins over a stored unknown")
         << QByteArray("[General]\nleapRule=gregorian\n")
-        << QStringList{"--genmon", "--format", "decimalTime", "--leap-rule=romme"} << "C" << true;
-    QTest::newRow("stored unknown") << QByteArray("[General]\nleapRule=gregorian\n") << genmon << "C" << false;
-    QTest::newRow("in another section") << QByteArray("[Panel]\nmenuBarFormat=date\n") << genmon << "C" << false;
-    QTest::newRow("quoted") << QByteArray("[General]\nmenuBarFormat=\"date\"\n") << genmon << "C" << false;
-    QTest::newRow("continued") << QByteArray("[General]\nmenuBarFormat=da\\\nte\n") << genmon << "C" << false;
+        << QStringList{"--genmon", "--format", "decimalTime", "--leap-rule=romme"} << "LC_ALL=C" << true;
+    QTest::newRow("stored unknown") << QByteArray("[General]\nleapRule=gregorian\n") << genmon << "LC_ALL=C" << false;
+    QTest::newRow("in another section") << QByteArray("[Panel]\nmenuBarFormat=date\n") << genmon << "LC_ALL=C" << false;
+    QTest::newRow("quoted") << QByteArray("[General]\nmenuBarFormat=\"date\"\n") << genmon << "LC_ALL=C" << false;
+    QTest::newRow("continued") << QByteArray("[General]\nmenuBarFormat=da\\\nte\n") << genmon << "LC_ALL=C" << false;
     QTest::newRow("given twice in the file")
-        << QByteArray("[General]\nmenuBarFormat=date\nmenuBarFormat=dayNumber\n") << genmon << "C" << false;
-    QTest::newRow("French") << QByteArray("[General]\nmenuBarFormat=date\n") << genmon << "fr_FR.UTF-8" << false;
+        << QByteArray("[General]\nmenuBarFormat=date\nmenuBarFormat=dayNumber\n") << genmon << "LC_ALL=C" << false;
+    QTest::newRow("French") << QByteArray("[General]\nmenuBarFormat=date\n") << genmon << "LC_ALL=fr_FR.UTF-8" << false;
+    QTest::newRow("LANGUAGE of C alone") << QByteArray() << genmon << "LANGUAGE=C LC_ALL=en_US.UTF-8" << true;
+    QTest::newRow("LANGUAGE, English first")
+        << QByteArray() << genmon << "LANGUAGE=C:en_GB:fr LC_ALL=fr_FR.UTF-8" << true;
+    QTest::newRow("LANGUAGE, French first") << QByteArray() << genmon << "LANGUAGE=fr:en LC_ALL=en_US.UTF-8" << false;
     QTest::newRow("at an instant") << QByteArray() << QStringList{"--genmon", "--at", "2027-09-24T00:00"} << "C"
                                    << false;
 }
@@ -379,7 +383,7 @@ void TestTitleCommand::genmonFrontMatchesTheFullProgram()
 {
     QFETCH(QByteArray, settings);
     QFETCH(QStringList, arguments);
-    QFETCH(QString, language);
+    QFETCH(QString, locale);
     QFETCH(bool, byTheFront);
     const TitleProgram program;
     if (!settings.isEmpty()) {
@@ -387,11 +391,13 @@ void TestTitleCommand::genmonFrontMatchesTheFullProgram()
         QFile file(program.settingsFile());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settings) == settings.size());
     }
-    QProcessEnvironment locale;
-    locale.insert(QStringLiteral("LANGUAGE"), QString());
-    locale.insert(QStringLiteral("LC_ALL"), language);
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("LANGUAGE"), QString());
+    for (const QString& assignment : locale.split(u' ')) {
+        environment.insert(assignment.section(u'=', 0, 0), assignment.section(u'=', 1));
+    }
     const QString clock = QStringLiteral("@2026-12-07 10:40:00");
-    const ProgramRun genmon = program.runAs(QStringLiteral(TITLE_PROGRAM), arguments, clock, locale);
+    const ProgramRun genmon = program.runAs(QStringLiteral(TITLE_PROGRAM), arguments, clock, environment);
     QCOMPARE(genmon.exitCode, 0);
     static const QRegularExpression shape(
         QStringLiteral("^<txt>([^<]*)</txt><tool>([^<]*)</tool><txtclick>quintaval</txtclick>\n$"));
@@ -399,7 +405,7 @@ void TestTitleCommand::genmonFrontMatchesTheFullProgram()
     QVERIFY2(parts.hasMatch(), qPrintable(genmon.output));
     QStringList json = arguments;
     json.replace(0, QStringLiteral("--json"));
-    const ProgramRun waybar = program.runAs(QStringLiteral(TITLE_PROGRAM), json, clock, locale);
+    const ProgramRun waybar = program.runAs(QStringLiteral(TITLE_PROGRAM), json, clock, environment);
     const QJsonObject object = QJsonDocument::fromJson(waybar.output.toUtf8()).object();
     QCOMPARE(parts.captured(1), object.value("text").toString());
     QCOMPARE(parts.captured(2), object.value("tooltip").toString());
@@ -409,7 +415,7 @@ void TestTitleCommand::genmonFrontMatchesTheFullProgram()
     const QTemporaryDir alone;
     const QString front = alone.filePath(QStringLiteral("quintaval-title"));
     QVERIFY(QFile::copy(QStringLiteral(TITLE_PROGRAM), front));
-    const ProgramRun own = program.runAs(front, arguments, clock, locale);
+    const ProgramRun own = program.runAs(front, arguments, clock, environment);
     if (byTheFront) {
         QCOMPARE(own.output, genmon.output);
         QCOMPARE(own.exitCode, 0);

@@ -210,8 +210,12 @@ public:
         const int snap = m_layout.edge == Qt::BottomEdge ? 8 : m_layout.vertical() ? 5 : 6;
         const int mode = m_layout.vertical() ? 1 : 0;
         const int size = m_layout.barThickness > 0 ? m_layout.barThickness : 28;
-        writeFile(channels + QStringLiteral("xfce4-panel.xml"),
-                  QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
+        // The generic monitor, where the layout has one, goes between the spacer and the tray.
+        const bool genmon = !m_layout.genmon.isEmpty();
+        const QString genmonId = genmon ? QStringLiteral("\n        <value type=\"int\" value=\"3\"/>") : QString();
+        const QString genmonPlugin =
+            genmon ? QStringLiteral("\n    <property name=\"plugin-3\" type=\"string\" value=\"genmon\"/>") : QString();
+        writeFile(channels + QStringLiteral("xfce4-panel.xml"), QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-panel" version="1.0">
   <property name="configver" type="int" value="2"/>
   <property name="panels" type="array">
@@ -238,18 +242,19 @@ public:
   </property>
 </channel>
 )")
-                      .arg(snap)
-                      .arg(mode)
-                      .arg(size)
-                      .arg(m_layout.genmon.isEmpty() ? QString()
-                                                     : QStringLiteral("\n        <value type=\"int\" value=\"3\"/>"),
-                           m_layout.genmon.isEmpty()
-                               ? QString()
-                               : QStringLiteral("\n    <property name=\"plugin-3\" type=\"string\" value=\"genmon\"/>"))
-                      .toUtf8());
-        // A click on the monitor's text runs `quintaval`, which must find the running program: the
-        // build's, through its socket in the runtime folder the test gives it.
-        if (!m_layout.genmon.isEmpty()) {
+                                                                    .arg(snap)
+                                                                    .arg(mode)
+                                                                    .arg(size)
+                                                                    .arg(genmonId, genmonPlugin)
+                                                                    .toUtf8());
+        // The plugin keeps its settings in an rc file of its own: the command, no label of its own
+        // before the text, and a period of 10 s, as the manual page suggests. A click on the text
+        // runs `quintaval`, which must find the running program: the build's, through its socket
+        // in the runtime folder the test gives it.
+        if (genmon) {
+            writeFile(
+                m_environment.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/xfce4/panel/genmon-3.rc"),
+                QStringLiteral("Command=%1\nUseLabel=0\nText=\nUpdatePeriod=10000\n").arg(m_layout.genmon).toUtf8());
             const QString runtime = session.filePath(QStringLiteral("quintaval/runtime"));
             QDir().mkpath(runtime);
             QFile(runtime).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -257,13 +262,6 @@ public:
             m_environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(QUINTAVAL_PROGRAM)).path() +
                                                              QLatin1Char(':') +
                                                              m_environment.value(QStringLiteral("PATH")));
-        }
-        // The plugin keeps its settings in the panel's rc file of its own: the command, no label of
-        // its own before the text, and a period of 10 s, as the manual page suggests.
-        if (!m_layout.genmon.isEmpty()) {
-            writeFile(
-                m_environment.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/xfce4/panel/genmon-3.rc"),
-                QStringLiteral("Command=%1\nUseLabel=0\nText=\nUpdatePeriod=10000\n").arg(m_layout.genmon).toUtf8());
         }
         // The settings daemon reads the panel's layout from the private home above.
         const QString xfconfd = QStringLiteral("/usr/lib/%1/xfce4/xfconf/xfconfd").arg(QStringLiteral(MULTIARCH));

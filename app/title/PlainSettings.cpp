@@ -62,7 +62,8 @@ std::optional<std::string> contents(const std::string& fileName, bool& absent)
     std::optional<std::string> text;
     struct stat info = {};
     if (::fstat(descriptor, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= largestFile) {
-        std::string read(static_cast<std::size_t>(largestFile) + 1, '\0');
+        // One byte more than the file holds: a file that grows meanwhile is not read for sure.
+        std::string read(static_cast<std::size_t>(info.st_size) + 1, '\0');
         std::size_t filled = 0;
         for (;;) {
             const ssize_t count = ::read(descriptor, read.data() + filled, read.size() - filled);

@@ -12,4 +12,8 @@ inline constexpr char relativeFilePath[] = "Quintaval/Quintaval.conf";
 // The name of the leap-year rule the dates are reckoned by (calendar/LeapRule.h's names).
 inline constexpr char leapRuleKey[] = "leapRule";
 
+// The title's format (MenuBarFormat's raw values). quintaval-title's cheap path reads it and the
+// rule without Qt, so it reads no key the program does not name here.
+inline constexpr char menuBarFormatKey[] = "menuBarFormat";
+
 } // namespace SharedSettings

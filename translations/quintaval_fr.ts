@@ -781,7 +781,7 @@ option erronée ou une date qui n’existe pas.
     <name>TitleHelp</name>
     <message>
         <source>Usage: quintaval-title [--format FORMAT] [--leap-rule RULE] [--at DATE]
-                       [--json] [--follow]
+                       [--json | --genmon] [--follow]
 
 Prints Quintaval&apos;s status-bar title for the present moment: the day in the French
 Republican calendar and the time in decimal time (10 hours of 100 minutes).
@@ -805,6 +805,10 @@ Republican calendar and the time in decimal time (10 hours of 100 minutes).
                      time, the day&apos;s plant, animal, tool or mineral and the leap-year
                      rule) and &quot;class&quot; (the month, such as &quot;frimaire&quot;); one object
                      per line.
+  --genmon           print the title for XFCE&apos;s generic monitor plugin instead: the
+                     text, the tooltip --json gives and a click that opens
+                     Quintaval&apos;s panel. Made without Qt, so that running it every
+                     few seconds costs little.
   -h, --help         show this help and exit
   --version          show the version and exit
 
@@ -815,12 +819,13 @@ Examples:
   i3blocks  command=quintaval-title --follow   with   interval=persist
   tmux      set -g status-right &apos;#(quintaval-title --format decimalTime)&apos;
   conky     ${execi 10 quintaval-title}
+  xfce4     genmon plugin: command quintaval-title --genmon, period 10 s
 
 Exit status: 0 on success, 1 when the title cannot be written, 2 for a bad option.
 </source>
         <comment>%1 is the list of formats, one per line with a sample; %2 and %3 the first and last days --at takes</comment>
         <translation>Utilisation&#x202f;: quintaval-title [--format FORMAT] [--leap-rule RÈGLE] [--at DATE]
-                       [--json] [--follow]
+                       [--json | --genmon] [--follow]
 
 Écrit le titre de Quintaval dans la barre d’état pour l’instant présent&#x202f;: le jour
 dans le calendrier républicain et l’heure en temps décimal (10 heures de 100 minutes).
@@ -845,6 +850,10 @@ dans le calendrier républicain et l’heure en temps décimal (10 heures de 100
                      décimale, la plante, l’animal, l’outil ou le minéral du jour et
                      la règle des années sextiles) et &quot;class&quot; (le mois, comme
                      «&#xa0;frimaire&#xa0;»)&#x202f;; un objet par ligne.
+  --genmon           écrire à la place le titre pour le moniteur générique de XFCE&#x202f;:
+                     le texte, l’infobulle que donne --json et un clic qui ouvre le
+                     panneau de Quintaval. Fait sans Qt, pour qu’on puisse le lancer
+                     toutes les quelques secondes à peu de frais.
   -h, --help         afficher cette aide et s’arrêter
   --version          afficher la version et s’arrêter
 
@@ -855,6 +864,7 @@ Exemples&#x202f;:
   i3blocks  command=quintaval-title --follow   avec   interval=persist
   tmux      set -g status-right &apos;#(quintaval-title --format decimalTime)&apos;
   conky     ${execi 10 quintaval-title}
+  xfce4     moniteur générique&#x202f;: commande quintaval-title --genmon, période 10 s
 
 Code de retour&#x202f;: 0 en cas de succès, 1 quand le titre ne peut être écrit, 2 pour
 une mauvaise option.
@@ -919,6 +929,10 @@ une mauvaise option.
     <message>
         <source>--at shows one moment and --follow the moments to come: use one of them</source>
         <translation>--at montre un moment et --follow les moments à venir&#x202f;: utilisez l’un des deux</translation>
+    </message>
+    <message>
+        <source>--genmon is read once a run by XFCE&apos;s panel: use it without --json and --follow</source>
+        <translation>--genmon est lu une fois par lancement par le panneau de XFCE&#x202f;: employez-le sans --json ni --follow</translation>
     </message>
 </context>
 <context>

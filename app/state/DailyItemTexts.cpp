@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/state/DailyItemTexts.h"
 
+#include "app/state/Catalog.h"
+#include "app/state/DailyItemWords.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -16,25 +19,12 @@ namespace DailyItemTexts {
 
 QString category(DailyItem::Category category)
 {
-    switch (category) {
-    case DailyItem::Category::plant:
-        return QCoreApplication::translate("DailyItem", "Plant");
-    case DailyItem::Category::animal:
-        return QCoreApplication::translate("DailyItem", "Animal");
-    case DailyItem::Category::tool:
-        return QCoreApplication::translate("DailyItem", "Tool");
-    case DailyItem::Category::mineral:
-        return QCoreApplication::translate("DailyItem", "Mineral");
-    }
-    return {};
+    return QCoreApplication::translate(DailyItemWords::context, DailyItemWords::category(category));
 }
 
 bool showsEnglishName()
 {
-    // Qt asks its catalogs for the layout direction the same way.
-    //: "no" where the English name of a day's item tells the reader nothing, so that the
-    //: interface shows its category alone under the French name.
-    return QCoreApplication::translate("DailyItem", "ENGLISH_NAME_SHOWN") != QLatin1String("no");
+    return DailyItemWords::showsEnglishName(Catalog::translate);
 }
 
 QString details(const DailyItem& item)
@@ -47,8 +37,7 @@ QString details(const DailyItem& item)
 
 QString nameLine(const DailyItem& item)
 {
-    return fromUtf8(item.frenchName) + QStringLiteral(" \u2014 ") +
-           (showsEnglishName() ? fromUtf8(item.name) : category(item.category));
+    return fromUtf8(DailyItemWords::nameLine(item, Catalog::translate));
 }
 
 } // namespace DailyItemTexts

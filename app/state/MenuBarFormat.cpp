@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/state/MenuBarFormat.h"
 
-#include <QtGlobal>
+#include "app/state/SourceTexts.h"
 
 namespace {
 

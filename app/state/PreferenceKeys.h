@@ -4,6 +4,7 @@
 #include "app/platform/Preferences.h"
 #include "app/state/AppTheme.h"
 #include "app/state/MenuBarFormat.h"
+#include "app/state/TitleChoices.h"
 #include "calendar/LeapRule.h"
 #include "common/SharedSettings.h"
 
@@ -41,11 +42,11 @@ struct PreferenceCodec<LeapRule> : RawValueCodec<LeapRule, leapRuleFromName, lea
 // first launch writes are the owners' business (SoundManager, NotificationManager).
 namespace PreferenceKeys {
 
-inline constexpr PreferenceKey<MenuBarFormat> menuBarFormat{"menuBarFormat", MenuBarFormat::dateAndTime};
+inline constexpr PreferenceKey<MenuBarFormat> menuBarFormat{SharedSettings::menuBarFormatKey, TitleChoices{}.format};
 inline constexpr PreferenceKey<AppTheme> appTheme{"appTheme", AppTheme::light};
 // The desktop widget reads this one too, hence its name's home. Read through LeapRuleChoice::read,
 // which says when the stored name is unknown.
-inline constexpr PreferenceKey<LeapRule> leapRule{SharedSettings::leapRuleKey, LeapRule::continuous};
+inline constexpr PreferenceKey<LeapRule> leapRule{SharedSettings::leapRuleKey, TitleChoices{}.leapRule};
 inline constexpr PreferenceKey<bool> soundEnabled{"soundEnabled", false};
 inline constexpr PreferenceKey<bool> hasLaunchedBefore{"hasLaunchedBefore", false};
 inline constexpr PreferenceKey<bool> notificationsConfigured{"notificationsConfigured", false};

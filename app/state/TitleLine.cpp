@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/state/TitleLine.h"
 
-#include "app/state/DailyItemTexts.h"
+#include "app/state/Catalog.h"
 #include "app/state/DecimalBoundaries.h"
-#include "app/state/LeapRuleChoice.h"
 #include "app/state/TitleText.h"
-#include "calendar/DailyItems.h"
+#include "app/state/TitleTooltip.h"
 
 #include <QChar>
 #include <QJsonDocument>
@@ -39,24 +38,7 @@ std::string render(Instant now, MenuBarFormat format, bool json, LeapRule rule)
 
 std::string tooltip(const RevolutionaryDate& date, const DecimalTime& time, LeapRule rule)
 {
-    std::string text{RevolutionaryCalendar::dayNames.at(static_cast<std::size_t>(date.decadeDay - 1))};
-    text += ' ';
-    text += date.formatted();
-    text += '\n';
-    text += TitleText::timeText(time);
-    text += " d\u00E9cimal\n";
-    if (const auto item = DailyItems::item(date)) {
-        text += item->emoji;
-        text += ' ';
-        text += DailyItemTexts::nameLine(*item).toStdString();
-    } else {
-        text += RevolutionaryCalendar::monthEmojis.at(static_cast<std::size_t>(date.month - 1));
-        text += ' ';
-        text += RevolutionaryCalendar::sansculottidesNames.at(static_cast<std::size_t>(date.day - 1));
-    }
-    text += '\n';
-    text += LeapRuleChoice::summary(rule).toStdString();
-    return text;
+    return TitleTooltip::text(date, time, rule, Catalog::translate);
 }
 
 std::string monthClass(std::int64_t month)

@@ -15,10 +15,7 @@ namespace TitleLine {
 // object {"text": title, "tooltip": ..., "class": month}. One line, no newline at the end; UTF-8.
 std::string render(Instant now, MenuBarFormat format, bool json, LeapRule rule);
 
-// Four lines: "Quintidi 15 Frimaire an CCXXXV", "4:44 décimal", the day's item
-// "🐖 Cochon — Pig" ("🐖 Cochon — Animal" in French) or the festival of a complementary day, and
-// the rule `date` was reckoned by, "Leap years: continuous (3, 7, 11…)": dates a day or two apart
-// from another calendar's are then no mystery.
+// TitleTooltip::text in the interface's language.
 std::string tooltip(const RevolutionaryDate& date, const DecimalTime& time, LeapRule rule);
 
 // The month's name in lower-case ASCII, for style sheets: "frimaire", "nivose", "sansculottides".

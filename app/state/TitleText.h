@@ -9,7 +9,8 @@
 #include <string_view>
 
 // The two texts the program hands out: the status-bar title and the text copied to the
-// clipboard. Pure functions of the dates and time they are given; UTF-8.
+// clipboard. Pure functions of the dates and time they are given; UTF-8. Without Qt, so that
+// quintaval-title's cheap path makes the same title.
 namespace TitleText {
 
 // "4:44": the decimal hour as is, a colon, the decimal minute in two digits.
@@ -26,7 +27,8 @@ bool showsTime(MenuBarFormat format);
 // "🥶 15 Frimaire an CCXXXV · 4:44 décimal".
 std::string shareableText(const RevolutionaryDate& viewed, const DecimalTime& time);
 
-// The first `count` user-perceived characters (grapheme clusters) of `text`; all of it when shorter.
+// The first `count` user-perceived characters of `text`, each a letter with its accents, an emoji
+// with its skin tone and the emoji joined to it, or a flag; all of it when shorter.
 std::string firstCharacters(std::string_view text, std::size_t count);
 
 } // namespace TitleText

@@ -137,6 +137,8 @@ ParsedTitleOptions parse(const std::vector<std::string>& arguments)
             flag = &options.follow;
         } else if (name == "--json") {
             flag = &options.json;
+        } else if (name == "--genmon") {
+            flag = &options.genmon;
         } else if (name == "--help" || name == "-h") {
             flag = &options.help;
         } else if (name == "--version") {
@@ -155,6 +157,9 @@ ParsedTitleOptions parse(const std::vector<std::string>& arguments)
     }
     if (options.at && options.follow) {
         return failure(Messages::tr("--at shows one moment and --follow the moments to come: use one of them"));
+    }
+    if (options.genmon && (options.json || options.follow)) {
+        return failure(Messages::tr("--genmon is read once a run by XFCE's panel: use it without --json and --follow"));
     }
     return parsed;
 }

@@ -17,6 +17,7 @@ struct TitleOptions
     std::optional<Instant> at;           // none: the present instant
     bool follow = false;
     bool json = false;
+    bool genmon = false; // XFCE's genmon plugin's text instead of a line
     bool help = false;
     bool version = false;
 };

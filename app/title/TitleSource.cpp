@@ -2,20 +2,25 @@
 #include "app/title/TitleSource.h"
 
 #include "app/platform/files/SettingsPreferences.h"
+#include "app/state/Catalog.h"
 #include "app/state/LeapRuleChoice.h"
 #include "app/state/PreferenceKeys.h"
 #include "app/state/TitleLine.h"
+#include "app/title/GenmonText.h"
 
 #include <QFile>
 
 TitleSource::TitleSource(const TitleOptions& options)
-    : m_givenFormat(options.format), m_givenRule(options.leapRule), m_json(options.json)
+    : m_givenFormat(options.format), m_givenRule(options.leapRule), m_json(options.json), m_genmon(options.genmon)
 {
     reloadSettings();
 }
 
 std::string TitleSource::line(Instant now) const
 {
+    if (m_genmon) {
+        return GenmonText::render(now, m_format, m_rule, Catalog::translate);
+    }
     return TitleLine::render(now, m_format, m_json, m_rule);
 }
 

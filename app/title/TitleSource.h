@@ -31,6 +31,7 @@ private:
     std::optional<MenuBarFormat> m_givenFormat;
     std::optional<LeapRule> m_givenRule;
     bool m_json = false;
+    bool m_genmon = false;
     MenuBarFormat m_format = MenuBarFormat::dateAndTime;
     LeapRule m_rule = LeapRule::continuous;
     // An unknown stored rule is said once, not on every change of the file while --follow runs.

@@ -38,7 +38,7 @@ std::string usage()
     }
     const QString text =
         Help::tr("Usage: quintaval-title [--format FORMAT] [--leap-rule RULE] [--at DATE]\n"
-                 "                       [--json] [--follow]\n"
+                 "                       [--json | --genmon] [--follow]\n"
                  "\n"
                  "Prints Quintaval's status-bar title for the present moment: the day in the French\n"
                  "Republican calendar and the time in decimal time (10 hours of 100 minutes).\n"
@@ -63,6 +63,10 @@ std::string usage()
                  "                     time, the day's plant, animal, tool or mineral and the leap-year\n"
                  "                     rule) and \"class\" (the month, such as \"frimaire\"); one object\n"
                  "                     per line.\n"
+                 "  --genmon           print the title for XFCE's generic monitor plugin instead: the\n"
+                 "                     text, the tooltip --json gives and a click that opens\n"
+                 "                     Quintaval's panel. Made without Qt, so that running it every\n"
+                 "                     few seconds costs little.\n"
                  "  -h, --help         show this help and exit\n"
                  "  --version          show the version and exit\n"
                  "\n"
@@ -73,6 +77,7 @@ std::string usage()
                  "  i3blocks  command=quintaval-title --follow   with   interval=persist\n"
                  "  tmux      set -g status-right '#(quintaval-title --format decimalTime)'\n"
                  "  conky     ${execi 10 quintaval-title}\n"
+                 "  xfce4     genmon plugin: command quintaval-title --genmon, period 10 s\n"
                  "\n"
                  "Exit status: 0 on success, 1 when the title cannot be written, 2 for a bad option.\n",
                  "%1 is the list of formats, one per line with a sample; "

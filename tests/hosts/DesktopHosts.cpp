@@ -210,6 +210,11 @@ public:
         const int snap = m_layout.edge == Qt::BottomEdge ? 8 : m_layout.vertical() ? 5 : 6;
         const int mode = m_layout.vertical() ? 1 : 0;
         const int size = m_layout.barThickness > 0 ? m_layout.barThickness : 28;
+        // The generic monitor, where the layout has one, goes between the spacer and the tray.
+        const bool genmon = !m_layout.genmon.isEmpty();
+        const QString genmonId = genmon ? QStringLiteral("\n        <value type=\"int\" value=\"3\"/>") : QString();
+        const QString genmonPlugin =
+            genmon ? QStringLiteral("\n    <property name=\"plugin-3\" type=\"string\" value=\"genmon\"/>") : QString();
         writeFile(channels + QStringLiteral("xfce4-panel.xml"), QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8"?>
 <channel name="xfce4-panel" version="1.0">
   <property name="configver" type="int" value="2"/>
@@ -223,7 +228,7 @@ public:
       <property name="position-locked" type="bool" value="true"/>
       <property name="size" type="uint" value="%3"/>
       <property name="plugin-ids" type="array">
-        <value type="int" value="1"/>
+        <value type="int" value="1"/>%4
         <value type="int" value="2"/>
       </property>
     </property>
@@ -233,14 +238,31 @@ public:
       <property name="expand" type="bool" value="true"/>
       <property name="style" type="uint" value="0"/>
     </property>
-    <property name="plugin-2" type="string" value="systray"/>
+    <property name="plugin-2" type="string" value="systray"/>%5
   </property>
 </channel>
 )")
                                                                     .arg(snap)
                                                                     .arg(mode)
                                                                     .arg(size)
+                                                                    .arg(genmonId, genmonPlugin)
                                                                     .toUtf8());
+        // The plugin keeps its settings in an rc file of its own: the command, no label of its own
+        // before the text, and a period of 10 s, as the manual page suggests. A click on the text
+        // runs `quintaval`, which must find the running program: the build's, through its socket
+        // in the runtime folder the test gives it.
+        if (genmon) {
+            writeFile(
+                m_environment.value(QStringLiteral("XDG_CONFIG_HOME")) + QStringLiteral("/xfce4/panel/genmon-3.rc"),
+                QStringLiteral("Command=%1\nUseLabel=0\nText=\nUpdatePeriod=10000\n").arg(m_layout.genmon).toUtf8());
+            const QString runtime = session.filePath(QStringLiteral("quintaval/runtime"));
+            QDir().mkpath(runtime);
+            QFile(runtime).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            m_environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+            m_environment.insert(QStringLiteral("PATH"), QFileInfo(QStringLiteral(QUINTAVAL_PROGRAM)).path() +
+                                                             QLatin1Char(':') +
+                                                             m_environment.value(QStringLiteral("PATH")));
+        }
         // The settings daemon reads the panel's layout from the private home above.
         const QString xfconfd = QStringLiteral("/usr/lib/%1/xfce4/xfconf/xfconfd").arg(QStringLiteral(MULTIARCH));
         session.spawn(xfconfd, {}, m_environment);
@@ -978,6 +1000,10 @@ std::optional<HostLayout> hostLayout(const QString& host, const QString& layout)
          .edge = Qt::TopEdge,
          .monitors = {QRect(0, 0, 2560, 1600)},
          .scale = 2},
+        {.host = QStringLiteral("xfce"),
+         .name = QStringLiteral("genmon"),
+         .edge = Qt::TopEdge,
+         .genmon = QStringLiteral("--genmon")},
         {.host = QStringLiteral("gnome-x11"),
          .name = QStringLiteral("dark"),
          .edge = Qt::TopEdge,

@@ -32,6 +32,9 @@ struct HostLayout
     QString preferences = {};
     // Whether the desktop prefers dark colours (GNOME's colour scheme).
     bool dark = false;
+    // XFCE: a generic monitor plugin (genmon) before the tray, running quintaval-title with these
+    // arguments; the test fills in the command that runs it at its instant.
+    QString genmon = {};
 
     QSize screenSize() const;
     QRect barMonitorGeometry() const { return monitors.at(barMonitor); }

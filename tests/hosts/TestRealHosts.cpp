@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTest>
@@ -56,6 +57,7 @@ private Q_SLOTS:
     void barRestartBringsTheItemBackOnce();
     void panelFollowsTheDarkDesktop();
     void droppedItemIsReportedAndFallsBack();
+    void genmonShowsTheTitle();
 
 private:
     void startProgram(const QString& preferences = {});
@@ -80,8 +82,14 @@ void TestRealHosts::initTestCase()
 {
     const QString name = qEnvironmentVariable("QUINTAVAL_HOST");
     const QString layoutName = qEnvironmentVariable("QUINTAVAL_LAYOUT");
-    const auto layout = hostLayout(name, layoutName);
+    auto layout = hostLayout(name, layoutName);
     QVERIFY2(layout, qPrintable(QStringLiteral("no layout \"%1\" for host \"%2\"").arg(layoutName, name)));
+    if (!layout->genmon.isEmpty()) {
+        // The panel runs the command by itself, so the clock and the zone go in through env.
+        layout->genmon = QStringLiteral("env TZ=Europe/Paris LC_ALL=C.UTF-8 LD_PRELOAD=%1 \"FAKETIME=@%2\" %3 %4")
+                             .arg(QStringLiteral(QUINTAVAL_LIBFAKETIME), instant,
+                                  QStringLiteral(QUINTAVAL_TITLE_PROGRAM), layout->genmon);
+    }
     m_host = desktopHost(*layout);
     QVERIFY2(m_host, qPrintable(QStringLiteral("unknown host \"%1\"").arg(name)));
     for (const QString& program : m_host->programs()) {
@@ -594,6 +602,51 @@ void TestRealHosts::droppedItemIsReportedAndFallsBack()
     QVERIFY2(!waitUntil([this] { return panel().has_value(); }, 2000), "the panel opened by itself");
     save(QStringLiteral("-dropped"));
     QCOMPARE(m_program->state(), QProcess::Running);
+}
+
+// XFCE's generic monitor plugin running quintaval-title --genmon before the tray: the panel
+// draws the title, its emoji and its words, and a click on them opens the program's panel.
+void TestRealHosts::genmonShowsTheTitle()
+{
+    if (m_host->layout().genmon.isEmpty()) {
+        QSKIP("no generic monitor in this layout");
+    }
+    if (!QFileInfo::exists(QStringLiteral("/usr/lib/" MULTIARCH "/xfce4/panel/plugins/libgenmon.so"))) {
+        QSKIP("xfce4-genmon-plugin is not installed");
+    }
+    // The monitor's emoji, then its words up to the tray's icon: the columns with ink on the
+    // panel's background between the two.
+    QRect words;
+    waitUntil(
+        [&] {
+            const auto shown = m_host->item(*m_session);
+            const QImage screen = m_host->screenshot(*m_session);
+            const QList<QRect> marks = shown ? emojiMarks(screen, shown->bar) : QList<QRect>();
+            if (marks.size() != 2) {
+                return false;
+            }
+            const QRgb background = screen.pixel(shown->bar.left() + 4, shown->bar.center().y());
+            words = QRect();
+            for (int x = marks.first().right() + 1; x < marks.last().left(); ++x) {
+                for (int y = shown->bar.top(); y <= shown->bar.bottom(); ++y) {
+                    if (std::abs(qGray(screen.pixel(x, y)) - qGray(background)) > 80) {
+                        words |= QRect(x, y, 1, 1);
+                    }
+                }
+            }
+            // "15 Frimaire · Quintidi · 4:44" in the panel's font is well over 150 px; a label of
+            // the plugin's own, or the emoji alone, is not.
+            return words.width() > 150;
+        },
+        15000, 200);
+    save(QString());
+    QVERIFY2(words.width() > 150, qPrintable(QStringLiteral("%1 px of words").arg(words.width())));
+
+    m_host->click(*m_session, words.center(), 1);
+    QVERIFY2(waitUntil([this] { return panel().has_value(); }, 5000),
+             "no panel after a click on the monitor's text\n" + programErrors().toUtf8());
+    QThread::msleep(300);
+    save(QStringLiteral("-panel"));
 }
 
 QTEST_GUILESS_MAIN(TestRealHosts)

@@ -7,9 +7,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -66,6 +68,20 @@ public:
         return finishRun(process, 10000);
     }
 
+    // Another build of the program, with more of the environment set.
+    ProgramRun runAs(const QString& program, const QStringList& arguments, const QString& clock,
+                     const QProcessEnvironment& more) const
+    {
+        QProcessEnvironment environment = this->environment(clock);
+        for (const QString& name : more.keys()) {
+            environment.insert(name, more.value(name));
+        }
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(program, arguments);
+        return finishRun(process, 10000);
+    }
+
 private:
     QTemporaryDir m_folder;
 };
@@ -111,6 +127,8 @@ private Q_SLOTS:
     void leapRuleAndInstant();
     void printsWaybarJson_data();
     void printsWaybarJson();
+    void genmonFrontMatchesTheFullProgram_data();
+    void genmonFrontMatchesTheFullProgram();
     void followPrintsEachChangeOnce_data();
     void followPrintsEachChangeOnce();
     void followJsonTracksTheTooltipTime();
@@ -327,6 +345,86 @@ void TestTitleCommand::printsWaybarJson()
     QCOMPARE(object.value("class").toString(), monthClass);
 }
 
+void TestTitleCommand::genmonFrontMatchesTheFullProgram_data()
+{
+    QTest::addColumn<QByteArray>("settings"); // empty: no file
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("locale");  // assignments to the environment
+    QTest::addColumn<bool>("byTheFront"); // made without the full program
+    const QStringList genmon{"--genmon"};
+    QTest::newRow("no settings") << QByteArray() << genmon << "LC_ALL=C.UTF-8" << true;
+    QTest::newRow("stored") << QByteArray("[General]\nleapRule=equinox\nmenuBarFormat=date\n") << genmon
+                            << "LC_ALL=en_GB.UTF-8" << true;
+    QTest::newRow("stored among others")
+        << QByteArray("; kept by hand\r\n[General]\r\nsoundEnabled=true\r\nmenuBarFormat = dayNumber\r\n\r\n"
+                      "[Other]\r\nkey=value\r\n")
+        << genmon << "LC_ALL=C" << true;
+    QTest::newRow("given wins over a stored unknown")
+        << QByteArray("[General]\nleapRule=gregorian\n")
+        << QStringList{"--genmon", "--format", "decimalTime", "--leap-rule=romme"} << "LC_ALL=C" << true;
+    QTest::newRow("stored unknown") << QByteArray("[General]\nleapRule=gregorian\n") << genmon << "LC_ALL=C" << false;
+    QTest::newRow("in another section") << QByteArray("[Panel]\nmenuBarFormat=date\n") << genmon << "LC_ALL=C" << false;
+    QTest::newRow("quoted") << QByteArray("[General]\nmenuBarFormat=\"date\"\n") << genmon << "LC_ALL=C" << false;
+    QTest::newRow("continued") << QByteArray("[General]\nmenuBarFormat=da\\\nte\n") << genmon << "LC_ALL=C" << false;
+    QTest::newRow("given twice in the file")
+        << QByteArray("[General]\nmenuBarFormat=date\nmenuBarFormat=dayNumber\n") << genmon << "LC_ALL=C" << false;
+    QTest::newRow("French") << QByteArray("[General]\nmenuBarFormat=date\n") << genmon << "LC_ALL=fr_FR.UTF-8" << false;
+    QTest::newRow("LANGUAGE of C alone") << QByteArray() << genmon << "LANGUAGE=C LC_ALL=en_US.UTF-8" << true;
+    QTest::newRow("LANGUAGE, English first")
+        << QByteArray() << genmon << "LANGUAGE=C:en_GB:fr LC_ALL=fr_FR.UTF-8" << true;
+    QTest::newRow("LANGUAGE, French first") << QByteArray() << genmon << "LANGUAGE=fr:en LC_ALL=en_US.UTF-8" << false;
+    QTest::newRow("at an instant") << QByteArray() << QStringList{"--genmon", "--at", "2027-09-24T00:00"} << "C"
+                                   << false;
+}
+
+// The front answers --genmon itself where it is sure, and hands everything else to the full
+// program; either way the text is the title and the tooltip are waybar's.
+void TestTitleCommand::genmonFrontMatchesTheFullProgram()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, locale);
+    QFETCH(bool, byTheFront);
+    const TitleProgram program;
+    if (!settings.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFileInfo(program.settingsFile()).path()));
+        QFile file(program.settingsFile());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settings) == settings.size());
+    }
+    QProcessEnvironment environment;
+    environment.insert(QStringLiteral("LANGUAGE"), QString());
+    for (const QString& assignment : locale.split(u' ')) {
+        environment.insert(assignment.section(u'=', 0, 0), assignment.section(u'=', 1));
+    }
+    const QString clock = QStringLiteral("@2026-12-07 10:40:00");
+    const ProgramRun genmon = program.runAs(QStringLiteral(TITLE_PROGRAM), arguments, clock, environment);
+    QCOMPARE(genmon.exitCode, 0);
+    static const QRegularExpression shape(
+        QStringLiteral("^<txt>([^<]*)</txt><tool>([^<]*)</tool><txtclick>quintaval</txtclick>\n$"));
+    const QRegularExpressionMatch parts = shape.match(genmon.output);
+    QVERIFY2(parts.hasMatch(), qPrintable(genmon.output));
+    QStringList json = arguments;
+    json.replace(0, QStringLiteral("--json"));
+    const ProgramRun waybar = program.runAs(QStringLiteral(TITLE_PROGRAM), json, clock, environment);
+    const QJsonObject object = QJsonDocument::fromJson(waybar.output.toUtf8()).object();
+    QCOMPARE(parts.captured(1), object.value("text").toString());
+    QCOMPARE(parts.captured(2), object.value("tooltip").toString());
+    QCOMPARE(genmon.errors, waybar.errors);
+
+    // The front alone, with no full program to hand over to.
+    const QTemporaryDir alone;
+    const QString front = alone.filePath(QStringLiteral("quintaval-title"));
+    QVERIFY(QFile::copy(QStringLiteral(TITLE_PROGRAM), front));
+    const ProgramRun own = program.runAs(front, arguments, clock, environment);
+    if (byTheFront) {
+        QCOMPARE(own.output, genmon.output);
+        QCOMPARE(own.exitCode, 0);
+    } else {
+        QCOMPARE(own.exitCode, 1);
+        QVERIFY2(own.errors.startsWith("quintaval-title: cannot start "), qPrintable(own.errors));
+    }
+}
+
 void TestTitleCommand::followPrintsEachChangeOnce_data()
 {
     QTest::addColumn<QString>("clock");
@@ -495,6 +593,7 @@ void TestTitleCommand::refusesBadInput_data()
     QTest::newRow("format in the wrong case") << QStringList{"--format=Date"} << "unknown format 'Date'" << QString();
     QTest::newRow("empty format") << QStringList{"--format="} << "unknown format ''" << QString();
     QTest::newRow("value for a switch") << QStringList{"--json=yes"} << "--json takes no value" << QString();
+    QTest::newRow("genmon and json") << QStringList{"--genmon", "--json"} << "--genmon is read once a run" << QString();
 }
 
 void TestTitleCommand::refusesBadInput()

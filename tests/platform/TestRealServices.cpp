@@ -46,7 +46,7 @@ void TestRealServices::launchRunsOnTheRealServices()
     NotificationManager reminders({preferences, center, clock});
     CalendarManager manager({clock, std::make_shared<SystemRandomSource>(), std::make_unique<WallClockDeadlineTimer>(),
                              preferences, std::make_unique<SystemTimeZoneWatcher>(),
-                             std::make_shared<SystemClockChangeWatcher>()},
+                             std::make_shared<SystemClockChangeWatcher>(), nullptr},
                             &sound, &reminders);
     QSignalSpy changed(&manager, &CalendarManager::changed);
     manager.setPanelOpen(true);

@@ -77,13 +77,14 @@ QImage figures(const QString& number, int pixelSize)
     return image.copy(inkBounds(image));
 }
 
-// The day's number on its plate in the lower right corner of a `size` square: the figures as tall
-// as the plate, at most about three fifths of the icon, leaves the emoji recognisable above it.
+// The day's number on its plate in the lower right corner of a `size` square. The plate takes a
+// little over half the icon's height, which leaves the emoji recognisable above it; at 16 px two
+// figures need 9 of the 16 rows to stay apart, the width being what limits them there.
 void drawDay(QImage& icon, int day)
 {
     const int size = icon.width();
     const int padding = std::max(1, size / 16);
-    const int plateHeight = size * 5 / 8 + 1;
+    const int plateHeight = std::max(11, size * 9 / 16 + 1);
     const QString number = QString::number(day);
     QImage ink;
     for (int pixelSize = size; pixelSize > 4; --pixelSize) {

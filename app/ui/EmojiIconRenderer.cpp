@@ -14,8 +14,8 @@ namespace {
 constexpr int masterPixelSize = 128;
 
 // Light figures on a dark, opaque plate read on light and dark panels alike, whatever the emoji.
-const QColor numberInk(255, 255, 255);
-const QColor plateColour(28, 28, 28);
+constexpr QRgb numberInk = qRgb(255, 255, 255);
+constexpr QRgb plateColour = qRgb(28, 28, 28);
 
 QImage renderMaster(const QString& emoji)
 {
@@ -71,15 +71,15 @@ QImage figures(const QString& number, int pixelSize)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);
-    painter.setPen(numberInk);
+    painter.setPen(QColor(numberInk));
     painter.drawText(pixelSize, pixelSize + metrics.ascent(), number);
     painter.end();
     return image.copy(inkBounds(image));
 }
 
-// The day's number on its plate in the lower right corner of a `size` square. The plate takes a
-// little over half the icon's height, which leaves the emoji recognisable above it; at 16 px two
-// figures need 9 of the 16 rows to stay apart, the width being what limits them there.
+// The day's number on its plate in the lower right corner of a `size` square, the figures as large
+// as the plate allows. The plate takes a little over half the icon's height, which leaves the emoji
+// recognisable above it, and never less than 11 rows: at 16 px figures under 9 px run together.
 void drawDay(QImage& icon, int day)
 {
     const int size = icon.width();
@@ -87,7 +87,8 @@ void drawDay(QImage& icon, int day)
     const int plateHeight = std::max(11, size * 9 / 16 + 1);
     const QString number = QString::number(day);
     QImage ink;
-    for (int pixelSize = size; pixelSize > 4; --pixelSize) {
+    // Figures are never as tall as their font's pixel size: twice the plate is room enough to start.
+    for (int pixelSize = 2 * plateHeight; pixelSize > 4; --pixelSize) {
         ink = figures(number, pixelSize);
         if (ink.height() + 2 * padding <= plateHeight && ink.width() + 2 * padding <= size) {
             break;
@@ -98,7 +99,7 @@ void drawDay(QImage& icon, int day)
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(plateColour);
+    painter.setBrush(QColor(plateColour));
     const qreal radius = padding + 0.5;
     painter.drawRoundedRect(QRectF(plate), radius, radius);
     painter.drawImage(plate.topLeft() + QPoint(padding, padding), ink);

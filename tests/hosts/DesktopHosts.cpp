@@ -974,6 +974,11 @@ std::optional<HostLayout> hostLayout(const QString& host, const QString& layout)
          .edge = Qt::TopEdge,
          .monitors = {QRect(0, 0, 2560, 1600)},
          .scale = 2},
+        // XFCE's tray draws the icon alone: the day's number on it, as its user would choose.
+        {.host = QStringLiteral("xfce"),
+         .name = QStringLiteral("day-icon"),
+         .edge = Qt::TopEdge,
+         .preferences = QStringLiteral("iconShowsDay=true")},
         {.host = QStringLiteral("gnome-x11"),
          .name = QStringLiteral("dark"),
          .edge = Qt::TopEdge,

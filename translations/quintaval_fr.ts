@@ -738,6 +738,10 @@ option erronée ou une date qui n’existe pas.
         <translation>Afficher</translation>
     </message>
     <message>
+        <source>Show the day&apos;s number on the icon</source>
+        <translation>Afficher le numéro du jour sur l’icône</translation>
+    </message>
+    <message>
         <source>Notify me each morning</source>
         <translation>Me prévenir chaque matin</translation>
     </message>

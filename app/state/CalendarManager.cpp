@@ -45,6 +45,7 @@ CalendarManager::CalendarManager(Services services, SoundManager* soundManager,
     m_lastSloganChange = now;
     m_menuBarFormat = m_services.preferences->read(PreferenceKeys::menuBarFormat);
     m_theme = m_services.preferences->read(PreferenceKeys::appTheme);
+    m_iconShowsDay = m_services.preferences->read(PreferenceKeys::iconShowsDay);
     // The hour the program starts in is not a change of hour: no chime at launch.
     m_lastDecimalHour = m_currentTime.hours;
 
@@ -106,6 +107,12 @@ void CalendarManager::setTheme(AppTheme theme)
 {
     publish(m_theme, theme);
     m_services.preferences->write(PreferenceKeys::appTheme, theme);
+}
+
+void CalendarManager::setIconShowsDay(bool shows)
+{
+    publish(m_iconShowsDay, shows);
+    m_services.preferences->write(PreferenceKeys::iconShowsDay, shows);
 }
 
 void CalendarManager::setLeapRule(LeapRule rule)

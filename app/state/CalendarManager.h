@@ -27,7 +27,7 @@ class SoundManager;
 class TimeZoneWatcher;
 
 // The program's one state object: today's Republican date and decimal time, the slogan of the
-// moment, the day the panel looks at, the two appearance choices and the leap-year rule every
+// moment, the day the panel looks at, the appearance choices and the leap-year rule every
 // date is reckoned by. Each update also starts the hourly chime and moves the morning reminders
 // on each day.
 //
@@ -74,6 +74,8 @@ public:
     AppTheme theme() const { return m_theme; }
     AppTheme shownTheme() const;
     LeapRule leapRule() const { return m_leapRule; }
+    // Whether the status item's icon shows today's day number on the month's emoji.
+    bool iconShowsDay() const { return m_iconShowsDay; }
     qint64 dayOffset() const { return m_dayOffset; }
     const RevolutionaryDate& currentDate() const { return m_currentDate; }
     Instant viewedGregorianDate() const { return m_viewedGregorianDate; }
@@ -89,6 +91,7 @@ public:
     // Each publishes and stores the choice, also when it is unchanged.
     void setMenuBarFormat(MenuBarFormat format);
     void setTheme(AppTheme theme);
+    void setIconShowsDay(bool shows);
     // Reckons today, the viewed day and the reminders by `rule` at once.
     void setLeapRule(LeapRule rule);
 
@@ -141,6 +144,7 @@ private:
     MenuBarFormat m_menuBarFormat = MenuBarFormat::dateAndTime;
     AppTheme m_theme = AppTheme::light;
     LeapRule m_leapRule = LeapRule::continuous;
+    bool m_iconShowsDay = false;
     qint64 m_dayOffset = 0;
     RevolutionaryDate m_currentDate{};
     Instant m_viewedGregorianDate{};

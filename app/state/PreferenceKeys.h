@@ -47,6 +47,8 @@ inline constexpr PreferenceKey<AppTheme> appTheme{"appTheme", AppTheme::light};
 // The desktop widget reads this one too, hence its name's home. Read through LeapRuleChoice::read,
 // which says when the stored name is unknown.
 inline constexpr PreferenceKey<LeapRule> leapRule{SharedSettings::leapRuleKey, TitleChoices{}.leapRule};
+// Whether the status item's icon carries the day's number, for trays that show icons alone.
+inline constexpr PreferenceKey<bool> iconShowsDay{"iconShowsDay", false};
 inline constexpr PreferenceKey<bool> soundEnabled{"soundEnabled", false};
 inline constexpr PreferenceKey<bool> hasLaunchedBefore{"hasLaunchedBefore", false};
 inline constexpr PreferenceKey<bool> notificationsConfigured{"notificationsConfigured", false};
@@ -61,8 +63,8 @@ inline constexpr PreferenceKey<int> notificationMinute{"notificationMinute", 0, 
 inline PreferenceSchema schema()
 {
     const auto name = [](auto key) { return QString::fromLatin1(key.name); };
-    return {{name(menuBarFormat), name(appTheme), name(leapRule), name(soundEnabled), name(hasLaunchedBefore),
-             name(notificationsConfigured), name(notificationsEnabled), name(notificationHour),
+    return {{name(menuBarFormat), name(appTheme), name(leapRule), name(iconShowsDay), name(soundEnabled),
+             name(hasLaunchedBefore), name(notificationsConfigured), name(notificationsEnabled), name(notificationHour),
              name(notificationMinute)},
             {{name(hasLaunchedBefore), true},
              {name(notificationsConfigured), true},

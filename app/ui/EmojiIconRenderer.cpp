@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ui/EmojiIconRenderer.h"
 
+#include <QColor>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,6 +12,10 @@ namespace {
 
 // Large enough that the colour font's bitmaps are scaled down, never up.
 constexpr int masterPixelSize = 128;
+
+// Light figures on a dark, opaque plate read on light and dark panels alike, whatever the emoji.
+constexpr QRgb numberInk = qRgb(255, 255, 255);
+constexpr QRgb plateColour = qRgb(28, 28, 28);
 
 QImage renderMaster(const QString& emoji)
 {
@@ -50,11 +55,61 @@ QRect inkBounds(const QImage& image)
     return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// The number's own ink, light on transparent, cropped to it. Condensed bold figures with full
+// hinting: at 16 px every pixel of a stem counts, and two figures must fit side by side.
+QImage figures(const QString& number, int pixelSize)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"), font.family()});
+    font.setBold(true);
+    font.setPixelSize(pixelSize);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    const QFontMetrics metrics(font);
+    QImage image(metrics.horizontalAdvance(number) + 2 * pixelSize, metrics.height() + 2 * pixelSize,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(font);
+    painter.setPen(QColor(numberInk));
+    painter.drawText(pixelSize, pixelSize + metrics.ascent(), number);
+    painter.end();
+    return image.copy(inkBounds(image));
+}
+
+// The day's number on its plate in the lower right corner of a `size` square, the figures as large
+// as the plate allows. The plate takes a little over half the icon's height, which leaves the emoji
+// recognisable above it, and never less than 11 rows: at 16 px figures under 9 px run together.
+void drawDay(QImage& icon, int day)
+{
+    const int size = icon.width();
+    const int padding = std::max(1, size / 16);
+    const int plateHeight = std::max(11, size * 9 / 16 + 1);
+    const QString number = QString::number(day);
+    QImage ink;
+    // Figures are never as tall as their font's pixel size: twice the plate is room enough to start.
+    for (int pixelSize = 2 * plateHeight; pixelSize > 4; --pixelSize) {
+        ink = figures(number, pixelSize);
+        if (ink.height() + 2 * padding <= plateHeight && ink.width() + 2 * padding <= size) {
+            break;
+        }
+    }
+    const QRect plate(size - ink.width() - 2 * padding, size - ink.height() - 2 * padding, ink.width() + 2 * padding,
+                      ink.height() + 2 * padding);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(plateColour));
+    const qreal radius = padding + 0.5;
+    painter.drawRoundedRect(QRectF(plate), radius, radius);
+    painter.drawImage(plate.topLeft() + QPoint(padding, padding), ink);
+}
+
 } // namespace
 
-QList<QImage> EmojiIconRenderer::render(const QString& emoji)
+QList<QImage> EmojiIconRenderer::render(const QString& emoji, std::optional<int> day)
 {
-    if (emoji == m_emoji && !m_images.isEmpty()) {
+    if (emoji == m_emoji && day == m_day && !m_images.isEmpty()) {
         return m_images;
     }
     const QImage master = renderMaster(emoji);
@@ -68,9 +123,13 @@ QList<QImage> EmojiIconRenderer::render(const QString& emoji)
             QPainter painter(&image);
             painter.drawImage((size - glyph.width()) / 2, (size - glyph.height()) / 2, glyph);
         }
+        if (day) {
+            drawDay(image, *day);
+        }
         images.append(image);
     }
     m_emoji = emoji;
+    m_day = day;
     m_images = images;
     return images;
 }

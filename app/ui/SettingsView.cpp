@@ -76,8 +76,13 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
     m_formatPicker = new QComboBox;
     m_formatPicker->setObjectName(QStringLiteral("formatPicker"));
     fillPicker(m_formatPicker, MenuBarFormats::allCases, MenuBarFormats::displayName, "MenuBarFormat");
+    // For trays that show the icon alone (KDE's, XFCE's, waybar's), where the title never shows.
+    m_iconDayToggle = new QCheckBox(tr("Show the day's number on the icon"));
+    m_iconDayToggle->setObjectName(QStringLiteral("iconDayToggle"));
     auto* menuBar = section(this, tr("Menu bar"), "menuBarSection");
-    (new QFormLayout(menuBar))->addRow(tr("Show"), m_formatPicker);
+    auto* menuBarForm = new QFormLayout(menuBar);
+    menuBarForm->addRow(tr("Show"), m_formatPicker);
+    menuBarForm->addRow(m_iconDayToggle);
 
     // Every rule with its explanation in sight: the choice moves dates by a day or two, and the
     // names alone say nothing to most.
@@ -162,6 +167,8 @@ SettingsView::SettingsView(Services services, QWidget* parent) : QWidget(parent,
     connect(m_formatPicker, &QComboBox::activated, this, [this](int index) {
         m_services.calendar.setMenuBarFormat(static_cast<MenuBarFormat>(m_formatPicker->itemData(index).toInt()));
     });
+    connect(m_iconDayToggle, &QCheckBox::toggled, this,
+            [this](bool shows) { m_services.calendar.setIconShowsDay(shows); });
     connect(m_leapRules, &QButtonGroup::idClicked, this,
             [this](int id) { m_services.calendar.setLeapRule(static_cast<LeapRule>(id)); });
     connect(m_reminderToggle, &QCheckBox::toggled, this,
@@ -194,11 +201,13 @@ void SettingsView::refresh()
     // Shows the owners' values without writing them back.
     const QSignalBlocker themeBlocker(m_themePicker);
     const QSignalBlocker formatBlocker(m_formatPicker);
+    const QSignalBlocker iconDayBlocker(m_iconDayToggle);
     const QSignalBlocker reminderBlocker(m_reminderToggle);
     const QSignalBlocker timeBlocker(m_reminderTime);
     const QSignalBlocker chimeBlocker(m_chimeToggle);
     m_themePicker->setCurrentIndex(m_themePicker->findData(static_cast<int>(m_services.calendar.theme())));
     m_formatPicker->setCurrentIndex(m_formatPicker->findData(static_cast<int>(m_services.calendar.menuBarFormat())));
+    m_iconDayToggle->setChecked(m_services.calendar.iconShowsDay());
     // Checking a button in code sends no click, so nothing is written back.
     m_leapRules->button(static_cast<int>(m_services.calendar.leapRule()))->setChecked(true);
     const NotificationManager& notifications = m_services.notifications;

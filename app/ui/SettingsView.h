@@ -15,9 +15,10 @@ class QScrollArea;
 class QTimeEdit;
 class SoundManager;
 
-// The settings window: start at login, the panel's theme, the title format, the leap-year rule,
-// the morning reminder and its time, the hourly chimes. Every control writes straight into the object that
-// owns the setting; start at login alone lives in the desktop's autostart entry.
+// The settings window: start at login, the panel's theme, the title format and the day on the
+// icon, the leap-year rule, the morning reminder and its time, the hourly chimes. Every control
+// writes straight into the object that owns the setting; start at login alone lives in the
+// desktop's autostart entry.
 class SettingsView final : public QWidget
 {
     Q_OBJECT
@@ -59,6 +60,7 @@ private:
     QCheckBox* m_launchAtLoginToggle;
     QComboBox* m_themePicker;
     QComboBox* m_formatPicker;
+    QCheckBox* m_iconDayToggle;
     // The rules' buttons, each with its rule as id.
     QButtonGroup* m_leapRules;
     QCheckBox* m_reminderToggle;

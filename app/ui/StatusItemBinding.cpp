@@ -41,10 +41,15 @@ void StatusItemBinding::update()
         m_toolTip = toolTip;
         m_item.setToolTip(toolTipTitle, toolTip);
     }
-    const qint64 month = m_calendar.todayDate().month;
-    if (month != m_iconMonth) {
+    // The day changes the icon only where it shows the day's number: the same pictures are not
+    // handed over again, and a tray that shows icons alone learns the new day with the title.
+    const qint64 month = today.month;
+    const std::optional<int> day =
+        m_calendar.iconShowsDay() ? std::optional<int>(static_cast<int>(today.day)) : std::nullopt;
+    if (month != m_iconMonth || day != m_iconDay) {
         m_iconMonth = month;
+        m_iconDay = day;
         m_item.setIcon(m_icons.render(
-            PanelText::fromUtf8(RevolutionaryCalendar::monthEmojis.at(static_cast<std::size_t>(month - 1)))));
+            PanelText::fromUtf8(RevolutionaryCalendar::monthEmojis.at(static_cast<std::size_t>(month - 1))), day));
     }
 }

@@ -6,12 +6,14 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class CalendarManager;
 class StatusItem;
 
-// Keeps the status item showing today's title, the month's emoji as its icon, and the full date
-// and time as its tooltip. The manager publishes every decimal second; the item itself sends nothing to
-// the desktop unless a value really changed.
+// Keeps the status item showing today's title, the month's emoji as its icon (with the day's number
+// on it when chosen), and the full date and time as its tooltip. The manager publishes every
+// decimal second; the item itself sends nothing to the desktop unless a value really changed.
 class StatusItemBinding final : public QObject
 {
     Q_OBJECT
@@ -29,4 +31,5 @@ private:
     QString m_toolTipTitle;
     QString m_toolTip;
     qint64 m_iconMonth = 0;
+    std::optional<int> m_iconDay;
 };

@@ -1004,6 +1004,11 @@ std::optional<HostLayout> hostLayout(const QString& host, const QString& layout)
          .name = QStringLiteral("genmon"),
          .edge = Qt::TopEdge,
          .genmon = QStringLiteral("--genmon")},
+        // XFCE's tray draws the icon alone: the day's number on it, as its user would choose.
+        {.host = QStringLiteral("xfce"),
+         .name = QStringLiteral("day-icon"),
+         .edge = Qt::TopEdge,
+         .preferences = QStringLiteral("iconShowsDay=true")},
         {.host = QStringLiteral("gnome-x11"),
          .name = QStringLiteral("dark"),
          .edge = Qt::TopEdge,

@@ -4,12 +4,36 @@
 #include "app/ui/ElidedLabel.h"
 
 #include <QAbstractScrollArea>
+#include <QColor>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QStringList>
 #include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+
+// The relative luminance that WCAG 2.1 compares.
+inline double luminance(const QColor& color)
+{
+    const auto channel = [](double value) {
+        return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.redF()) + 0.7152 * channel(color.greenF()) + 0.0722 * channel(color.blueF());
+}
+
+// The contrast of `ink` (its alpha laid over the background) against `background`, as WCAG 2.1 counts it.
+inline double contrast(const QColor& ink, const QColor& background)
+{
+    const double a = ink.alphaF();
+    const QColor laid = QColor::fromRgbF(static_cast<float>(ink.redF() * a + background.redF() * (1 - a)),
+                                         static_cast<float>(ink.greenF() * a + background.greenF() * (1 - a)),
+                                         static_cast<float>(ink.blueF() * a + background.blueF() * (1 - a)));
+    const double first = luminance(laid) + 0.05, second = luminance(background) + 0.05;
+    return std::max(first, second) / std::min(first, second);
+}
 
 // Lets every layout of the panel take the sizes its new texts ask for, as the event loop would
 // before the next paint.

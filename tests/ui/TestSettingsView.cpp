@@ -56,6 +56,7 @@ private Q_SLOTS:
     void appearanceReachesManagerPreferencesAndTitle();
     void choicesReachThePreferencesFile();
     void leapRuleRoundTripsThroughTheFile();
+    void iconCarriesTheDayOnceChosen();
     void reminderToggleAndTime();
     void heightFollowsTheReminderSwitch();
     void tallFormScrollsWithinTheScreen();
@@ -94,6 +95,7 @@ void TestSettingsView::sectionsAndChoicesInOrder()
     QCOMPARE(child<QCheckBox>(view, "chimeToggle")->text(), QStringLiteral("Hourly chimes (La Marseillaise)"));
     QCOMPARE(child<QCheckBox>(view, "reminderToggle")->text(), QStringLiteral("Notify me each morning"));
     QCOMPARE(child<QCheckBox>(view, "launchAtLogin")->text(), QStringLiteral("Launch at login"));
+    QVERIFY(!child<QCheckBox>(view, "iconDayToggle")->isChecked());
     // A first launch: reminders on at 08:00, chimes on.
     QVERIFY(child<QCheckBox>(view, "reminderToggle")->isChecked());
     QCOMPARE(child<QTimeEdit>(view, "reminderTime")->time(), QTime(8, 0));
@@ -213,6 +215,38 @@ void TestSettingsView::leapRuleRoundTripsThroughTheFile()
     QCOMPARE(fixture->calendar->todayDate(), (RevolutionaryDate{235, 3, 17, 7}));
     QVERIFY(stored.open(QIODevice::ReadOnly));
     QCOMPARE(stored.readAll(), before);
+}
+
+// Where the tray shows icons alone the icon tells the day once the user asks for it: at once, then
+// at midnight with the title, by the leap-year rule chosen, and never again within the day.
+void TestSettingsView::iconCarriesTheDayOnceChosen()
+{
+    UiFixture fixture(localInstant(2026, 12, 9, 10, 40, 0));
+    FakeStatusItem item;
+    StatusItemBinding binding(*fixture.calendar, item);
+    SettingsView view(fixture.settingsServices());
+    view.present();
+    const QList<QImage> emojiAlone = item.icon();
+
+    child<QCheckBox>(view, "iconDayToggle")->click();
+    QCOMPARE(fixture.preferences->values().value(QStringLiteral("iconShowsDay")).toBool(), true);
+    QCOMPARE(item.iconSets(), 2);
+    const QList<QImage> seventeenth = item.icon();
+    QVERIFY(seventeenth != emojiAlone);
+
+    fixture.tickAt(localInstant(2026, 12, 9, 23, 59, 59));
+    QCOMPARE(item.iconSets(), 2);
+    fixture.tickAt(localInstant(2026, 12, 10, 0, 0, 1));
+    QCOMPARE(item.iconSets(), 3);
+    const QList<QImage> eighteenth = item.icon();
+    // The clock set back a day, then the equinox's years, by which that day is the 18th.
+    fixture.tickAt(localInstant(2026, 12, 9, 10, 41, 0));
+    QCOMPARE(item.icon(), seventeenth);
+    child<QRadioButton>(view, "leapRule-equinox")->click();
+    QCOMPARE(item.icon(), eighteenth);
+
+    child<QCheckBox>(view, "iconDayToggle")->click();
+    QCOMPARE(item.icon(), emojiAlone);
 }
 
 void TestSettingsView::reminderToggleAndTime()

@@ -33,6 +33,10 @@ public Q_SLOTS:
     Q_SCRIPTABLE bool Screenshot(const QString& path, bool wholeScreen);
     // Saves a PNG of a part of the screen (a window the caller located, say).
     Q_SCRIPTABLE bool ScreenshotArea(const QString& path, int x, int y, int width, int height);
+    // Saves a PNG of the item's pictures of 16, 22 and 24 px, as trays that show icons alone draw
+    // them, on a light and on a dark panel, each at its size and four times enlarged. False for an
+    // unknown item or one without those sizes.
+    Q_SCRIPTABLE bool SaveIcons(const QString& key, const QString& path);
     Q_SCRIPTABLE void Quit();
 
 private:

@@ -33,6 +33,8 @@ SystemStatusItem::SystemStatusItem(const QDBusConnection& connection, std::chron
     : StatusItem(parent), m_item(new StatusNotifierItem(connection, this))
 {
     m_restartGrace.setSingleShot(true);
+    // A coarse timer may end the grace up to 5 % early, before a restarting bar was promised it.
+    m_restartGrace.setTimerType(Qt::PreciseTimer);
     m_restartGrace.setInterval(restartGrace);
     connect(&m_restartGrace, &QTimer::timeout, this, [this] {
         m_graceOver = true;

@@ -3,6 +3,7 @@
 
 #include "tests/hosts/DesktopSession.h"
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -103,6 +104,17 @@ public:
     // Whether the host takes its monitors from RandR's monitors, which the tests cut the virtual
     // screen into, rather than from its outputs alone (the virtual screen has one).
     virtual bool seesRandrMonitors() const { return true; }
+
+    // Puts `programs` (name: the script's text) where the host's applets find commands (its user's
+    // ~/.local/bin), installs the applet package at `package` as its user would and adds the applet
+    // to the bar: false where the host takes no applet of ours.
+    virtual bool addApplet(DesktopSession&, const QString& /*package*/, const QHash<QString, QByteArray>& /*programs*/)
+    {
+        return false;
+    }
+    // Our applet as the host shows it, read through the host's accessibility tree: its place, its
+    // bar, and its text as the label; none while it shows no text or one other than `expected`.
+    virtual std::optional<ItemView> applet(DesktopSession&, const QStringList& /*expected*/) { return std::nullopt; }
 
 protected:
     HostLayout m_layout;

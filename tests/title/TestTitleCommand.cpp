@@ -495,6 +495,10 @@ void TestTitleCommand::refusesBadInput_data()
     QTest::newRow("format in the wrong case") << QStringList{"--format=Date"} << "unknown format 'Date'" << QString();
     QTest::newRow("empty format") << QStringList{"--format="} << "unknown format ''" << QString();
     QTest::newRow("value for a switch") << QStringList{"--json=yes"} << "--json takes no value" << QString();
+    QTest::newRow("changed-from without value")
+        << QStringList{"--changed-from"} << "--changed-from needs a value" << QString();
+    QTest::newRow("changed-from while following")
+        << QStringList{"--follow", "--changed-from="} << "--changed-from waits for the next line" << QString();
 }
 
 void TestTitleCommand::refusesBadInput()

@@ -144,6 +144,7 @@ public:
     struct Found
     {
         QString name;
+        QString description;
         QRect extents;
     };
 
@@ -163,15 +164,15 @@ public:
         QList<Node> queue;
         for (const Node& candidate : children(
                  bus, {QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/accessible/root")})) {
-            if (name(bus, candidate) == application) {
+            if (text(bus, candidate, QStringLiteral("Name")) == application) {
                 queue.append(candidate);
             }
         }
         for (int read = 0; read < queue.size() && read < 5000; ++read) {
             const Node node = queue.at(read);
-            const QString nodeName = name(bus, node);
+            const QString nodeName = text(bus, node, QStringLiteral("Name"));
             if (read > 0 && names.contains(nodeName)) {
-                return Found{nodeName, extents(bus, node)};
+                return Found{nodeName, text(bus, node, QStringLiteral("Description")), extents(bus, node)};
             }
             queue.append(children(bus, node));
         }
@@ -216,11 +217,10 @@ private:
         return found;
     }
 
-    static QString name(const QDBusConnection& bus, const Node& node)
+    static QString text(const QDBusConnection& bus, const Node& node, const QString& property)
     {
-        const QDBusMessage reply =
-            call(bus, node, QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"),
-                 {QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("Name")});
+        const QDBusMessage reply = call(bus, node, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                        QStringLiteral("Get"), {QStringLiteral("org.a11y.atspi.Accessible"), property});
         return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
                    ? qvariant_cast<QDBusVariant>(reply.arguments().first()).variant().toString()
                    : QString();
@@ -854,15 +854,20 @@ public:
             return false;
         }
         // Next to the launcher, away from the tray at the panel's other end.
-        const QString id = QFileInfo(package).fileName();
+        m_appletId = QFileInfo(package).fileName();
         const QString added = shellScript(QStringLiteral("const applet = panels()[0].addWidget('%1');"
                                                          "applet.index = 1; print(applet.type);")
-                                              .arg(id));
-        if (!added.contains(id)) {
+                                              .arg(m_appletId));
+        if (!added.contains(m_appletId)) {
             qWarning("plasmashell added no applet: %s", qPrintable(added));
             return false;
         }
         return true;
+    }
+
+    void removeApplet(DesktopSession&) override
+    {
+        shellScript(QStringLiteral("for (const applet of panels()[0].widgets('%1')) applet.remove();").arg(m_appletId));
     }
 
     std::optional<ItemView> applet(DesktopSession& session, const QStringList& expected) override
@@ -872,7 +877,7 @@ public:
         if (!found || !bar || !bar->contains(found->extents.center())) {
             return std::nullopt;
         }
-        return ItemView{found->extents, *bar, -1, found->name};
+        return ItemView{found->extents, *bar, -1, found->name, found->description};
     }
 
     bool dropItem(DesktopSession&) override { return watcherModule(QStringLiteral("unloadModule")); }
@@ -901,6 +906,7 @@ private:
     }
 
     QProcessEnvironment m_environment;
+    QString m_appletId;
 
     // The watcher is a module of kded; unloaded, it leaves the bus, as when kded goes.
     static bool watcherModule(const QString& method)

@@ -54,6 +54,7 @@ struct ItemView
     QRect bar;                    // the bar that holds it
     int emojis = -1;              // month emoji drawn in and beside the item
     std::optional<QString> label; // the text beside it, where the host lets us read it
+    QString description = {};     // what it tells a screen reader besides, where the host lets us read it
 };
 
 // One real status-bar host: how to start it headless in a layout, where it shows our item and its
@@ -112,6 +113,8 @@ public:
     {
         return false;
     }
+    // Takes the applet off the bar again, leaving the bar as the other checks know it.
+    virtual void removeApplet(DesktopSession&) {}
     // Our applet as the host shows it, read through the host's accessibility tree: its place, its
     // bar, and its text as the label; none while it shows no text or one other than `expected`.
     virtual std::optional<ItemView> applet(DesktopSession&, const QStringList& /*expected*/) { return std::nullopt; }

@@ -15,7 +15,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
@@ -507,6 +510,11 @@ void TestRealHosts::appletShowsTheTitleAndOpensThePanelUnderIt()
     if (!m_host->addApplet(*m_session, QStringLiteral(QUINTAVAL_PLASMA_APPLET), programs)) {
         QSKIP("this host takes no applet of ours");
     }
+    // Its emoji would count as a second item's in the checks that follow.
+    const auto removeApplet = qScopeGuard([this] {
+        m_host->removeApplet(*m_session);
+        waitUntil([this] { return m_host->item(*m_session).value_or(ItemView{}).emojis == 1; }, 5000);
+    });
     std::optional<ItemView> shown;
     const auto showsTheTitle = [&] {
         const QString before = titleNow();
@@ -540,6 +548,29 @@ void TestRealHosts::appletShowsTheTitleAndOpensThePanelUnderIt()
     QVERIFY2(followed, qPrintable(QStringLiteral("the applet did not take the format %1 in").arg(format)));
     qInfo("%s shown %lld ms after it was chosen: %s", qPrintable(format), followedAfter, qPrintable(*shown->label));
 
+    // Its tooltip, read as the pointer comes over it, is the full one.
+    m_session->xdotool({QStringLiteral("mousemove"), QString::number(shown->item.center().x()),
+                        QString::number(shown->item.center().y())});
+    const auto toolTipNow = [this] {
+        return QJsonDocument::fromJson(titleNow({QStringLiteral("--json")}).toUtf8())
+            .object()
+            .value(QStringLiteral("tooltip"))
+            .toString();
+    };
+    QStringList toolTips;
+    const bool toolTipShown = waitUntil(
+        [&] {
+            toolTips = QStringList{toolTipNow()};
+            const bool seen = showsTheTitle();
+            toolTips << toolTipNow();
+            return seen && toolTips.contains(shown->description);
+        },
+        3000, 100);
+    QThread::msleep(500);
+    save(QStringLiteral("-applet-tooltip"));
+    QVERIFY2(toolTipShown,
+             qPrintable(QStringLiteral("tooltip \"%1\", not \"%2\"").arg(shown->description, toolTips.value(0))));
+
     // A click opens the panel under the applet, away from where the tray's item was last clicked.
     const QPoint click = shown->item.center();
     m_host->click(*m_session, click, 1);
@@ -547,8 +578,15 @@ void TestRealHosts::appletShowsTheTitleAndOpensThePanelUnderIt()
     QThread::msleep(300);
     save(QStringLiteral("-applet-panel"));
     const QString problem = placementProblem(*panel(), click, shown->bar);
-    m_host->key(*m_session, QStringLiteral("Escape"));
+    // A second click closes it, as on the tray's item, and does not open it again.
+    m_host->click(*m_session, click, 1);
+    const bool closed = waitUntil([this] { return !panel().has_value(); }, 3000);
+    const bool reopened = closed && waitUntil([this] { return panel().has_value(); }, 1500);
+    if (panel()) {
+        m_host->key(*m_session, QStringLiteral("Escape"));
+    }
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY2(closed && !reopened, closed ? "the panel opened again" : "a second click left the panel open");
 }
 
 void TestRealHosts::barRestartBringsTheItemBackOnce()

@@ -166,7 +166,8 @@ void TestFollowLoop::changedFromPrintsTheFirstLineNotShownThenEnds()
     FollowLoop loop(source, output[1], &clock);
     std::atomic<int> status{-1};
     std::thread running([&] { status = loop.runUntilChanged(titleAt(shownAt).toStdString()); });
-    const auto joinOnFailure = qScopeGuard([&] {
+    const auto join = qScopeGuard([&] {
+        // Still waiting when a check failed: a change of the clock ends it.
         if (status == -1) {
             clock.set(start + std::chrono::hours{1});
         }

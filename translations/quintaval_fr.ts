@@ -785,7 +785,7 @@ option erronée ou une date qui n’existe pas.
     <name>TitleHelp</name>
     <message>
         <source>Usage: quintaval-title [--format FORMAT] [--leap-rule RULE] [--at DATE]
-                       [--json | --genmon] [--follow]
+                       [--json | --genmon] [--follow | --changed-from LINE]
 
 Prints Quintaval&apos;s status-bar title for the present moment: the day in the French
 Republican calendar and the time in decimal time (10 hours of 100 minutes).
@@ -804,6 +804,12 @@ Republican calendar and the time in decimal time (10 hours of 100 minutes).
                      midnight; also when the clock is set, the time zone or the
                      chosen format or leap-year rule changes. Ends quietly when its
                      reader goes away.
+  --changed-from LINE
+                     print the line once it reads otherwise than LINE, then exit:
+                     at once when it already does, else at its next change, on the
+                     same wake-ups as --follow. For panels that run the command
+                     again each time it ends, passing the line they show (Quintaval&apos;s
+                     Plasma widget does): no change is missed between two runs.
   --json             print waybar&apos;s JSON object instead: &quot;text&quot; (the title),
                      &quot;tooltip&quot; (the full date, the day of the décade, the decimal
                      time, the day&apos;s plant, animal, tool or mineral and the leap-year
@@ -829,7 +835,7 @@ Exit status: 0 on success, 1 when the title cannot be written, 2 for a bad optio
 </source>
         <comment>%1 is the list of formats, one per line with a sample; %2 and %3 the first and last days --at takes</comment>
         <translation>Utilisation&#x202f;: quintaval-title [--format FORMAT] [--leap-rule RÈGLE] [--at DATE]
-                       [--json | --genmon] [--follow]
+                       [--json | --genmon] [--follow | --changed-from LIGNE]
 
 Écrit le titre de Quintaval dans la barre d’état pour l’instant présent&#x202f;: le jour
 dans le calendrier républicain et l’heure en temps décimal (10 heures de 100 minutes).
@@ -849,6 +855,13 @@ dans le calendrier républicain et l’heure en temps décimal (10 heures de 100
                      dayNumber, à minuit&#x202f;; aussi quand l’horloge est réglée, quand
                      le fuseau horaire, le format ou la règle choisis changent.
                      S’arrête sans bruit quand son lecteur s’en va.
+  --changed-from LIGNE
+                     écrire la ligne dès qu’elle diffère de LIGNE, puis s’arrêter&#x202f;:
+                     aussitôt si elle en diffère déjà, sinon à son prochain
+                     changement, celui qu’écrirait --follow. Pour les panneaux qui
+                     relancent la commande chaque fois qu’elle se termine en lui
+                     passant la ligne qu’ils montrent (ainsi le widget Plasma de
+                     Quintaval)&#x202f;: aucun changement n’est perdu entre deux lancements.
   --json             écrire à la place l’objet JSON de waybar&#x202f;: &quot;text&quot; (le titre),
                      &quot;tooltip&quot; (la date complète, le jour de la décade, l’heure
                      décimale, la plante, l’animal, l’outil ou le minéral du jour et
@@ -937,6 +950,14 @@ une mauvaise option.
     <message>
         <source>--genmon is read once a run by XFCE&apos;s panel: use it without --json and --follow</source>
         <translation>--genmon est lu une fois par lancement par le panneau de XFCE&#x202f;: employez-le sans --json ni --follow</translation>
+    </message>
+    <message>
+        <source>--changed-from needs a value: the line shown now</source>
+        <translation>--changed-from demande une valeur&#x202f;: la ligne montrée maintenant</translation>
+    </message>
+    <message>
+        <source>--changed-from waits for the next line: use it without %1</source>
+        <translation>--changed-from attend la ligne suivante&#x202f;: utilisez-la sans %1</translation>
     </message>
 </context>
 <context>

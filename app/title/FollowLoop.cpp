@@ -104,6 +104,16 @@ FollowLoop::~FollowLoop() = default;
 
 int FollowLoop::run()
 {
+    return loop(std::nullopt, false);
+}
+
+int FollowLoop::runUntilChanged(const std::string& shown)
+{
+    return loop(shown, true);
+}
+
+int FollowLoop::loop(std::optional<std::string> shown, bool once)
+{
     sigset_t stops;
     sigemptyset(&stops);
     for (const int stop : {SIGINT, SIGTERM, SIGHUP}) {
@@ -128,7 +138,6 @@ int FollowLoop::run()
         }
     }
 
-    std::optional<std::string> shown;
     using SteadyTime = std::chrono::steady_clock::time_point;
     SteadyTime settleAt = SteadyTime::max(); // max: nothing waiting to settle
     bool settingsChanged = false;
@@ -150,6 +159,9 @@ int FollowLoop::run()
         if (line != shown) {
             if (!LineOutput::write(m_output, line)) {
                 return LineOutput::failureStatus();
+            }
+            if (once) {
+                return 0;
             }
             shown = line;
         }

@@ -5,6 +5,8 @@
 #include "calendar/Instant.h"
 
 #include <memory>
+#include <optional>
+#include <string>
 
 class TitleSource;
 
@@ -35,8 +37,14 @@ public:
     // Runs until the reader goes away or SIGINT, SIGTERM or SIGHUP arrives, then returns 0; 1
     // when the output fails otherwise or the loop cannot be set up, after saying why on stderr.
     int run();
+    // Prints the first line that reads otherwise than `shown` (at once when the present one
+    // does), then returns 0; ends as run() does otherwise. The caller's line, not the moment it
+    // was read, is the reference: a change between two calls is never missed.
+    int runUntilChanged(const std::string& shown);
 
 private:
+    int loop(std::optional<std::string> shown, bool once);
+
     TitleSource& m_source;
     int m_output;
     std::unique_ptr<Clock> m_systemClock;

@@ -97,6 +97,13 @@ ParsedTitleOptions parse(const std::vector<std::string>& arguments)
         const std::string_view name = argument.substr(0, equals);
         const std::string_view attached = hasAttached ? argument.substr(equals + 1) : std::string_view{};
 
+        if (name == "--changed-from") {
+            if (!hasAttached && index + 1 >= arguments.size()) {
+                return failure(Messages::tr("--changed-from needs a value: the line shown now"));
+            }
+            options.changedFrom = std::string{hasAttached ? attached : std::string_view{arguments[++index]}};
+            continue;
+        }
         if (name == "--format" || name == "--leap-rule" || name == "--at") {
             std::string_view value;
             if (hasAttached) {
@@ -160,6 +167,11 @@ ParsedTitleOptions parse(const std::vector<std::string>& arguments)
     }
     if (options.genmon && (options.json || options.follow)) {
         return failure(Messages::tr("--genmon is read once a run by XFCE's panel: use it without --json and --follow"));
+    }
+    if (options.changedFrom && (options.at || options.follow || options.genmon)) {
+        const char* other = options.at ? "--at" : options.follow ? "--follow" : "--genmon";
+        return failure(Messages::tr("--changed-from waits for the next line: use it without %1")
+                           .arg(QLatin1String(other)));
     }
     return parsed;
 }

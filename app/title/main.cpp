@@ -38,7 +38,7 @@ std::string usage()
     }
     const QString text =
         Help::tr("Usage: quintaval-title [--format FORMAT] [--leap-rule RULE] [--at DATE]\n"
-                 "                       [--json | --genmon] [--follow]\n"
+                 "                       [--json | --genmon] [--follow | --changed-from LINE]\n"
                  "\n"
                  "Prints Quintaval's status-bar title for the present moment: the day in the French\n"
                  "Republican calendar and the time in decimal time (10 hours of 100 minutes).\n"
@@ -58,6 +58,12 @@ std::string usage()
                  "                     midnight; also when the clock is set, the time zone or the\n"
                  "                     chosen format or leap-year rule changes. Ends quietly when its\n"
                  "                     reader goes away.\n"
+                 "  --changed-from LINE\n"
+                 "                     print the line once it reads otherwise than LINE, then exit:\n"
+                 "                     at once when it already does, else at its next change, on the\n"
+                 "                     same wake-ups as --follow. For panels that run the command\n"
+                 "                     again each time it ends, passing the line they show (Quintaval's\n"
+                 "                     Plasma widget does): no change is missed between two runs.\n"
                  "  --json             print waybar's JSON object instead: \"text\" (the title),\n"
                  "                     \"tooltip\" (the full date, the day of the décade, the decimal\n"
                  "                     time, the day's plant, animal, tool or mineral and the leap-year\n"
@@ -132,6 +138,9 @@ int main(int argc, char* argv[])
     TitleSource source(options);
     if (options.follow) {
         return FollowLoop(source, STDOUT_FILENO).run();
+    }
+    if (options.changedFrom) {
+        return FollowLoop(source, STDOUT_FILENO).runUntilChanged(*options.changedFrom);
     }
     return LineOutput::write(STDOUT_FILENO, source.line(options.at.value_or(currentInstant())))
                ? 0

@@ -157,6 +157,16 @@ void DropDown::openUnderClick(std::optional<QPoint> hint, bool toggle)
 
 void DropDown::reopen()
 {
+    // Asked from the bar itself: a Plasma panel's applet opens the panel by starting the program,
+    // and the pointer is still on the applet, in the room the bar keeps for itself.
+    if (PanelPlacement::pointerFollowsClicks()) {
+        const QPoint pointer = QCursor::pos();
+        if (const QScreen* screen = QGuiApplication::screenAt(pointer);
+            screen && !availableOn(*screen).contains(pointer)) {
+            present(anchorFor(pointer, pointer), false);
+            return;
+        }
+    }
     if (m_hasAnchor) {
         present(m_anchor, false);
         return;

@@ -44,7 +44,8 @@ public:
     // For a click the status bar reports at `hint` (none: wherever the pointer is): finds the bar's
     // edge and opens the drop-down there, or closes it when `toggle` and it is open.
     void openUnderClick(std::optional<QPoint> hint, bool toggle);
-    // Where it was last opened, or under the top right corner before the first click.
+    // Under the pointer when it is on a bar (an applet there asked), else where it was last
+    // opened, or under the top right corner before the first click.
     void reopen();
     // As an ordinary window, for desktops with no status bar to hang it from.
     void showAsWindow();

@@ -65,7 +65,8 @@ public:
     // The status item's menu: open the panel, copy, settings, quit.
     QList<QAction*> menuActions() const { return m_menuActions; }
     // Opens the panel where the user will look for it: under the status item when there is one
-    // (at the last place it was clicked), as a window otherwise.
+    // (under the applet clicked when the pointer is on a bar, else at the last place the item was
+    // clicked), as a window otherwise.
     void openPanel();
     void openSettings();
 

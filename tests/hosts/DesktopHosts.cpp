@@ -2,10 +2,13 @@
 #include "tests/hosts/DesktopHosts.h"
 
 #include <QColor>
+#include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusInterface>
 #include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -132,6 +135,116 @@ bool hostMenuWindow(DesktopSession& session, const QString& windowClass, QSize s
     }
     return false;
 }
+
+// Reads the accessibility tree that the session's programs publish on the AT-SPI bus, as a
+// screen reader does.
+class AccessibilityBus
+{
+public:
+    struct Found
+    {
+        QString name;
+        QString description;
+        QRect extents;
+    };
+
+    // The first object of `application` named one of `names`, with its place on the screen.
+    static std::optional<Found> find(const QString& application, const QStringList& names)
+    {
+        const QDBusMessage address = QDBusConnection::sessionBus().call(
+            QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+                                           QStringLiteral("org.a11y.Bus"), QStringLiteral("GetAddress")));
+        if (address.type() != QDBusMessage::ReplyMessage || address.arguments().isEmpty()) {
+            return std::nullopt;
+        }
+        const QDBusConnection bus =
+            QDBusConnection::connectToBus(address.arguments().first().toString(), QStringLiteral("accessibility"));
+        // Breadth first from the desktop's root, which lists the applications; bounded, as a
+        // tree that grows while it is read could be endless.
+        QList<Node> queue;
+        for (const Node& candidate : children(
+                 bus, {QStringLiteral("org.a11y.atspi.Registry"), QStringLiteral("/org/a11y/atspi/accessible/root")})) {
+            if (text(bus, candidate, QStringLiteral("Name")) == application) {
+                queue.append(candidate);
+            }
+        }
+        for (int read = 0; read < queue.size() && read < 5000; ++read) {
+            const Node node = queue.at(read);
+            const QString nodeName = text(bus, node, QStringLiteral("Name"));
+            if (read > 0 && names.contains(nodeName)) {
+                return Found{nodeName, text(bus, node, QStringLiteral("Description")), extents(bus, node)};
+            }
+            queue.append(children(bus, node));
+        }
+        return std::nullopt;
+    }
+
+private:
+    struct Node
+    {
+        QString service;
+        QString path;
+    };
+
+    static QDBusMessage call(const QDBusConnection& bus, const Node& node, const QString& interface,
+                             const QString& method, const QVariantList& arguments = {})
+    {
+        QDBusMessage message = QDBusMessage::createMethodCall(node.service, node.path, interface, method);
+        message.setArguments(arguments);
+        return bus.call(message, QDBus::Block, 2000);
+    }
+
+    static QList<Node> children(const QDBusConnection& bus, const Node& node)
+    {
+        const QDBusMessage reply =
+            call(bus, node, QStringLiteral("org.a11y.atspi.Accessible"), QStringLiteral("GetChildren"));
+        QList<Node> found;
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+            return found;
+        }
+        const QDBusArgument list = reply.arguments().first().value<QDBusArgument>();
+        list.beginArray();
+        while (!list.atEnd()) {
+            Node child;
+            QDBusObjectPath path;
+            list.beginStructure();
+            list >> child.service >> path;
+            list.endStructure();
+            child.path = path.path();
+            found.append(child);
+        }
+        list.endArray();
+        return found;
+    }
+
+    static QString text(const QDBusConnection& bus, const Node& node, const QString& property)
+    {
+        const QDBusMessage reply = call(bus, node, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                        QStringLiteral("Get"), {QStringLiteral("org.a11y.atspi.Accessible"), property});
+        return reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
+                   ? qvariant_cast<QDBusVariant>(reply.arguments().first()).variant().toString()
+                   : QString();
+    }
+
+    static QRect extents(const QDBusConnection& bus, const Node& node)
+    {
+        // In screen coordinates (ATSPI_COORD_TYPE_SCREEN).
+        const QDBusMessage reply = call(bus, node, QStringLiteral("org.a11y.atspi.Component"),
+                                        QStringLiteral("GetExtents"), {QVariant::fromValue(0u)});
+        if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+            return {};
+        }
+        int x = 0;
+        int y = 0;
+        int width = 0;
+        int height = 0;
+        const QDBusArgument box = reply.arguments().first().value<QDBusArgument>();
+        box.beginStructure();
+        box >> x >> y >> width >> height;
+        box.endStructure();
+        return {x, y, width, height};
+    }
+};
 
 // A host whose bar and menus are X windows of its own class, and whose item is seen on the screen.
 class WindowedBarHost : public DesktopHost
@@ -715,6 +828,15 @@ public:
         environment.insert(QStringLiteral("KDE_FULL_SESSION"), QStringLiteral("true"));
         environment.insert(QStringLiteral("KDE_SESSION_VERSION"), QStringLiteral("5"));
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        // Commands of the user's own, as Debian's ~/.profile puts them on the path.
+        environment.insert(QStringLiteral("PATH"), environment.value(QStringLiteral("HOME")) +
+                                                       QStringLiteral("/.local/bin:") +
+                                                       environment.value(QStringLiteral("PATH")));
+        // The accessibility bus, through which the tests read what the applets draw.
+        environment.insert(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
+        session.spawn(QStringLiteral("/usr/libexec/at-spi-bus-launcher"), {QStringLiteral("--launch-immediately")},
+                      environment);
+        m_environment = environment;
         session.spawn(QStringLiteral("kwin_x11"), {}, environment);
         startServices(session, QStringLiteral("org.kde.ActivityManager"), environment);
         startServices(session, QStringLiteral("org.kde.kglobalaccel"), environment);
@@ -744,6 +866,52 @@ public:
     // Plasma 5 runs on Qt 5, whose screens are RandR's outputs.
     bool seesRandrMonitors() const override { return false; }
 
+    bool addApplet(DesktopSession&, const QString& package, const QHash<QString, QByteArray>& programs) override
+    {
+        const QString folder = m_environment.value(QStringLiteral("HOME")) + QStringLiteral("/.local/bin/");
+        for (auto program = programs.cbegin(); program != programs.cend(); ++program) {
+            if (!writeFile(folder + program.key(), program.value()) ||
+                !QFile::setPermissions(folder + program.key(),
+                                       QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) {
+                return false;
+            }
+        }
+        int status = -1;
+        const QString installed = commandOutput(
+            QStringLiteral("kpackagetool5"),
+            {QStringLiteral("--type"), QStringLiteral("Plasma/Applet"), QStringLiteral("--install"), package}, &status,
+            m_environment);
+        if (status != 0) {
+            qWarning("kpackagetool5: %s", qPrintable(installed));
+            return false;
+        }
+        // Next to the launcher, away from the tray at the panel's other end.
+        m_appletId = QFileInfo(package).fileName();
+        const QString added = shellScript(QStringLiteral("const applet = panels()[0].addWidget('%1');"
+                                                         "applet.index = 1; print(applet.type);")
+                                              .arg(m_appletId));
+        if (!added.contains(m_appletId)) {
+            qWarning("plasmashell added no applet: %s", qPrintable(added));
+            return false;
+        }
+        return true;
+    }
+
+    void removeApplet(DesktopSession&) override
+    {
+        shellScript(QStringLiteral("for (const applet of panels()[0].widgets('%1')) applet.remove();").arg(m_appletId));
+    }
+
+    std::optional<ItemView> applet(DesktopSession& session, const QStringList& expected) override
+    {
+        const auto found = AccessibilityBus::find(QStringLiteral("plasmashell"), expected);
+        const auto bar = edgeBar(session, QStringLiteral("^plasmashell$"), m_layout);
+        if (!found || !bar || !bar->contains(found->extents.center())) {
+            return std::nullopt;
+        }
+        return ItemView{found->extents, *bar, -1, found->name, found->description};
+    }
+
     bool dropItem(DesktopSession&) override { return watcherModule(QStringLiteral("unloadModule")); }
 
     // The watcher module reloaded, as kded does when it restarts: the bar stays, the items and the
@@ -759,6 +927,19 @@ protected:
     QProcess* startPanel(DesktopSession&) override { return nullptr; }
 
 private:
+    // What plasmashell's scripting interface prints for `script` (the desktop's own scripting, as
+    // its layout templates use), or the error.
+    static QString shellScript(const QString& script)
+    {
+        QDBusInterface shell(QStringLiteral("org.kde.plasmashell"), QStringLiteral("/PlasmaShell"),
+                             QStringLiteral("org.kde.PlasmaShell"));
+        const QDBusMessage reply = shell.call(QStringLiteral("evaluateScript"), script);
+        return reply.arguments().isEmpty() ? reply.errorMessage() : reply.arguments().first().toString();
+    }
+
+    QProcessEnvironment m_environment;
+    QString m_appletId;
+
     // The watcher is a module of kded; unloaded, it leaves the bus, as when kded goes.
     static bool watcherModule(const QString& method)
     {

@@ -3,6 +3,7 @@
 
 #include "tests/hosts/DesktopSession.h"
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QRect>
@@ -56,6 +57,7 @@ struct ItemView
     QRect bar;                    // the bar that holds it
     int emojis = -1;              // month emoji drawn in and beside the item
     std::optional<QString> label; // the text beside it, where the host lets us read it
+    QString description = {};     // what it tells a screen reader besides, where the host lets us read it
 };
 
 // One real status-bar host: how to start it headless in a layout, where it shows our item and its
@@ -109,6 +111,19 @@ public:
     // Whether the host takes its monitors from RandR's monitors, which the tests cut the virtual
     // screen into, rather than from its outputs alone (the virtual screen has one).
     virtual bool seesRandrMonitors() const { return true; }
+
+    // Puts `programs` (name: the script's text) where the host's applets find commands (its user's
+    // ~/.local/bin), installs the applet package at `package` as its user would and adds the applet
+    // to the bar: false where the host takes no applet of ours.
+    virtual bool addApplet(DesktopSession&, const QString& /*package*/, const QHash<QString, QByteArray>& /*programs*/)
+    {
+        return false;
+    }
+    // Takes the applet off the bar again, leaving the bar as the other checks know it.
+    virtual void removeApplet(DesktopSession&) {}
+    // Our applet as the host shows it, read through the host's accessibility tree: its place, its
+    // bar, and its text as the label; none while it shows no text or one other than `expected`.
+    virtual std::optional<ItemView> applet(DesktopSession&, const QStringList& /*expected*/) { return std::nullopt; }
 
 protected:
     HostLayout m_layout;

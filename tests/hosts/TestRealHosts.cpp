@@ -16,7 +16,10 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
@@ -54,6 +57,7 @@ private Q_SLOTS:
     void toolTipHoldsTheFullDateAndTime_data();
     void toolTipHoldsTheFullDateAndTime();
     void everyCallOfTheHostIsAnswered();
+    void appletShowsTheTitleAndOpensThePanelUnderIt();
     void barRestartBringsTheItemBackOnce();
     void panelFollowsTheDarkDesktop();
     void droppedItemIsReportedAndFallsBack();
@@ -68,6 +72,8 @@ private:
     QString panelWindow() const;
     void save(const QString& suffix);
     bool openPanel();
+    QString placementProblem(const QRect& opened, QPoint click, const QRect& bar) const;
+    QString titleNow(const QStringList& arguments = {}) const;
 
     std::unique_ptr<DesktopHost> m_host;
     std::unique_ptr<DesktopSession> m_session;
@@ -248,12 +254,16 @@ void TestRealHosts::activationOpensThePanelUnderTheClick()
     const QPoint click = m_item->item.center();
     QVERIFY2(openPanel(), "no panel after a click on the item");
     QThread::msleep(300);
-    const QRect opened = *panel();
     save(QStringLiteral("-panel"));
+    const QString problem = placementProblem(*panel(), click, m_item->bar);
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+}
 
+// Why the panel at `opened` does not hang from `bar` by the click at `click`; empty when it does.
+QString TestRealHosts::placementProblem(const QRect& opened, QPoint click, const QRect& bar) const
+{
     // Its distance from the bar, across the bar: 0 where it touches it, below 0 over it. The
     // desktop tells how much room its bars take, on every monitor and at every scale.
-    const QRect bar = m_item->bar;
     const HostLayout& layout = m_host->layout();
     int gap = 0;
     switch (layout.edge) {
@@ -274,17 +284,22 @@ void TestRealHosts::activationOpensThePanelUnderTheClick()
         return QStringLiteral("%1,%2 %3x%4").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
     };
     qInfo("panel at %s, bar at %s: %d px from the bar", qPrintable(text(opened)), qPrintable(text(bar)), gap);
-    QVERIFY2(gap == 0, qPrintable(QStringLiteral("%1 px from the bar").arg(gap)));
+    if (gap != 0) {
+        return QStringLiteral("%1 px from the bar").arg(gap);
+    }
     // Whole, on the bar's monitor.
     const QRect monitor = layout.barMonitorGeometry();
-    QVERIFY2(monitor.contains(opened),
-             qPrintable(QStringLiteral("panel at %1 on a monitor at %2").arg(text(opened), text(monitor))));
+    if (!monitor.contains(opened)) {
+        return QStringLiteral("panel at %1 on a monitor at %2").arg(text(opened), text(monitor));
+    }
     // Beside the click along the bar, which also covers a panel kept flush with the monitor's
     // edge the click is near (the panel is shorter than the bar).
     const bool besideTheClick = layout.vertical() ? opened.top() <= click.y() && click.y() <= opened.bottom()
                                                   : opened.left() <= click.x() && click.x() <= opened.right();
-    QVERIFY2(besideTheClick,
-             qPrintable(QStringLiteral("panel at %1, click at %2,%3").arg(text(opened)).arg(click.x()).arg(click.y())));
+    if (!besideTheClick) {
+        return QStringLiteral("panel at %1, click at %2,%3").arg(text(opened)).arg(click.x()).arg(click.y());
+    }
+    return {};
 }
 
 void TestRealHosts::openPanelHasTheKeyboard()
@@ -474,6 +489,113 @@ void TestRealHosts::everyCallOfTheHostIsAnswered()
         errors.append(match.next().captured());
     }
     QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+}
+
+// The title quintaval-title prints now, by the running program's settings.
+QString TestRealHosts::titleNow(const QStringList& arguments) const
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), m_session->filePath(QStringLiteral("quintaval/config")));
+    return commandOutput(QStringLiteral(QUINTAVAL_TITLE_PROGRAM), arguments, nullptr, environment).trimmed();
+}
+
+void TestRealHosts::appletShowsTheTitleAndOpensThePanelUnderIt()
+{
+    // Where the tray draws icons only, our applet draws the title in the bar: the one
+    // quintaval-title prints, by the program's settings. It runs on the clock (the program's is
+    // faked, the applet's is not), so the title is read before and after each look.
+    QVERIFY(m_item);
+    if (panel()) {
+        m_host->key(*m_session, QStringLiteral("Escape"));
+        QVERIFY(waitUntil([this] { return !panel().has_value(); }, 3000));
+    }
+    const QString home = m_session->filePath(QStringLiteral("quintaval"));
+    // As in a session, the applet's commands share the program's settings and runtime folder.
+    const QByteArray environment = "#!/bin/sh\nexport XDG_CONFIG_HOME='" + home.toUtf8() +
+                                   "/config' XDG_RUNTIME_DIR='" + home.toUtf8() + "/runtime'\nexec ";
+    const QHash<QString, QByteArray> programs{
+        {QStringLiteral("quintaval-title"), environment + "'" QUINTAVAL_TITLE_PROGRAM "' \"$@\"\n"},
+        {QStringLiteral("quintaval"), environment + "'" QUINTAVAL_PROGRAM "' \"$@\"\n"}};
+    if (!m_host->addApplet(*m_session, QStringLiteral(QUINTAVAL_PLASMA_APPLET), programs)) {
+        QSKIP("this host takes no applet of ours");
+    }
+    // Its emoji would count as a second item's in the checks that follow.
+    const auto removeApplet = qScopeGuard([this] {
+        m_host->removeApplet(*m_session);
+        waitUntil([this] { return m_host->item(*m_session).value_or(ItemView{}).emojis == 1; }, 5000);
+    });
+    std::optional<ItemView> shown;
+    const auto showsTheTitle = [&] {
+        const QString before = titleNow();
+        shown = m_host->applet(*m_session, {before, titleNow()});
+        return shown.has_value();
+    };
+    QVERIFY2(waitUntil(showsTheTitle, 15000, 250),
+             qPrintable(QStringLiteral("the applet does not show ") + titleNow()));
+    qInfo("applet at %d,%d %dx%d: %s", shown->item.x(), shown->item.y(), shown->item.width(), shown->item.height(),
+          qPrintable(*shown->label));
+    save(QStringLiteral("-applet"));
+
+    // A new format chosen shows at once, not at the next decimal minute.
+    QFile settings(home + QStringLiteral("/config/Quintaval/Quintaval.conf"));
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray chosen = settings.readAll();
+    settings.close();
+    const QString format = titleNow({QStringLiteral("--format"), QStringLiteral("date")}) == *shown->label
+                               ? QStringLiteral("decimalTime")
+                               : QStringLiteral("date");
+    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    settings.write("[General]\nmenuBarFormat=" + format.toUtf8() + '\n');
+    settings.close();
+    QElapsedTimer sinceChosen;
+    sinceChosen.start();
+    const bool followed = waitUntil(showsTheTitle, 3000, 100);
+    const qint64 followedAfter = sinceChosen.elapsed();
+    QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    settings.write(chosen);
+    settings.close();
+    QVERIFY2(followed, qPrintable(QStringLiteral("the applet did not take the format %1 in").arg(format)));
+    qInfo("%s shown %lld ms after it was chosen: %s", qPrintable(format), followedAfter, qPrintable(*shown->label));
+
+    // Its tooltip, read as the pointer comes over it, is the full one (of that moment: every one
+    // since is kept, as a decimal minute may end before it is compared).
+    const auto toolTipNow = [this] {
+        return QJsonDocument::fromJson(titleNow({QStringLiteral("--json")}).toUtf8())
+            .object()
+            .value(QStringLiteral("tooltip"))
+            .toString();
+    };
+    QStringList toolTips{toolTipNow()};
+    m_session->xdotool({QStringLiteral("mousemove"), QString::number(shown->item.center().x()),
+                        QString::number(shown->item.center().y())});
+    const bool toolTipShown = waitUntil(
+        [&] {
+            const bool seen = showsTheTitle();
+            toolTips << toolTipNow();
+            return seen && toolTips.contains(shown->description);
+        },
+        3000, 100);
+    QThread::msleep(500);
+    save(QStringLiteral("-applet-tooltip"));
+    QVERIFY2(toolTipShown,
+             qPrintable(QStringLiteral("tooltip \"%1\", not \"%2\"").arg(shown->description, toolTips.last())));
+
+    // A click opens the panel under the applet, away from where the tray's item was last clicked.
+    const QPoint click = shown->item.center();
+    m_host->click(*m_session, click, 1);
+    QVERIFY2(waitUntil([this] { return panel().has_value(); }, 5000), "no panel after a click on the applet");
+    QThread::msleep(300);
+    save(QStringLiteral("-applet-panel"));
+    const QString problem = placementProblem(*panel(), click, shown->bar);
+    // A second click closes it, as on the tray's item, and does not open it again.
+    m_host->click(*m_session, click, 1);
+    const bool closed = waitUntil([this] { return !panel().has_value(); }, 3000);
+    const bool reopened = closed && waitUntil([this] { return panel().has_value(); }, 1500);
+    if (panel()) {
+        m_host->key(*m_session, QStringLiteral("Escape"));
+    }
+    QVERIFY2(problem.isEmpty(), qPrintable(problem));
+    QVERIFY2(closed && !reopened, closed ? "the panel opened again" : "a second click left the panel open");
 }
 
 void TestRealHosts::barRestartBringsTheItemBackOnce()

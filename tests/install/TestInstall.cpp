@@ -139,6 +139,8 @@ void TestInstall::onlyTheProgramsAndThePluginInstall()
              QStringList{QStringLiteral("libQuintavalWidgetExtension.so")});
     QCOMPARE(sortedEntries(installed(QStringLiteral("share/applications"))),
              (QStringList{QStringLiteral("quintaval-widgets.desktop"), QStringLiteral("quintaval.desktop")}));
+    QCOMPARE(sortedEntries(installed(QStringLiteral("share/plasma/plasmoids"))),
+             QStringList{QStringLiteral("io.github.quintaval.title")});
 }
 
 void TestInstall::desktopFilesPassTheValidators()
@@ -160,6 +162,15 @@ void TestInstall::desktopFilesPassTheValidators()
     QFile metainfoFile(metainfoPath);
     QVERIFY(metainfoFile.open(QIODevice::ReadOnly));
     QVERIFY(metainfoFile.readAll().contains("<project_license>GPL-3.0-or-later</project_license>"));
+    // Plasma's own package tool finds the installed applet where the desktop looks, and reads it.
+    const Run applet = run(QStringLiteral("env"),
+                           {QStringLiteral("XDG_DATA_DIRS=") + installed(QStringLiteral("share")),
+                            QStringLiteral("XDG_DATA_HOME=") + m_work.filePath(QStringLiteral("data")),
+                            QStringLiteral("kpackagetool5"), QStringLiteral("--type"), QStringLiteral("Plasma/Applet"),
+                            QStringLiteral("--show"), QStringLiteral("io.github.quintaval.title")});
+    QVERIFY2(applet.exitCode == 0 && applet.errors.contains("Name : Quintaval") &&
+                 applet.errors.contains(installed(QStringLiteral("share/plasma/plasmoids")).toUtf8()),
+             applet.errors.constData());
     // The whole tree: the metainfo's launcher and icon must be the installed ones.
     const Run tree = run(QStringLiteral("appstreamcli"),
                          {QStringLiteral("validate-tree"), QStringLiteral("--no-net"), m_prefix.path()});

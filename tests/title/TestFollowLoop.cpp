@@ -16,6 +16,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <array>
 #include <atomic>
 #include <optional>
 #include <thread>
@@ -85,6 +86,8 @@ class TestFollowLoop : public QObject
 private Q_SLOTS:
     void clockSetIsFollowedAtOnce_data();
     void clockSetIsFollowedAtOnce();
+    void changedFromPrintsTheFirstLineNotShownThenEnds_data();
+    void changedFromPrintsTheFirstLineNotShownThenEnds();
 };
 
 void TestFollowLoop::clockSetIsFollowedAtOnce_data()
@@ -137,6 +140,47 @@ void TestFollowLoop::clockSetIsFollowedAtOnce()
         QCOMPARE(nextLine(), titleAt(then));
     }
     QCOMPARE(end(), 0);
+}
+
+void TestFollowLoop::changedFromPrintsTheFirstLineNotShownThenEnds_data()
+{
+    QTest::addColumn<int>("shownMinutesAgo"); // decimal minutes before the start the caller's line is of
+
+    QTest::newRow("the line shown is the present one: waits") << 0;
+    QTest::newRow("changed between two runs: at once") << 1;
+}
+
+void TestFollowLoop::changedFromPrintsTheFirstLineNotShownThenEnds()
+{
+    QFETCH(int, shownMinutesAgo);
+    const Instant start = localInstant(2026, 12, 7, 10, 40);
+    SteppedClock clock(start);
+    TitleSource source(TitleOptions{MenuBarFormat::dateAndTime});
+    int output[2] = {-1, -1};
+    QCOMPARE(::pipe2(output, O_CLOEXEC | O_NONBLOCK), 0);
+    const auto closeOutput = qScopeGuard([&output] { ::close(output[1]); });
+    const Instant shownAt = start - std::chrono::milliseconds{86400} * shownMinutesAgo;
+    FollowLoop loop(source, output[1], &clock);
+    std::atomic<int> status{-1};
+    std::thread running([&] { status = loop.runUntilChanged(titleAt(shownAt).toStdString()); });
+    // Still waiting when a check failed, it ends as its reader goes.
+    const auto join = qScopeGuard([&] {
+        ::close(output[0]);
+        running.join();
+    });
+
+    Instant expected = start;
+    if (shownMinutesAgo == 0) {
+        QTRY_COMPARE(clock.m_armings.load(), 1); // asleep, having printed nothing
+        std::array<char, 256> nothing{};
+        QCOMPARE(::read(output[0], nothing.data(), nothing.size()), -1);
+        expected = start + std::chrono::hours{2};
+        clock.set(expected);
+    }
+    QTRY_COMPARE(status.load(), 0); // ended by itself, the pipe still open
+    std::array<char, 256> printed{};
+    const ssize_t count = ::read(output[0], printed.data(), printed.size());
+    QCOMPARE(QString::fromUtf8(printed.data(), count), titleAt(expected) + QLatin1Char('\n'));
 }
 
 QTEST_GUILESS_MAIN(TestFollowLoop)

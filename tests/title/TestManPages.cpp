@@ -64,7 +64,7 @@ void TestManPages::pageHasEveryOption_data()
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("count");
-    QTest::newRow("quintaval-title(1)") << TITLE_PROGRAM << "quintaval-title.1" << 8;
+    QTest::newRow("quintaval-title(1)") << TITLE_PROGRAM << "quintaval-title.1" << 9;
     QTest::newRow("quintaval-date(1)") << DATE_PROGRAM << "quintaval-date.1" << 5;
 }
 

@@ -594,6 +594,10 @@ void TestTitleCommand::refusesBadInput_data()
     QTest::newRow("empty format") << QStringList{"--format="} << "unknown format ''" << QString();
     QTest::newRow("value for a switch") << QStringList{"--json=yes"} << "--json takes no value" << QString();
     QTest::newRow("genmon and json") << QStringList{"--genmon", "--json"} << "--genmon is read once a run" << QString();
+    QTest::newRow("changed-from without value")
+        << QStringList{"--changed-from"} << "--changed-from needs a value" << QString();
+    QTest::newRow("changed-from while following")
+        << QStringList{"--follow", "--changed-from="} << "--changed-from waits for the next line" << QString();
 }
 
 void TestTitleCommand::refusesBadInput()

@@ -12,11 +12,11 @@
 // What quintaval-title was asked to do.
 struct TitleOptions
 {
-    std::optional<MenuBarFormat> format; // none: the one stored in the settings
-    std::optional<LeapRule> leapRule;    // none: the one stored in the settings
-    std::optional<Instant> at;           // none: the present instant
+    std::optional<MenuBarFormat> format = {}; // none: the one stored in the settings
+    std::optional<LeapRule> leapRule = {};    // none: the one stored in the settings
+    std::optional<Instant> at = {};           // none: the present instant
     // The line a bar shows now: print the next one that differs, then exit.
-    std::optional<std::string> changedFrom;
+    std::optional<std::string> changedFrom = {};
     bool follow = false;
     bool json = false;
     bool genmon = false; // XFCE's genmon plugin's text instead of a line

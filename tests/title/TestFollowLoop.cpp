@@ -106,7 +106,7 @@ void TestFollowLoop::clockSetIsFollowedAtOnce()
     QFETCH(int, thenOnArmingHours);
     const Instant start = localInstant(2026, 12, 7, 10, 40);
     SteppedClock clock(start);
-    TitleSource source(TitleOptions{.format = MenuBarFormat::dateAndTime, .leapRule = {}, .at = {}});
+    TitleSource source(TitleOptions{MenuBarFormat::dateAndTime});
     int output[2] = {-1, -1};
     QCOMPARE(::pipe2(output, O_CLOEXEC), 0);
     FollowLoop loop(source, output[1], &clock);

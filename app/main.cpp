@@ -31,6 +31,7 @@
 #include "common/SingleInstance.h"
 
 #include <QApplication>
+#include <QTimer>
 
 #include <cstdio>
 #include <memory>
@@ -105,6 +106,11 @@ int main(int argc, char* argv[])
                             *clock, *resources, clipboard, modifiers, *workArea, inputFocus, pointer});
 
     statusItem.start();
+    // Started by a click on something of the desktop's own (a Plasma widget, XFCE's generic
+    // monitor): the panel opens as it would have in a running program.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--open-panel"))) {
+        QTimer::singleShot(0, &quintaval, &QuintavalApp::openPanel);
+    }
 
     QObject::connect(&instance, &SingleInstance::requested, &quintaval, &QuintavalApp::openPanel);
     QObject::connect(&quintaval, &QuintavalApp::quitRequested, &application, &QCoreApplication::quit);

@@ -14,10 +14,11 @@
 // for quintaval-title's cheap path; the full program makes it the same way.
 namespace GenmonText {
 
-// A click starts Quintaval, or, when it runs, opens its panel: a second start asks the first.
-inline constexpr char clickCommand[] = "quintaval";
+// A click opens Quintaval's panel, starting the program first where it does not run yet (a
+// second start asks the first).
+inline constexpr char clickCommand[] = "quintaval --open-panel";
 
-// "<txt>title</txt><tool>tooltip</tool><txtclick>quintaval</txtclick>" for `now`, the texts
+// "<txt>title</txt><tool>tooltip</tool><txtclick>quintaval --open-panel</txtclick>" for `now`, the texts
 // escaped for the Pango markup the plugin shows them with.
 std::string render(Instant now, MenuBarFormat format, LeapRule rule, SourceTexts::Translate lookUp);
 

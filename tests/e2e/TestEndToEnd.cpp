@@ -124,7 +124,7 @@ public:
             }
         }
         m_process.setProcessEnvironment(environment);
-        m_process.start(QStringLiteral(QUINTAVAL_PROGRAM), {});
+        m_process.start(QStringLiteral(QUINTAVAL_PROGRAM), m_arguments);
         QVERIFY(m_process.waitForStarted());
     }
 
@@ -139,6 +139,7 @@ public:
 
     QProcess& process() { return m_process; }
 
+    void setArguments(const QStringList& arguments) { m_arguments = arguments; }
     // Set for the next start; a null value takes the variable away.
     void setVariable(const QString& name, const QString& value) { m_variables.emplace_back(name, value); }
 
@@ -155,6 +156,7 @@ private:
     QString m_instant;
     QProcess m_process;
     std::vector<std::pair<QString, QString>> m_variables;
+    QStringList m_arguments;
 };
 
 // A session bus of a test's own, to be taken away under the program.
@@ -211,6 +213,7 @@ private Q_SLOTS:
     void cleanup();
     void titlePanelCopySettingsSecondStartAndQuit();
     void dateFormatFromThePreferences();
+    void openPanelAtTheFirstStart();
     void withoutAnyTrayThePanelIsAWindow();
     void signalsEndTheProgramCleanly_data();
     void signalsEndTheProgramCleanly();
@@ -335,6 +338,19 @@ void TestEndToEnd::dateFormatFromThePreferences()
     QVERIFY(!key.isEmpty());
     QCOMPARE(waitForLabel(key, QStringLiteral("15 Frim.")).value(QStringLiteral("label")).toString(),
              QStringLiteral("15 Frim."));
+}
+
+// A launcher of the desktop's own (a Plasma widget, XFCE's generic monitor) may start the program
+// with its click: the panel opens then too.
+void TestEndToEnd::openPanelAtTheFirstStart()
+{
+    QVERIFY(m_host->start());
+    const QTemporaryDir home;
+    Quintaval quintaval(home);
+    quintaval.setArguments({QStringLiteral("--open-panel")});
+    quintaval.start();
+    QVERIFY(!waitForItem().isEmpty());
+    QVERIFY2(waitForWindow(QStringLiteral("Quintaval")), "no panel after a start with --open-panel");
 }
 
 // With no status bar and no tray, the program says so and puts up nothing by itself (a window that

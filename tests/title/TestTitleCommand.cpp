@@ -400,7 +400,7 @@ void TestTitleCommand::genmonFrontMatchesTheFullProgram()
     const ProgramRun genmon = program.runAs(QStringLiteral(TITLE_PROGRAM), arguments, clock, environment);
     QCOMPARE(genmon.exitCode, 0);
     static const QRegularExpression shape(
-        QStringLiteral("^<txt>([^<]*)</txt><tool>([^<]*)</tool><txtclick>quintaval</txtclick>\n$"));
+        QStringLiteral("^<txt>([^<]*)</txt><tool>([^<]*)</tool><txtclick>quintaval --open-panel</txtclick>\n$"));
     const QRegularExpressionMatch parts = shape.match(genmon.output);
     QVERIFY2(parts.hasMatch(), qPrintable(genmon.output));
     QStringList json = arguments;

@@ -41,7 +41,7 @@ Item {
 
     function openPanel() {
         // Out of plasmashell's session and pipes: a quintaval started here outlives the applet.
-        commands.connectSource("setsid -f quintaval </dev/null >/dev/null 2>&1");
+        commands.connectSource("setsid -f quintaval --open-panel </dev/null >/dev/null 2>&1");
     }
 
     Plasmoid.preferredRepresentation: Plasmoid.compactRepresentation

@@ -3,8 +3,8 @@
 // quintaval-title does the work, in the format chosen in Quintaval's settings: each run is handed
 // the line shown, waits until the title reads otherwise, prints it and ends, and the next run
 // starts with the new line. So the applet sleeps between changes, and a change that comes while
-// no run waits is printed at once by the next. A click starts quintaval, which a running one
-// takes as the request to open its panel: it opens under the pointer, on this applet.
+// no run waits is printed at once by the next. A click runs quintaval --open-panel: a running
+// one opens its panel, a new one opens it once started; under the pointer, on this applet.
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import org.kde.plasma.core 2.0 as PlasmaCore

@@ -534,16 +534,16 @@ void TestRealHosts::appletShowsTheTitleAndOpensThePanelUnderIt()
              qPrintable(QStringLiteral("the applet does not show ") + titleNow()));
     qInfo("applet at %d,%d %dx%d: %s", shown->item.x(), shown->item.y(), shown->item.width(), shown->item.height(),
           qPrintable(*shown->label));
-    save(QStringLiteral("-applet"));
 
-    // A new format chosen shows at once, not at the next decimal minute.
+    // A new format chosen shows at once, not at the next decimal minute: the whole title, unless
+    // it shows already.
     QFile settings(home + QStringLiteral("/config/Quintaval/Quintaval.conf"));
     QVERIFY(settings.open(QIODevice::ReadOnly));
     const QByteArray chosen = settings.readAll();
     settings.close();
-    const QString format = titleNow({QStringLiteral("--format"), QStringLiteral("date")}) == *shown->label
-                               ? QStringLiteral("decimalTime")
-                               : QStringLiteral("date");
+    const QString format = titleNow({QStringLiteral("--format"), QStringLiteral("dateAndTime")}) == *shown->label
+                               ? QStringLiteral("date")
+                               : QStringLiteral("dateAndTime");
     QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
     settings.write("[General]\nmenuBarFormat=" + format.toUtf8() + '\n');
     settings.close();
@@ -556,6 +556,9 @@ void TestRealHosts::appletShowsTheTitleAndOpensThePanelUnderIt()
     settings.close();
     QVERIFY2(followed, qPrintable(QStringLiteral("the applet did not take the format %1 in").arg(format)));
     qInfo("%s shown %lld ms after it was chosen: %s", qPrintable(format), followedAfter, qPrintable(*shown->label));
+    save(QStringLiteral("-applet"));
+    // Back to the format chosen before, and to its width.
+    QVERIFY(waitUntil(showsTheTitle, 3000, 100));
 
     // Its tooltip, read as the pointer comes over it, is the full one (of that moment: every one
     // since is kept, as a decimal minute may end before it is compared).

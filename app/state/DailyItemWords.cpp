@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/state/DailyItemWords.h"
 
+#include <string_view>
+
 namespace DailyItemWords {
 
 const char* category(DailyItem::Category category)
@@ -23,7 +25,8 @@ bool showsEnglishName(SourceTexts::Translate lookUp)
     // Qt asks its catalogs for the layout direction the same way.
     //: "no" where the English name of a day's item tells the reader nothing, so that the
     //: interface shows its category alone under the French name.
-    return lookUp(context, QT_TRANSLATE_NOOP("DailyItem", "ENGLISH_NAME_SHOWN")) != "no";
+    static_assert(std::string_view{englishNameShownKey} == QT_TRANSLATE_NOOP("DailyItem", "ENGLISH_NAME_SHOWN"));
+    return lookUp(context, englishNameShownKey) != "no";
 }
 
 std::string nameLine(const DailyItem& item, SourceTexts::Translate lookUp)

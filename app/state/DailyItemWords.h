@@ -16,6 +16,10 @@ inline constexpr char context[] = "DailyItem";
 // The category in the sources' English: "Plant", "Animal", "Tool", "Mineral".
 const char* category(DailyItem::Category category);
 
+// The catalogs' answer to this key is "no" where the English name of a day's item tells the
+// reader nothing (see showsEnglishName).
+inline constexpr char englishNameShownKey[] = "ENGLISH_NAME_SHOWN";
+
 // Whether the English name is worth showing beside the French one. A reader of French learns
 // nothing from it, so the French catalog says no and the category stands alone there.
 bool showsEnglishName(SourceTexts::Translate lookUp);

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // quintaval-title as panels start it: XFCE's genmon plugin runs it every few seconds, so the
 // genmon title is made here without Qt, whose library alone costs more memory and time than
-// the whole run. Everything else, and whatever this front is not sure of, is the full program's
+// the whole run, in the catalogs' languages too (their words taken as the program is built). Everything else, and whatever this front is not sure of, is the full program's
 // (quintaval-title-full, beside it in a build tree, in libexec once installed), started in its
 // place with the same arguments.
 
 #include "app/state/TitleChoices.h"
+#include "app/title/CatalogWords.h"
 #include "app/title/GenmonText.h"
 #include "app/title/LineOutput.h"
 #include "app/title/PlainSettings.h"
@@ -23,19 +24,20 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// Whether the texts are English: the full program then loads no catalog (TranslationLoader's
-// rules). Any other language is the full program's, which has the catalogs.
-bool speaksEnglish()
+// The languages the texts are wanted in, the most wanted first, as TranslationLoader reads them:
+// none where the messages' locale is C or POSIX.
+std::vector<std::string> preferredLanguages()
 {
     const auto languageOf = [](std::string_view name) {
         name = name.substr(0, name.find_first_of(".@"));
-        return name == "C" || name == "POSIX" ? std::string_view{} : name;
+        return name == "C" || name == "POSIX" ? std::string{} : std::string{name};
     };
-    const auto english = [](std::string_view language) { return language == "en" || language.starts_with("en_"); };
-    std::string_view messages;
+    std::string messages;
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(variable);
         if (value && *value) {
@@ -44,18 +46,19 @@ bool speaksEnglish()
         }
     }
     if (messages.empty()) {
-        return true;
+        return {};
     }
+    std::vector<std::string> languages;
     std::string_view wanted = std::getenv("LANGUAGE") ? std::getenv("LANGUAGE") : "";
     while (!wanted.empty()) {
         const std::size_t colon = wanted.find(':');
-        const std::string_view language = languageOf(wanted.substr(0, colon));
-        if (!language.empty()) {
-            return english(language);
+        if (std::string language = languageOf(wanted.substr(0, colon)); !language.empty()) {
+            languages.push_back(std::move(language));
         }
         wanted = colon == std::string_view::npos ? std::string_view{} : wanted.substr(colon + 1);
     }
-    return english(messages);
+    languages.push_back(std::move(messages));
+    return languages;
 }
 
 // What --genmon was given on the command line; the rest comes from the settings.
@@ -105,7 +108,7 @@ std::optional<GenmonRequest> genmonRequest(int argc, char* argv[])
 std::optional<std::string> genmonTitle(int argc, char* argv[])
 {
     const std::optional<GenmonRequest> request = genmonRequest(argc, argv);
-    if (!request || !speaksEnglish()) {
+    if (!request) {
         return std::nullopt;
     }
     std::optional<TitleChoices> stored = TitleChoices{};
@@ -124,7 +127,7 @@ std::optional<std::string> genmonTitle(int argc, char* argv[])
         return std::nullopt;
     }
     return GenmonText::render(now, request->format.value_or(stored->format), request->rule.value_or(stored->leapRule),
-                              SourceTexts::english);
+                              CatalogWords::lookUpIn(CatalogWords::chosenLanguage(preferredLanguages())));
 }
 
 // The full program: beside this one in a build tree, else where it is installed.

@@ -368,11 +368,14 @@ void TestTitleCommand::genmonFrontMatchesTheFullProgram_data()
     QTest::newRow("continued") << QByteArray("[General]\nmenuBarFormat=da\\\nte\n") << genmon << "LC_ALL=C" << false;
     QTest::newRow("given twice in the file")
         << QByteArray("[General]\nmenuBarFormat=date\nmenuBarFormat=dayNumber\n") << genmon << "LC_ALL=C" << false;
-    QTest::newRow("French") << QByteArray("[General]\nmenuBarFormat=date\n") << genmon << "LC_ALL=fr_FR.UTF-8" << false;
+    QTest::newRow("French") << QByteArray("[General]\nmenuBarFormat=date\n") << genmon << "LC_ALL=fr_FR.UTF-8" << true;
     QTest::newRow("LANGUAGE of C alone") << QByteArray() << genmon << "LANGUAGE=C LC_ALL=en_US.UTF-8" << true;
     QTest::newRow("LANGUAGE, English first")
         << QByteArray() << genmon << "LANGUAGE=C:en_GB:fr LC_ALL=fr_FR.UTF-8" << true;
-    QTest::newRow("LANGUAGE, French first") << QByteArray() << genmon << "LANGUAGE=fr:en LC_ALL=en_US.UTF-8" << false;
+    QTest::newRow("LANGUAGE, French first") << QByteArray() << genmon << "LANGUAGE=fr:en LC_ALL=en_US.UTF-8" << true;
+    QTest::newRow("LANGUAGE, no catalog then French")
+        << QByteArray() << genmon << "LANGUAGE=de_AT:fr_CA LC_ALL=de_DE.UTF-8" << true;
+    QTest::newRow("no catalog at all") << QByteArray() << genmon << "LC_ALL=de_DE.UTF-8" << true;
     QTest::newRow("at an instant") << QByteArray() << QStringList{"--genmon", "--at", "2027-09-24T00:00"} << "C"
                                    << false;
 }

@@ -73,9 +73,9 @@ CalendarManager::CalendarManager(Services services, SoundManager* soundManager,
 
 CalendarManager::~CalendarManager() = default;
 
-QString CalendarManager::menuBarText() const
+QString CalendarManager::menuBarText(MenuBarFormat format) const
 {
-    return fromUtf8(TitleText::menuBarText(m_todayDate, m_currentTime, m_menuBarFormat));
+    return fromUtf8(TitleText::menuBarText(m_todayDate, m_currentTime, format));
 }
 
 QString CalendarManager::shareableText() const

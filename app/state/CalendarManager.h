@@ -83,8 +83,9 @@ public:
     const std::vector<HistoricalData::HistoricalEvent>& viewedEvents() const { return m_viewedEvents; }
 
     bool isViewingToday() const { return m_dayOffset == 0; }
-    // The status-bar title of today in the chosen format.
-    QString menuBarText() const;
+    // The status-bar title of today in the chosen format, or in `format` where a bar has room for less.
+    QString menuBarText() const { return menuBarText(m_menuBarFormat); }
+    QString menuBarText(MenuBarFormat format) const;
     // The viewed day with the present decimal time, for the clipboard.
     QString shareableText() const;
 

@@ -4,7 +4,6 @@
 #include "app/platform/StatusItem.h"
 #include "app/state/CalendarManager.h"
 #include "app/state/TitleLine.h"
-#include "app/state/TitleText.h"
 #include "app/ui/PanelText.h"
 
 StatusItemBinding::StatusItemBinding(const CalendarManager& calendar, StatusItem& item, QObject* parent)
@@ -24,8 +23,7 @@ void StatusItemBinding::update()
         (format == MenuBarFormat::dateAndTime || format == MenuBarFormat::date)) {
         format = MenuBarFormat::dayNumber;
     }
-    const QString title =
-        PanelText::fromUtf8(TitleText::menuBarText(m_calendar.todayDate(), m_calendar.currentTime(), format));
+    const QString title = m_calendar.menuBarText(format);
     if (title != m_title) {
         m_title = title;
         m_item.setTitle(title);
@@ -34,7 +32,7 @@ void StatusItemBinding::update()
     // tooltip always has the whole title, then what quintaval-title gives status bars as theirs.
     const RevolutionaryDate& today = m_calendar.todayDate();
     const DecimalTime& time = m_calendar.currentTime();
-    const QString toolTipTitle = PanelText::fromUtf8(TitleText::menuBarText(today, time, MenuBarFormat::dateAndTime));
+    const QString toolTipTitle = m_calendar.menuBarText(MenuBarFormat::dateAndTime);
     const QString toolTip = PanelText::fromUtf8(TitleLine::tooltip(today, time, m_calendar.leapRule()));
     if (toolTipTitle != m_toolTipTitle || toolTip != m_toolTip) {
         m_toolTipTitle = toolTipTitle;

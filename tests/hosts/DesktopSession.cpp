@@ -157,27 +157,30 @@ QString DesktopSession::busTraffic() const
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-QString DesktopSession::onDisplay(const QString& display, const QString& program, const QStringList& arguments) const
+// `program` with its arguments on `display` (the session's own when empty), run by the display's
+// user where it is not the test's: the command, its arguments and its environment.
+DesktopSession::DisplayCommand DesktopSession::commandOnDisplay(const QString& display, const QString& program,
+                                                                 const QStringList& arguments) const
 {
     const QString target = display.isEmpty() ? m_display : display;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), target);
-    QStringList command = m_displayUsers.value(target);
-    command << program << arguments;
-    const QString first = command.takeFirst();
-    return commandOutput(first, command, nullptr, environment);
+    DisplayCommand command{{}, m_displayUsers.value(target) << program << arguments,
+                           QProcessEnvironment::systemEnvironment()};
+    command.environment.insert(QStringLiteral("DISPLAY"), target);
+    command.program = command.arguments.takeFirst();
+    return command;
+}
+
+QString DesktopSession::onDisplay(const QString& display, const QString& program, const QStringList& arguments) const
+{
+    const DisplayCommand command = commandOnDisplay(display, program, arguments);
+    return commandOutput(command.program, command.arguments, nullptr, command.environment);
 }
 
 QProcess* DesktopSession::spawnOnDisplay(const QString& display, const QString& program, const QStringList& arguments,
                                          const QString& log)
 {
-    const QString target = display.isEmpty() ? m_display : display;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"), target);
-    QStringList command = m_displayUsers.value(target);
-    command << program << arguments;
-    const QString first = command.takeFirst();
-    return spawn(first, command, environment, log);
+    const DisplayCommand command = commandOnDisplay(display, program, arguments);
+    return spawn(command.program, command.arguments, command.environment, log);
 }
 
 QString DesktopSession::log(const QString& name) const

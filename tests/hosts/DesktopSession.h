@@ -73,6 +73,14 @@ public:
     QImage screenshot() const;
 
 private:
+    struct DisplayCommand
+    {
+        QString program;
+        QStringList arguments;
+        QProcessEnvironment environment;
+    };
+    DisplayCommand commandOnDisplay(const QString& display, const QString& program, const QStringList& arguments) const;
+
     QTemporaryDir m_dir;
     QString m_display;
     QSize m_size;
